@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QImage>
+
+// The main window's picture: a dark black-and-white view of a row of falling
+// dominoes, drawn by the program itself (500 x 376 pixels).
+namespace Dominoes {
+QImage imagem();
+}

@@ -1,0 +1,252 @@
+#include "shell/app/Menu.h"
+#include "shell/app/Dominoes.h"
+
+#include "shell/Captions.h"
+#include "shell/Fonts.h"
+#include "shell/Messages.h"
+#include "shell/SecondCopy.h"
+#include "shell/Twips.h"
+#include "store/Tables.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+
+#ifdef KV_HAS_REGISTRATION
+#include "registration/frmCases.h"
+#include "registration/frmEventos.h"
+#endif
+#ifdef KV_HAS_ANALYSIS
+#include "analysis/frmDados.h"
+#endif
+#ifdef KV_HAS_INFO
+#include "info/frmInformacoes.h"
+#endif
+
+namespace {
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+QLabel* faixa(QWidget* pai, const char* nome)
+{
+    auto* l = new QLabel(pai);
+    l->setObjectName(QString::fromLatin1(nome));
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    // Tooltip-text colour behind, highlighted-text colour in front: white on
+    // a black strip in the usual schemes.
+    p.setColor(QPalette::Window, Cores::cor(0x80000017));
+    p.setColor(QPalette::WindowText, Cores::cor(0x8000000E));
+    l->setPalette(p);
+    return l;
+}
+} // namespace
+
+Menu::Menu(AppState& estado, QWidget* parent) : QMainWindow(parent), m_estado(estado)
+{
+    setWindowTitle(u("KV - Orvalis"));
+    setWindowIcon(QIcon(QPixmap::fromImage(Dominoes::imagem().copy(120, 150, 140, 140))));
+
+    const struct { const char* nome; const char* texto; void (Menu::*slot)(); } itens[] = {
+        {"mnuCases", "&Casos", &Menu::mnuCases_Click},
+        {"mnuEventos", "&Eventos", &Menu::mnuEventos_Click},
+        {"mnuDados", "&Análise", &Menu::mnuDados_Click},
+        {"mnuUtil", "&Informações", &Menu::mnuUtil_Click},
+        {"mnuSair", "&Sair", &Menu::mnuSair_Click},
+    };
+    for (const auto& i : itens) {
+        QAction* a = menuBar()->addAction(u(i.texto));
+        a->setObjectName(QString::fromLatin1(i.nome));
+        connect(a, &QAction::triggered, this, i.slot);
+    }
+
+    // The client area below the menu holds the picture, the two labels and
+    // the status bar (its last 495 twips).
+    auto* centro = new QWidget(this);
+    setCentralWidget(centro);
+    centro->setFixedSize(Twips::px(8985), Twips::px(6090));
+
+    auto* image1 = new QLabel(centro);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setPixmap(QPixmap::fromImage(Dominoes::imagem()));
+    image1->setScaledContents(true);
+    Twips::colocar(image1, 240, 360, 8460, 5040);
+
+    QLabel* label2 = faixa(centro, "Label2");
+    label2->setText(u("Orvalis"));
+    label2->setFont(Fontes::fonte(u("Arial"), 36, true));
+    label2->setAlignment(Qt::AlignCenter);
+    Twips::colocar(label2, 780, 1320, 7425, 840);
+    label2->raise();
+
+    QLabel* label1 = faixa(centro, "Label1");
+    label1->setText(Legendas::creditos(3));
+    label1->setFont(Fontes::fonte(u("MS Sans Serif"), 9.75));
+    label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Twips::colocar(label1, 240, 5400, 8460, 255);
+
+    QStatusBar* barra = statusBar();
+    barra->setObjectName(QStringLiteral("StatusBar1"));
+    barra->setSizeGripEnabled(false);
+    barra->setFixedHeight(Twips::px(495));
+    barra->setFont(Fontes::fonte(u("Arial"), 9));
+    m_painel1 = new QLabel(barra);
+    m_painel1->setObjectName(QStringLiteral("StatusBar1_Panel1"));
+    m_painel1->setFixedWidth(Twips::px(4900));
+    m_painel2 = new QLabel(barra);
+    m_painel2->setObjectName(QStringLiteral("StatusBar1_Panel2"));
+    m_painel2->setFixedWidth(Twips::px(1800));
+    for (QLabel* p : {m_painel1, m_painel2}) {
+        p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        p->setFont(barra->font());
+        barra->addWidget(p);
+    }
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_estado.menu = this;
+    m_estado.escreverStatus = [this](const QString& texto) { setPainel(1, texto); };
+}
+
+Menu::~Menu()
+{
+    if (m_estado.menu == this)
+        m_estado.escreverStatus = nullptr;
+}
+
+QString Menu::painel(int i) const
+{
+    return i == 1 ? m_painel1->text() : m_painel2->text();
+}
+
+void Menu::setPainel(int i, const QString& texto)
+{
+    (i == 1 ? m_painel1 : m_painel2)->setText(texto);
+}
+
+QString Menu::promptErro(const QString& descricao)
+{
+    return u("Ocorreu um erro no aplicativo.") + u("\r\n") + u("Como referência, anote o seguinte número: ") + u("\r\n")
+        + u("Ref.: ") + descricao;
+}
+
+QString Menu::aviso(int idioma)
+{
+    if (idioma == 1)
+        return u("KV causal analysis software - licensed by Orvalis");
+    return u("Software de análise causal KV - licenciado por Orvalis");
+}
+
+bool Menu::Form_Load()
+{
+    try {
+        m_estado.EspacoTrabalho = &DBEngine::Workspaces(0);
+        m_estado.BancoDados = m_estado.EspacoTrabalho->OpenDatabase(Tables::caminhoBanco(m_estado.pastaPrograma), false,
+                                                                    false, u(";pwd=TarnBeck"));
+        QVariant idioma;
+        {
+            Recordset parametro = m_estado.BancoDados.OpenRecordset(u("Parametro"), dbOpenTable);
+            idioma = parametro.Fields(u("Idioma"));
+        }
+
+        bool numero = false;
+        const double v = idioma.isNull() ? 0 : idioma.toDouble(&numero);
+        m_estado.IdiomaAtual = 3;
+        if (numero && v == 1) {
+            m_estado.IdiomaAtual = 1;
+            Legendas::aplicarIngles(this, Legendas::Tela::Menu);
+        }
+        if (numero && v == 2) {
+            m_estado.IdiomaAtual = 2;
+            Legendas::aplicarEspanhol(this, Legendas::Tela::Menu);
+        }
+        if (numero && v == 3)
+            m_estado.IdiomaAtual = 3;
+
+        setPainel(1, aviso(m_estado.IdiomaAtual));
+        setPainel(2, m_estado.IdiomaAtual == 1 ? u("Version: 22.12.15") : u("Versão: 22.12.15"));
+
+        m_copia = std::make_unique<SegundaCopia>(m_estado.pastaPrograma);
+        const bool outraCopia = !m_copia->assumir();
+        const struct { int codigo; const char* titulo; const char* texto; } guarda[] = {
+            {1, "Paralyzed Software!", "Active program for the second time, will be closed!"},
+            {2, "Programa Paralizado!", "Programa activo por segunda vez, se cerrará !"},
+            {3, "Programa Paralizado!", "Programa ativo pela segunda vez, será fechado!"},
+        };
+        for (const auto& g : guarda) {
+            if (m_estado.IdiomaAtual == g.codigo && outraCopia) {
+                MsgBox(u(g.texto), Icone::Exclamacao, u(g.titulo));
+                m_copia->encerrarAtivo();
+                return false;
+            }
+        }
+    } catch (const std::exception& e) {
+        MsgBox(promptErro(QString::fromStdString(e.what())), Icone::Critico, u("Erro"));
+        return false;
+    }
+    return true;
+}
+
+bool Menu::faltaCase(bool analise) const
+{
+    const struct { int codigo; const char* titulo; const char* texto; } avisos[] = {
+        {1, "Case not set", "Select the Case to be analyzed in the menu Cases"},
+        {2, analise ? "Case no especificado!" : "Case no informado!", "Seleccione el Case que se analiza en los cases de menú"},
+        {3, "Case não informado!", "Escolha o Case a ser analisado no menu Cases"},
+    };
+    for (const auto& a : avisos) {
+        if (m_estado.IdiomaAtual == a.codigo && m_estado.semCase()) {
+            MsgBox(u(a.texto), Icone::Exclamacao, u(a.titulo));
+            return true;
+        }
+    }
+    return false;
+}
+
+void Menu::mnuCases_Click()
+{
+#ifdef KV_HAS_REGISTRATION
+    frmCases janela(m_estado);
+    janela.exec();
+#endif
+}
+
+void Menu::mnuEventos_Click()
+{
+    if (faltaCase(false))
+        return;
+#ifdef KV_HAS_REGISTRATION
+    frmEventos janela(m_estado);
+    janela.exec();
+#endif
+}
+
+void Menu::mnuDados_Click()
+{
+    if (faltaCase(true))
+        return;
+#ifdef KV_HAS_ANALYSIS
+    frmDados janela(m_estado);
+    janela.exec();
+#endif
+}
+
+void Menu::mnuUtil_Click()
+{
+#ifdef KV_HAS_INFO
+    {
+        frmInformacoes janela(m_estado);
+        janela.exec();
+    }
+#endif
+    if (m_estado.IdiomaAtual == 1)
+        Legendas::aplicarIngles(this, Legendas::Tela::Menu);
+    else if (m_estado.IdiomaAtual == 2)
+        Legendas::aplicarEspanhol(this, Legendas::Tela::Menu);
+}
+
+void Menu::mnuSair_Click()
+{
+    QApplication::quit();
+}

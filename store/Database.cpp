@@ -1,0 +1,64 @@
+#include "store/Database.h"
+#include "store/Connection.h"
+#include "store/StoreError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+QString Database::Name() const
+{
+    return m_conn ? QDir::toNativeSeparators(m_conn->path()) : QString();
+}
+
+Connection& Database::connection() const
+{
+    if (!m_conn)
+        throw StoreError(QStringLiteral("Object invalid or no longer set."));
+    return *m_conn;
+}
+
+Recordset Database::OpenRecordset(const QString& source, int type) const
+{
+    connection();
+    return Recordset(m_conn, source, type == dbOpenTable ? Recordset::Kind::Table : Recordset::Kind::Query);
+}
+
+Database Workspace::OpenDatabase(const QString& name, bool exclusive, bool readOnly, const QString& connect) const
+{
+    Q_UNUSED(exclusive);
+    Q_UNUSED(connect);
+    auto c = Connection::open(name);
+
+    // Reading the schema tells a database from any other file.
+    QSqlQuery q(c->db());
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+        throw StoreError(q.lastError().text());
+    q.finish();
+
+    if (!readOnly) {
+        const auto perms = QFile::permissions(c->path());
+        const auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+        if (!(perms & anyWrite) || !QFileInfo(c->path()).isWritable())
+            throw StoreError(QStringLiteral("The database '%1' is read-only and cannot be opened for writing.").arg(QDir::toNativeSeparators(c->path())));
+        // Taking and releasing the write lock writes nothing, but fails at
+        // once when another process holds a write transaction.
+        if (!c->inTransaction()) {
+            c->exec(QStringLiteral("BEGIN IMMEDIATE"));
+            c->exec(QStringLiteral("ROLLBACK"));
+        }
+        c->exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    }
+    return Database(c);
+}
+
+namespace DBEngine {
+Workspace& Workspaces(int index)
+{
+    Q_UNUSED(index);
+    static Workspace w;
+    return w;
+}
+} // namespace DBEngine

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <memory>
+
+class Connection;
+
+// A recordset over a table or over a query text: the rows are read once when
+// it opens and walked with a current-row position. A row is changed between
+// Edit and Update; Update writes only the fields assigned since Edit.
+class Recordset final {
+public:
+    enum class Kind { Table, Query };
+
+    // An empty recordset (no source yet): at its end, no fields.
+    Recordset() = default;
+    Recordset(std::shared_ptr<Connection> connection, const QString& source, Kind kind);
+
+    QString source() const { return m_source; }
+    QString tableName() const { return m_table; }
+
+    // Table-type access: the primary-key index and Seek "=".
+    void setIndex(const QString& name);
+    QString Index() const { return m_index; }
+    void Seek(const QString& comparison, const QVariant& key);
+    bool NoMatch() const { return m_noMatch; }
+
+    // Walking in the source's order.
+    void MoveFirst();
+    void MoveNext();
+    bool eof() const { return m_rows.isEmpty() || m_pos >= m_rows.size(); }
+    int RecordCount() const { return int(m_rows.size()); }
+    int position() const { return m_pos; }
+    void setPosition(int row);
+
+    // Fields of the current row.
+    QStringList fieldNames() const { return m_fields; }
+    bool hasField(const QString& name) const { return fieldIndex(name) >= 0; }
+    QVariant Fields(const QString& name) const;
+    QVariant value(int row, const QString& name) const;
+
+    void Edit();
+    // Assigning while editing. A text goes into a number field through the
+    // regional format; a text that is no number stores 0. A null QVariant is
+    // Null, an empty QString stays the empty text.
+    void setField(const QString& name, const QVariant& value);
+    void Update();
+    void CancelUpdate();
+    bool editing() const { return m_editing; }
+
+private:
+    int fieldIndex(const QString& name) const;
+    int requireField(const QString& name) const;
+    void requireCurrent() const;
+    QVariant convert(int field, const QVariant& value) const;
+
+    std::shared_ptr<Connection> m_conn;
+    QString m_source;
+    QString m_table;
+    Kind m_kind = Kind::Query;
+    QString m_index;
+    QStringList m_fields;
+    QVector<char> m_types; // 't' text, 'i' integer, 'r' real, per field
+    QVector<QVector<QVariant>> m_rows;
+    QVector<qint64> m_rowids;
+    int m_pos = 0;
+    bool m_noMatch = true;
+    bool m_editing = false;
+    QVector<int> m_dirty;
+    QVector<QVariant> m_buffer;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+// The case-to-table mapping and every query text the screens run.
+namespace Tables {
+
+inline constexpr int kCases = 10;
+inline constexpr int kFactorRows = 30;
+inline constexpr int kMatrixFields = 30;
+
+// The factor table of case 1 to 10 ("Eventos", "Eventos2" ... "EventosA");
+// the empty text for any other number.
+QString TabelaEventos(int caso);
+QString TabelaEventos(const QVariant& caso);
+
+// "N" followed by the column number in two digits: N01 ... N30.
+QString campoMatriz(int coluna);
+
+// "Select * FROM Cases order by Numero"
+QString consultaCases();
+// "Select * FROM <T> Where Numero <= <n> order by Numero"
+QString consultaFatores(int caso, int n);
+// "Select * FROM <T> order by Numero"
+QString consultaLimpeza(int caso);
+// Case 1: "Select * FROM Eventos WHERE Numero <= <n> ORDER BY -Emach";
+// cases 2 to 10: "Select * FROM <T> Where Numero <= <n> order by -Emach".
+QString consultaRanking(int caso, int n);
+
+// The path of the working file in a program folder.
+QString caminhoBanco(const QString& programFolder);
+
+} // namespace Tables

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "shell/Messages.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+// Records every message box instead of showing it; installed for its lifetime.
+class RecordingSink final : public MessageSink {
+public:
+    struct Mensagem {
+        Icone icone;
+        QString titulo;
+        QString texto;
+    };
+
+    RecordingSink();
+    ~RecordingSink() override;
+    void mostrar(Icone icone, const QString& titulo, const QString& texto) override;
+
+    QList<Mensagem> mensagens;
+    // Runs while the "box" is up, to look at the state at that moment.
+    std::function<void(const Mensagem&)> aoMostrar;
+
+    int count() const { return int(mensagens.size()); }
+    const Mensagem& ultima() const { return mensagens.last(); }
+    void clear() { mensagens.clear(); }
+
+private:
+    MessageSink* m_anterior;
+};

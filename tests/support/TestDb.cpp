@@ -1,0 +1,81 @@
+#include "tests/support/TestDb.h"
+
+#include "store/Generator.h"
+#include "store/Tables.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+
+namespace {
+int g_serial = 0;
+}
+
+TestDb::TestDb(bool abrir)
+{
+    m_dir.setAutoRemove(true);
+    Generator::criarBanco(caminho());
+    m_estado.pastaPrograma = m_dir.path();
+    m_conexao = QStringLiteral("kv-test-plain-%1").arg(++g_serial);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_conexao);
+    db.setDatabaseName(caminho());
+    db.open();
+    if (abrir) {
+        m_estado.EspacoTrabalho = &DBEngine::Workspaces(0);
+        m_estado.BancoDados = m_estado.EspacoTrabalho->OpenDatabase(caminho(), false, false, QStringLiteral(";pwd=TarnBeck"));
+    }
+}
+
+TestDb::~TestDb()
+{
+    m_estado.BancoDados = Database();
+    QSqlDatabase::database(m_conexao, false).close();
+    QSqlDatabase::removeDatabase(m_conexao);
+}
+
+QString TestDb::caminho() const
+{
+    return Tables::caminhoBanco(m_dir.path());
+}
+
+void TestDb::exec(const QString& sql, const QVariantList& valores)
+{
+    QSqlQuery q(QSqlDatabase::database(m_conexao));
+    q.prepare(sql);
+    for (const QVariant& v : valores)
+        q.addBindValue(v);
+    if (!q.exec())
+        qFatal("TestDb::exec failed: %s (%s)", qPrintable(q.lastError().text()), qPrintable(sql));
+}
+
+QList<QVariantList> TestDb::linhas(const QString& sql, const QVariantList& valores)
+{
+    QSqlQuery q(QSqlDatabase::database(m_conexao));
+    q.prepare(sql);
+    for (const QVariant& v : valores)
+        q.addBindValue(v);
+    if (!q.exec())
+        qFatal("TestDb::linhas failed: %s (%s)", qPrintable(q.lastError().text()), qPrintable(sql));
+    QList<QVariantList> out;
+    while (q.next()) {
+        QVariantList row;
+        for (int i = 0; i < q.record().count(); ++i)
+            row << q.value(i);
+        out << row;
+    }
+    return out;
+}
+
+QVariant TestDb::valor(const QString& sql, const QVariantList& valores)
+{
+    const auto rows = linhas(sql, valores);
+    return rows.isEmpty() || rows.first().isEmpty() ? QVariant() : rows.first().first();
+}
+
+void TestDb::setCase(int numero, const QVariant& nome, const QVariant& sintoma, const QVariant& qtde)
+{
+    exec(QStringLiteral("UPDATE Cases SET \"Case\" = ?, Sintoma = ?, Qtde = ? WHERE Numero = ?"),
+         {nome, sintoma, qtde, numero});
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "shell/AppState.h"
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariant>
+
+// A fresh working file in a temporary program folder, made by the same
+// generator as the build, with an AppState opened on it the way start-up does.
+class TestDb {
+public:
+    explicit TestDb(bool abrir = true);
+    ~TestDb();
+
+    QString pasta() const { return m_dir.path(); }
+    QString caminho() const;
+    AppState& estado() { return m_estado; }
+
+    // Plain SQL on a connection of its own, to set up or read back rows.
+    void exec(const QString& sql, const QVariantList& valores = {});
+    QList<QVariantList> linhas(const QString& sql, const QVariantList& valores = {});
+    QVariant valor(const QString& sql, const QVariantList& valores = {});
+
+    // Convenience: set a case's name, symptom and count.
+    void setCase(int numero, const QVariant& nome, const QVariant& sintoma, const QVariant& qtde);
+
+private:
+    QTemporaryDir m_dir;
+    QString m_conexao;
+    AppState m_estado;
+};
