@@ -1,0 +1,322 @@
+// Start-up and the main window: languages, the "Erro" box for every bad file
+// (the file left as it was), the no-case messages, the second-copy guard with
+// a real running KV, and the report of an unhandled error.
+#include "shell/FatalError.h"
+#include "shell/Fonts.h"
+#include "shell/SecondCopy.h"
+#include "shell/app/Menu.h"
+#include "store/StoreError.h"
+#include "tests/support/RecordingSink.h"
+#include "tests/support/TestDb.h"
+
+#include <QAction>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+QByteArray impressao(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return "missing";
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+QStringList itens(Menu& m)
+{
+    QStringList out;
+    for (QAction* a : m.menuBar()->actions())
+        out << a->objectName() + u("=") + a->text();
+    return out;
+}
+
+// Closes whatever modal window opens next, so a menu command returns.
+void fecharProximaModal()
+{
+    auto* t = new QTimer;
+    t->setInterval(20);
+    QObject::connect(t, &QTimer::timeout, t, [t] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            w->close();
+            t->deleteLater();
+        }
+    });
+    t->start();
+    QTimer::singleShot(5000, t, &QObject::deleteLater);
+}
+} // namespace
+
+class TstStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { Fontes::instalarSubstituicoes(); }
+
+    void janelaPrincipalComoDesenhada()
+    {
+        TestDb db(false);
+        RecordingSink sink;
+        Menu m(db.estado());
+        QVERIFY(m.Form_Load());
+        QCOMPARE(sink.count(), 0);
+        QCOMPARE(m.windowTitle(), u("KV - Orvalis"));
+        QCOMPARE(itens(m), (QStringList{u("mnuCases=&Casos"), u("mnuEventos=&Eventos"), u("mnuDados=&Análise"),
+                                        u("mnuUtil=&Informações"), u("mnuSair=&Sair")}));
+        for (QAction* a : m.menuBar()->actions())
+            QVERIFY(!a->menu());
+        QCOMPARE(m.centralWidget()->size(), QSize(599, 406));
+        QCOMPARE(m.findChild<QLabel*>(u("Image1"))->geometry(), QRect(16, 24, 564, 336));
+        QCOMPARE(m.findChild<QLabel*>(u("Image1"))->pixmap().size(), QSize(500, 376));
+        auto* label2 = m.findChild<QLabel*>(u("Label2"));
+        QCOMPARE(label2->text(), u("Orvalis"));
+        QCOMPARE(label2->geometry(), QRect(52, 88, 495, 56));
+        QVERIFY(label2->font().bold());
+        QCOMPARE(label2->font().pointSizeF(), 36.0);
+        QCOMPARE(label2->alignment(), Qt::AlignCenter);
+        QCOMPARE(m.findChild<QLabel*>(u("Label1"))->geometry(), QRect(16, 360, 564, 17));
+        QCOMPARE(m.findChild<QLabel*>(u("StatusBar1_Panel1"))->width(), 327);
+        QCOMPARE(m.findChild<QLabel*>(u("StatusBar1_Panel2"))->width(), 120);
+        QCOMPARE(m.painel(1), Menu::aviso(3));
+        QCOMPARE(m.painel(2), u("Versão: 22.12.15"));
+        QVERIFY(db.estado().CaseAtual.isNull());
+    }
+
+    void idiomaGuardado_data()
+    {
+        QTest::addColumn<QVariant>("guardado");
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<QStringList>("menu");
+        QTest::addColumn<QString>("versao");
+        const QStringList pt{u("mnuCases=&Casos"), u("mnuEventos=&Eventos"), u("mnuDados=&Análise"),
+                             u("mnuUtil=&Informações"), u("mnuSair=&Sair")};
+        QTest::newRow("1") << QVariant(1) << 1
+                           << QStringList{u("mnuCases=Cases"), u("mnuEventos=Events"), u("mnuDados=Analysis"),
+                                          u("mnuUtil=Information"), u("mnuSair=Quit")}
+                           << u("Version: 22.12.15");
+        QTest::newRow("2") << QVariant(2) << 2
+                           << QStringList{u("mnuCases=&Casos"), u("mnuEventos=Eventos"), u("mnuDados=Análisis"),
+                                          u("mnuUtil=Informacion"), u("mnuSair=Dejar")}
+                           << u("Versão: 22.12.15");
+        QTest::newRow("3") << QVariant(3) << 3 << pt << u("Versão: 22.12.15");
+        QTest::newRow("0") << QVariant(0) << 3 << pt << u("Versão: 22.12.15");
+        QTest::newRow("4") << QVariant(4) << 3 << pt << u("Versão: 22.12.15");
+        QTest::newRow("null") << QVariant() << 3 << pt << u("Versão: 22.12.15");
+    }
+
+    void idiomaGuardado()
+    {
+        QFETCH(QVariant, guardado);
+        QFETCH(int, codigo);
+        QFETCH(QStringList, menu);
+        QFETCH(QString, versao);
+        TestDb db(false);
+        db.exec("UPDATE Parametro SET Idioma = ?", {guardado});
+        RecordingSink sink;
+        Menu m(db.estado());
+        QVERIFY(m.Form_Load());
+        QCOMPARE(sink.count(), 0);
+        QCOMPARE(int(db.estado().IdiomaAtual), codigo);
+        QCOMPARE(itens(m), menu);
+        QCOMPARE(m.painel(2), versao);
+        QCOMPARE(m.painel(1), Menu::aviso(codigo));
+        QCOMPARE(m.findChild<QLabel*>(u("Label1"))->text(), Legendas::creditos(codigo));
+        QCOMPARE(m.windowTitle(), u("KV - Orvalis"));
+    }
+
+    void arquivoRuimMostraErroENadaMuda_data()
+    {
+        QTest::addColumn<QString>("caso");
+        for (const char* c : {"ausente", "vazio", "truncado", "lixo", "semParametro", "semIdioma", "parametroVazio",
+                              "somenteLeitura", "travado"})
+            QTest::newRow(c) << QString::fromLatin1(c);
+    }
+
+    void arquivoRuimMostraErroENadaMuda()
+    {
+        QFETCH(QString, caso);
+        TestDb db(false);
+        const QString p = db.caminho();
+        QSqlDatabase outra;
+        if (caso == u("ausente")) {
+            QFile::remove(p);
+        } else if (caso == u("vazio")) {
+            QFile(p).open(QIODevice::WriteOnly | QIODevice::Truncate);
+        } else if (caso == u("truncado") || caso == u("lixo")) {
+            QFile f(p);
+            f.open(QIODevice::ReadOnly);
+            QByteArray bytes = f.read(2048);
+            f.close();
+            if (caso == u("lixo"))
+                for (int i = 0; i < bytes.size(); ++i)
+                    bytes[i] = char((i * 7919 + 13) & 0xFF);
+            QFile g(p);
+            g.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            g.write(caso == u("truncado") ? bytes.left(1500) : bytes);
+        } else if (caso == u("semParametro")) {
+            db.exec("DROP TABLE Parametro");
+        } else if (caso == u("semIdioma")) {
+            db.exec("ALTER TABLE Parametro DROP COLUMN Idioma");
+        } else if (caso == u("parametroVazio")) {
+            db.exec("DELETE FROM Parametro");
+        } else if (caso == u("somenteLeitura")) {
+            QFile::setPermissions(p, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        } else if (caso == u("travado")) {
+            // Another connection in the middle of a write.
+            outra = QSqlDatabase::addDatabase(u("QSQLITE"), u("travando"));
+            outra.setDatabaseName(p);
+            QVERIFY(outra.open());
+            QSqlQuery q(outra);
+            QVERIFY(q.exec(u("BEGIN IMMEDIATE")));
+            QVERIFY(q.exec(u("UPDATE Cases SET Qtde = 5 WHERE Numero = 1")));
+        }
+        const QByteArray antes = impressao(p);
+
+        RecordingSink sink;
+        {
+            Menu m(db.estado());
+            QVERIFY(!m.Form_Load());
+        }
+        QCOMPARE(sink.count(), 1);
+        QCOMPARE(sink.ultima().icone, Icone::Critico);
+        QCOMPARE(sink.ultima().titulo, u("Erro"));
+        const QString inicio = u("Ocorreu um erro no aplicativo.\r\nComo referência, anote o seguinte número: \r\nRef.: ");
+        QVERIFY2(sink.ultima().texto.startsWith(inicio), qPrintable(sink.ultima().texto));
+        QVERIFY(sink.ultima().texto.size() > inicio.size());
+        QCOMPARE(impressao(p), antes);
+        if (caso == u("ausente"))
+            QVERIFY(!QFile::exists(p));
+        if (outra.isValid()) {
+            QSqlQuery(outra).exec(u("ROLLBACK"));
+            outra.close();
+            outra = QSqlDatabase();
+            QSqlDatabase::removeDatabase(u("travando"));
+        }
+        QFile::setPermissions(p, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    void semCaseOsComandosRecusam()
+    {
+        TestDb db(false);
+        RecordingSink sink;
+        Menu m(db.estado());
+        QVERIFY(m.Form_Load());
+        const struct { int idioma; bool analise; const char* titulo; const char* texto; } esperados[] = {
+            {1, false, "Case not set", "Select the Case to be analyzed in the menu Cases"},
+            {1, true, "Case not set", "Select the Case to be analyzed in the menu Cases"},
+            {2, false, "Case no informado!", "Seleccione el Case que se analiza en los cases de menú"},
+            {2, true, "Case no especificado!", "Seleccione el Case que se analiza en los cases de menú"},
+            {3, false, "Case não informado!", "Escolha o Case a ser analisado no menu Cases"},
+            {3, true, "Case não informado!", "Escolha o Case a ser analisado no menu Cases"},
+        };
+        for (const QVariant& semCase : {QVariant(), QVariant(0), QVariant(u("0"))}) {
+            for (const auto& e : esperados) {
+                db.estado().IdiomaAtual = qint16(e.idioma);
+                db.estado().CaseAtual = semCase;
+                sink.clear();
+                e.analise ? m.mnuDados_Click() : m.mnuEventos_Click();
+                QCOMPARE(sink.count(), 1);
+                QCOMPARE(sink.ultima().icone, Icone::Exclamacao);
+                QCOMPARE(sink.ultima().titulo, u(e.titulo));
+                QCOMPARE(sink.ultima().texto, u(e.texto));
+                QCOMPARE(QApplication::activeModalWidget(), nullptr);
+            }
+        }
+    }
+
+    void informacoesReaplicaAsLegendas()
+    {
+        TestDb db(false);
+        RecordingSink sink;
+        Menu m(db.estado());
+        QVERIFY(m.Form_Load());
+        // The language was changed to Spanish on the information screen.
+        db.exec("UPDATE Parametro SET Idioma = 2");
+        db.estado().IdiomaAtual = 2;
+        fecharProximaModal();
+        m.mnuUtil_Click();
+        QCOMPARE(itens(m).mid(0, 3), (QStringList{u("mnuCases=&Casos"), u("mnuEventos=Eventos"), u("mnuDados=Análisis")}));
+        // Back to Portuguese: the main window keeps its captions until restart.
+        db.exec("UPDATE Parametro SET Idioma = 3");
+        db.estado().IdiomaAtual = 3;
+        fecharProximaModal();
+        m.mnuUtil_Click();
+        QCOMPARE(itens(m).at(4), u("mnuSair=Dejar"));
+    }
+
+    void segundaCopiaEncerraAsDuas()
+    {
+        // The running copy: the real KV in a program folder of its own.
+        TestDb db(false);
+        db.exec("UPDATE Parametro SET Idioma = 2");
+        const QString kv = db.pasta() + u("/KV");
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + u("/KV"), kv));
+        QProcess primeira;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u("QT_QPA_PLATFORM"), u("offscreen"));
+        primeira.setProcessEnvironment(env);
+        primeira.start(kv, {});
+        QVERIFY(primeira.waitForStarted());
+        const QString trava = SegundaCopia::nomeArquivo(db.pasta());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(trava), 20000);
+        QCOMPARE(SegundaCopia(db.pasta()).pidAtivo(), primeira.processId());
+        const QByteArray antes = impressao(db.caminho());
+
+        RecordingSink sink;
+        sink.aoMostrar = [&](const RecordingSink::Mensagem&) {
+            // The first copy still runs while the message is up.
+            QCOMPARE(primeira.state(), QProcess::Running);
+        };
+        {
+            Menu segunda(db.estado());
+            QVERIFY(!segunda.Form_Load());
+            QVERIFY(!segunda.isVisible());
+        }
+        QCOMPARE(sink.count(), 1);
+        QCOMPARE(sink.ultima().icone, Icone::Exclamacao);
+        QCOMPARE(sink.ultima().titulo, u("Programa Paralizado!"));
+        QCOMPARE(sink.ultima().texto, u("Programa activo por segunda vez, se cerrará !"));
+        QVERIFY(primeira.waitForFinished(10000));
+        QCOMPARE(primeira.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(impressao(db.caminho()), antes);
+
+        // With the first copy gone its lock is stale: the next start runs.
+        sink.clear();
+        Menu terceira(db.estado());
+        QVERIFY(terceira.Form_Load());
+        QCOMPARE(sink.count(), 0);
+    }
+
+    void erroNaoTratadoRelataEEncerra()
+    {
+        RecordingSink sink;
+        int codigo = -1;
+        ErroFatal::instalarTerminador([&](int c) { codigo = c; });
+        QPushButton botao;
+        QObject::connect(&botao, &QPushButton::clicked, [] { throw StoreError(u("disk I/O error")); });
+        botao.show();
+        QTest::mouseClick(&botao, Qt::LeftButton);
+        ErroFatal::instalarTerminador(nullptr);
+        QCOMPARE(codigo, 1);
+        QCOMPARE(sink.count(), 1);
+        QCOMPARE(sink.ultima().icone, Icone::Critico);
+        QCOMPARE(sink.ultima().texto, u("disk I/O error"));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    KvApplication app(argc, argv);
+    TstStartup t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_startup.moc"
