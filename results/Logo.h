@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+// The pictures of the result screen, drawn here so the screen and the paper
+// carry the very same logo.
+namespace LogoKV {
+
+// The logo: "KV" and "E-Mach" on a blue-to-teal band.
+QImage imagem();
+
+// Button pictures: a door with an arrow (leave) and a printer.
+QIcon iconeSair();
+QIcon iconeImpressora();
+
+} // namespace LogoKV

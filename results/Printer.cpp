@@ -1,0 +1,143 @@
+#include "results/Printer.h"
+#include "results/Printers.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kTwipsPorPolegada = 1440;
+
+QFont fonteDe(const QString& nome, double pontos, bool negrito)
+{
+    QFont f(nome);
+    f.setPointSizeF(pontos);
+    f.setBold(negrito);
+    return f;
+}
+
+// A paint device at 1440 dots an inch: metrics measured on it are in twips.
+const QImage& reguaTwips()
+{
+    static const QImage img = [] {
+        QImage i(1, 1, QImage::Format_RGB32);
+        const int porMetro = int(std::lround(kTwipsPorPolegada / 0.0254));
+        i.setDotsPerMeterX(porMetro);
+        i.setDotsPerMeterY(porMetro);
+        return i;
+    }();
+    return img;
+}
+
+QFontMetricsF metricas(const QString& nome, double pontos, bool negrito)
+{
+    return QFontMetricsF(fonteDe(nome, pontos, negrito), &reguaTwips());
+}
+
+} // namespace
+
+void Printer::PaintPicture(const QImage& figura, int x, int y, int largura, int altura)
+{
+    ItemColocado item;
+    item.tipo = ItemColocado::Tipo::Figura;
+    item.x = x;
+    item.y = y;
+    item.figura = figura;
+    item.largura = largura;
+    item.altura = altura;
+    m_itens.append(item);
+}
+
+void Printer::Print(const QString& texto, bool ficarNaLinha)
+{
+    if (!texto.isEmpty()) {
+        ItemColocado item;
+        item.x = m_x;
+        item.y = m_y;
+        item.texto = texto;
+        item.fonte = m_fonte;
+        item.tamanho = m_tamanho;
+        item.negrito = m_negrito;
+        m_itens.append(item);
+    }
+    if (ficarNaLinha) {
+        m_x += TextWidth(texto);
+    } else {
+        m_x = 0;
+        m_y += TextHeight();
+    }
+}
+
+int Printer::TextHeight() const
+{
+    return int(std::lround(metricas(m_fonte, m_tamanho, m_negrito).lineSpacing()));
+}
+
+int Printer::TextWidth(const QString& texto) const
+{
+    return int(std::lround(metricas(m_fonte, m_tamanho, m_negrito).horizontalAdvance(texto)));
+}
+
+bool Printer::EndDoc(QWidget* janela)
+{
+    const QList<ItemColocado> itens = std::exchange(m_itens, {});
+    m_x = 0;
+    m_y = 0;
+    return imprimir(itens, Printers::atual(), janela);
+}
+
+QString Printer::nomeDocumento()
+{
+    return QStringLiteral("KV Resultado Emach");
+}
+
+bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impressora, QWidget* janela)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (impressora.tipo == Impressora::Tipo::Pdf) {
+        const QString arquivo = Printers::escolherArquivo(janela);
+        if (arquivo.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(arquivo);
+    } else {
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setPrinterName(impressora.DeviceName);
+    }
+    printer.setDocName(nomeDocumento());
+    // The layout was made for a portrait page; a quarter inch all round is
+    // what most printers cannot reach anyway.
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));
+
+    QPainter p;
+    if (!p.begin(&printer))
+        throw std::runtime_error("Falha ao iniciar a impressora " + impressora.DeviceName.toStdString());
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    const double escalaX = printer.logicalDpiX() / double(kTwipsPorPolegada);
+    const double escalaY = printer.logicalDpiY() / double(kTwipsPorPolegada);
+    p.setPen(Qt::black);
+    for (const ItemColocado& item : itens) {
+        const QPointF canto(item.x * escalaX, item.y * escalaY);
+        if (item.tipo == ItemColocado::Tipo::Figura) {
+            p.drawImage(QRectF(canto, QSizeF(item.largura * escalaX, item.altura * escalaY)), item.figura);
+            continue;
+        }
+        const QFont f = fonteDe(item.fonte, item.tamanho, item.negrito);
+        p.setFont(f);
+        // The position is the top of the line; QPainter writes on the baseline.
+        const QFontMetricsF fm(p.font(), &printer);
+        p.drawText(canto + QPointF(0, fm.ascent()), item.texto);
+    }
+    if (!p.end())
+        throw std::runtime_error("Falha ao enviar o documento para " + impressora.DeviceName.toStdString());
+    return true;
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+class QWidget;
+struct Impressora;
+
+// One thing put on the page: a text or a picture, at a position in twips from
+// the printable area's top-left corner (a text's position is the top of its
+// line).
+struct ItemColocado {
+    enum class Tipo { Texto, Figura };
+    Tipo tipo = Tipo::Texto;
+    int x = 0;
+    int y = 0;
+    QString texto;
+    QString fonte;
+    double tamanho = 0;
+    bool negrito = false;
+    QImage figura;
+    int largura = 0;
+    int altura = 0;
+};
+
+// The printer object the report writes on. Output is kept as placed items;
+// EndDoc paints them on the program's current printer. Line heights and text
+// widths are measured at 1440 dots an inch, so the layout is the same on
+// every printer.
+class Printer final {
+public:
+    QString FontName() const { return m_fonte; }
+    void setFontName(const QString& nome) { m_fonte = nome; }
+    double FontSize() const { return m_tamanho; }
+    void setFontSize(double pontos) { m_tamanho = pontos; }
+    bool FontBold() const { return m_negrito; }
+    void setFontBold(bool negrito) { m_negrito = negrito; }
+    int CurrentX() const { return m_x; }
+    void setCurrentX(int twips) { m_x = twips; }
+    int CurrentY() const { return m_y; }
+    void setCurrentY(int twips) { m_y = twips; }
+
+    // Draws a picture scaled into the box.
+    void PaintPicture(const QImage& figura, int x, int y, int largura, int altura);
+    // Prints a text; ending the line moves to the left edge one line lower,
+    // staying on it moves right past the text. Print() is an empty line.
+    void Print(const QString& texto = QString(), bool ficarNaLinha = false);
+
+    // Height of a line and width of a text in the current font, in twips.
+    int TextHeight() const;
+    int TextWidth(const QString& texto) const;
+
+    const QList<ItemColocado>& itens() const { return m_itens; }
+
+    // Sends the page to the current printer and starts afresh. The PDF printer
+    // first asks where to write (from `janela`); false when that was
+    // cancelled and nothing was printed. A printer that cannot start throws.
+    bool EndDoc(QWidget* janela = nullptr);
+
+    // Paints placed items as one page on a printer.
+    static bool imprimir(const QList<ItemColocado>& itens, const Impressora& impressora, QWidget* janela);
+
+    // The document's name, which print queues show (cups-pdf names its file
+    // after it).
+    static QString nomeDocumento();
+
+private:
+    QString m_fonte = QStringLiteral("arial");
+    double m_tamanho = 10;
+    bool m_negrito = false;
+    int m_x = 0;
+    int m_y = 0;
+    QList<ItemColocado> m_itens;
+};

@@ -1,0 +1,135 @@
+#include "results/Relatorio.h"
+
+#include "store/Regional.h"
+
+#include <QLocale>
+
+namespace Relatorio {
+
+namespace {
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+// An E-Mach as a number, or nothing when it is Null or no number.
+std::optional<double> numero(const QVariant& v)
+{
+    if (v.isNull() || !v.isValid())
+        return std::nullopt;
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    if (ok)
+        return d;
+    return Regional::toNumber(v.toString());
+}
+} // namespace
+
+Textos textos(int idioma)
+{
+    if (idioma == 1)
+        return {u("Emach Result"), u("Goal to achieve or undesired symptom: "), u("Factors"), u("Emach"),
+                u("Observation"), u("Efect"), u("Causal factor"), u("Root cause or primary FCS")};
+    return {u("Resultado Emach"), u("Objetivo a alcançar ou Sintoma indesejado: "), u("Fatores"), u("Emach"),
+            u("Observação"), u("Efeito"), u("Fator causal"), u("Causa Raíz ou principal FCS")};
+}
+
+QString enderecoWeb()
+{
+    return QStringLiteral("www.kv-orvalis.example");
+}
+
+QString rodape(const QDate& data)
+{
+    return u("Software KV (") + enderecoWeb() + u(") - ") + QLocale().toString(data, QLocale::ShortFormat);
+}
+
+void escrever(Printer& prn, const Dados& d)
+{
+    const Textos t = textos(d.idioma);
+
+    prn.setFontName(u("arial"));
+    prn.setCurrentX(1);
+    prn.setCurrentY(1);
+    prn.PaintPicture(d.logo, 1000, 300, 2300, 1000);
+
+    prn.setCurrentY(1000);
+    prn.setCurrentX(5000);
+    prn.setFontSize(18);
+    prn.setFontBold(true);
+    prn.Print(t.titulo);
+
+    prn.setFontBold(false);
+    prn.setFontSize(12);
+    prn.setCurrentX(2000);
+    prn.Print();
+    prn.Print();
+
+    prn.setCurrentX(2000);
+    prn.setFontBold(true);
+    prn.Print(u("Case:  ") + d.nomeCase);
+
+    prn.setFontBold(false);
+    prn.Print();
+    prn.Print();
+
+    prn.setCurrentX(2000);
+    prn.Print(t.rotuloObjetivo);
+
+    prn.setCurrentX(2800);
+    prn.setFontBold(true);
+    prn.Print(d.sintoma);
+
+    prn.setFontBold(false);
+    prn.Print();
+    prn.Print();
+
+    prn.setFontSize(11);
+    int y = prn.CurrentY() + 100;
+
+    prn.setCurrentX(2000);
+    prn.Print(t.cabecalho1, true);
+    prn.setCurrentX(7700);
+    prn.Print(t.cabecalho2, true);
+    prn.setCurrentX(9000);
+    prn.Print(t.cabecalho3);
+
+    prn.setFontSize(10);
+    const int n = int(d.linhas.size());
+    for (int i = 0; i < n; ++i) {
+        const Linha& linha = d.linhas.at(i);
+        const bool ultima = i == n - 1;
+        y += 280;
+        prn.setCurrentY(y);
+        prn.setCurrentX(2000);
+        // A factor never named prints as a blank name.
+        prn.Print(linha.evento.isNull() ? QString() : linha.evento.toString().left(55), true);
+
+        const std::optional<double> e = numero(linha.emach);
+        prn.setCurrentX(7800);
+        // No E-Mach stored: blank, and no class word of its own.
+        prn.Print(e ? Regional::format00(*e) : QString(), true);
+
+        prn.setCurrentX(9000);
+        // The last row gets only the root-cause word below, so the two words
+        // never overprint each other.
+        if (!ultima && e && *e >= 0)
+            prn.Print(t.efeito, true);
+        if (!ultima && e && *e < 0)
+            prn.Print(t.causal, true);
+    }
+
+    prn.setCurrentX(9000);
+    prn.Print(t.raiz);
+
+    prn.setCurrentY(y + 1000);
+    prn.setCurrentX(6500);
+    prn.setFontSize(9);
+    prn.Print(rodape(d.data));
+}
+
+QList<ItemColocado> montar(const Dados& dados)
+{
+    Printer prn;
+    escrever(prn, dados);
+    return prn.itens();
+}
+
+} // namespace Relatorio

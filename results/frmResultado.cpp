@@ -1,0 +1,286 @@
+#include "results/frmResultado.h"
+
+#include "results/Logo.h"
+#include "results/Printer.h"
+#include "results/Printers.h"
+#include "results/Relatorio.h"
+
+#include "shell/Captions.h"
+#include "shell/Fonts.h"
+#include "shell/Messages.h"
+#include "shell/Twips.h"
+#include "store/DataSource.h"
+#include "store/Regional.h"
+#include "store/Tables.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QToolButton>
+#include <algorithm>
+
+namespace {
+
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+constexpr int kLargura = 8805;
+// The designed window is 5200 high outside and 4890 inside: the rest is
+// title bar and borders.
+constexpr int kAlturaCliente = 4890;
+constexpr int kMoldura = 5200 - kAlturaCliente;
+
+constexpr quint32 kCiano = 0xFFFF00;
+constexpr quint32 kAmarelo = 0x00FFFF;
+constexpr quint32 kVerde = 0x00FF00;
+constexpr quint32 kVermelho = 0x0000FF;
+constexpr quint32 kFaceBotao = 0x8000000F;
+constexpr quint32 kFundoJanela = 0x80000005;
+
+QFont sansSerif(bool negrito = false)
+{
+    return Fontes::fonte(u("MS Sans Serif"), 8.25, negrito);
+}
+
+QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, int l, int t, int w, int h, bool negrito)
+{
+    auto* lb = new QLabel(texto, pai);
+    lb->setObjectName(QString::fromLatin1(nome));
+    lb->setFont(sansSerif(negrito));
+    lb->setWordWrap(true);
+    lb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Twips::colocar(lb, l, t, w, h);
+    return lb;
+}
+
+QLabel* amostra(QWidget* pai, const char* nome, quint32 cor, int l, int t, int w, int h)
+{
+    auto* lb = new QLabel(pai);
+    lb->setObjectName(QString::fromLatin1(nome));
+    lb->setAutoFillBackground(true);
+    QPalette p = lb->palette();
+    p.setColor(QPalette::Window, Cores::cor(cor));
+    lb->setPalette(p);
+    lb->setFrameShape(QFrame::Box);
+    Twips::colocar(lb, l, t, w, h);
+    return lb;
+}
+
+QToolButton* botao(QWidget* pai, const char* nome, const QString& texto, const QIcon& icone, int l, int t, int w, int h)
+{
+    auto* b = new QToolButton(pai);
+    b->setObjectName(QString::fromLatin1(nome));
+    b->setText(texto);
+    b->setIcon(icone);
+    b->setIconSize(QSize(32, 32));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setFont(sansSerif());
+    Twips::colocar(b, l, t, w, h);
+    return b;
+}
+
+} // namespace
+
+frmResultado::frmResultado(AppState& estado, const QString& sintoma, QWidget* parent)
+    : QDialog(parent), m_estado(estado), m_sintomaDados(sintoma)
+{
+    montarLayout();
+    Form_Load();
+}
+
+int frmResultado::alturaJanela(int n)
+{
+    return n < 6 ? 5200 : 300 * n + 3400;
+}
+
+int frmResultado::alturaGrade(int n)
+{
+    return 280 * n + 300;
+}
+
+void frmResultado::montarLayout()
+{
+    setWindowTitle(u("Resultado Emach"));
+    setWindowIcon(LogoKV::iconeImpressora());
+    setFont(sansSerif());
+    setModal(true);
+    definirAltura(kAlturaCliente + kMoldura);
+
+    Data1 = new DataSource(this);
+    Data1->setObjectName(u("Data1"));
+
+    // Created in tab order: cmdSair first, cmdPrinter last.
+    cmdSair = botao(this, "cmdSair", u("&Sair"), LogoKV::iconeSair(), 7500, 105, 990, 855);
+    connect(cmdSair, &QToolButton::clicked, this, &frmResultado::cmdSair_Click);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(u("Image1"));
+    Image1->setPixmap(QPixmap::fromImage(LogoKV::imagem()));
+    Image1->setScaledContents(true);
+    Twips::colocar(Image1, 375, 225, 1965, 660);
+
+    Frame2 = new QGroupBox(u("Objetivo a alcançar: "), this);
+    Frame2->setObjectName(u("Frame2"));
+    Frame2->setFont(sansSerif(true));
+    Twips::colocar(Frame2, 360, 1080, 6705, 1005);
+
+    lblSintoma = new QLabel(Frame2);
+    lblSintoma->setObjectName(u("lblSintoma"));
+    lblSintoma->setFont(Fontes::fonte(u("Arial"), 14.25, true));
+    lblSintoma->setWordWrap(true);
+    lblSintoma->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette pv = lblSintoma->palette();
+    pv.setColor(QPalette::WindowText, Cores::cor(kVermelho));
+    lblSintoma->setPalette(pv);
+    Twips::colocar(lblSintoma, 240, 285, 6300, 675);
+
+    MSFlexGrid2 = new QTableWidget(this);
+    MSFlexGrid2->setObjectName(u("MSFlexGrid2"));
+    MSFlexGrid2->setFont(Fontes::fonte(u("Arial"), 9, true));
+    // Row 0 and column 0 are the grid's own fixed cells, so the cells keep the
+    // flex grid's numbering; Qt's headers stay out of the way.
+    MSFlexGrid2->horizontalHeader()->hide();
+    MSFlexGrid2->verticalHeader()->hide();
+    MSFlexGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid2->setSelectionMode(QAbstractItemView::NoSelection);
+    MSFlexGrid2->setFocusPolicy(Qt::NoFocus);
+    MSFlexGrid2->setColumnCount(2);
+    MSFlexGrid2->setRowCount(2);
+    Twips::colocar(MSFlexGrid2, 360, 2250, 5415, 2355);
+
+    Label7 = rotulo(this, "Label7", u("Impressora:"), 6075, 2190, 1035, 255, false);
+
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(u("Combo1"));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Twips::colocar(Combo1, 6075, 2430, 2655, 315);
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(u("Frame1"));
+    Twips::colocar(Frame1, 6120, 2880, 2535, 1695);
+    amostra(Frame1, "Label1", kCiano, 225, 225, 390, 240);
+    rotulo(Frame1, "Label2", u("Efeitos"), 750, 225, 1665, 360, true);
+    amostra(Frame1, "Label3", kAmarelo, 225, 690, 390, 240);
+    rotulo(Frame1, "Label4", u("Fatores Causais"), 750, 690, 1650, 240, true);
+    amostra(Frame1, "Label6", kVerde, 225, 1110, 390, 240);
+    rotulo(Frame1, "Label5", u("Causa Raíz ou principal FCS"), 750, 1110, 1650, 480, true);
+
+    cmdPrinter = botao(this, "cmdPrinter", u("&Imprimir"), LogoKV::iconeImpressora(), 7500, 1155, 990, 855);
+    connect(cmdPrinter, &QToolButton::clicked, this, &frmResultado::cmdPrinter_Click);
+}
+
+void frmResultado::definirAltura(int twips)
+{
+    m_altura = twips;
+    Twips::tamanhoCliente(this, kLargura, std::max(twips, 5200) - kMoldura);
+}
+
+void frmResultado::colorirLinha(int linha, quint32 cor)
+{
+    for (int c = 0; c < 2; ++c)
+        MSFlexGrid2->item(linha, c)->setBackground(Cores::cor(cor));
+}
+
+void frmResultado::Form_Load()
+{
+    Legendas::aplicarIdioma(this, Legendas::Tela::Resultado, m_estado.IdiomaAtual);
+
+    // The combo's text is the current printer, its list every printer.
+    const QString atual = Printers::atual().DeviceName;
+    Combo1->setEditText(atual);
+    for (const Impressora& i : Printers::lista())
+        Combo1->addItem(i.DeviceName);
+    Combo1->setEditText(atual);
+
+    bool ok = false;
+    const int n = std::clamp(int(m_estado.QtdeFatores.toDouble(&ok)), 0, Tables::kFactorRows);
+    Data1->setDatabaseName(m_estado.caminhoBanco());
+    Data1->setRecordSource(Tables::consultaRanking(m_estado.caseAtual(), n));
+    Data1->Refresh();
+
+    definirAltura(alturaJanela(n));
+
+    lblSintoma->setText(m_sintomaDados);
+    lblSintoma->repaint();
+
+    // Shape the grid; every cell starts blank on the grid's own colours.
+    const int alturaPx = Twips::px(alturaGrade(n));
+    MSFlexGrid2->resize(Twips::px(5300), alturaPx);
+    MSFlexGrid2->clearContents();
+    MSFlexGrid2->setColumnCount(2);
+    MSFlexGrid2->setRowCount(n + 1);
+    MSFlexGrid2->setColumnWidth(0, Twips::px(4500));
+    MSFlexGrid2->setColumnWidth(1, Twips::px(700));
+    const int alturaLinha = std::max(1, (alturaPx - 2 * MSFlexGrid2->frameWidth()) / (n + 1));
+    for (int r = 0; r <= n; ++r) {
+        MSFlexGrid2->setRowHeight(r, alturaLinha);
+        for (int c = 0; c < 2; ++c) {
+            auto* item = new QTableWidgetItem;
+            const bool fixa = r == 0 || c == 0;
+            item->setBackground(Cores::cor(fixa ? kFaceBotao : kFundoJanela));
+            item->setTextAlignment(c == 1 ? (Qt::AlignLeft | Qt::AlignBottom) : (Qt::AlignLeft | Qt::AlignVCenter));
+            MSFlexGrid2->setItem(r, c, item);
+        }
+    }
+    MSFlexGrid2->item(0, 0)->setText(u("Fatores"));
+    MSFlexGrid2->item(0, 1)->setText(u("Emach"));
+
+    Recordset& rs = Data1->Recordset();
+    if (rs.RecordCount() > 0) {
+        rs.MoveFirst();
+        for (int i = 1; i <= n; ++i) {
+            if (rs.eof())
+                break;
+            const QVariant evento = rs.Fields(u("Evento"));
+            if (!evento.isNull()) {
+                const QVariant emach = rs.Fields(u("emach"));
+                MSFlexGrid2->item(i, 0)->setText(evento.toString());
+                if (!emach.isNull()) {
+                    const double e = emach.toDouble();
+                    MSFlexGrid2->item(i, 1)->setText(u("  ") + Regional::format00(e));
+                    colorirLinha(i, e >= 0 ? kCiano : kAmarelo);
+                } else {
+                    // No E-Mach yet: no number and no class.
+                    MSFlexGrid2->item(i, 1)->setText(u("  "));
+                }
+            }
+            rs.MoveNext();
+        }
+        if (n > 0)
+            colorirLinha(n, kVerde);
+        rs.MoveFirst();
+        MSFlexGrid2->setVisible(true);
+    }
+}
+
+void frmResultado::cmdSair_Click()
+{
+    close();
+}
+
+void frmResultado::cmdPrinter_Click()
+{
+    if (!Selecionar_Impressora(Combo1->currentText())) {
+        MsgBox(u("Impressora não encontrada"), Icone::Critico, u("Verifique....."));
+        return;
+    }
+
+    Relatorio::Dados dados;
+    dados.idioma = m_estado.IdiomaAtual;
+    dados.nomeCase = m_estado.NomeCase;
+    dados.sintoma = lblSintoma->text();
+    dados.logo = LogoKV::imagem();
+    dados.data = QDate::currentDate();
+    Recordset& rs = Data1->Recordset();
+    rs.MoveFirst();
+    while (!rs.eof()) {
+        dados.linhas.append({rs.Fields(u("Evento")), rs.Fields(u("emach"))});
+        rs.MoveNext();
+    }
+
+    Printer prn;
+    Relatorio::escrever(prn, dados);
+    prn.EndDoc(this);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "shell/AppState.h"
+
+#include <QDialog>
+#include <QString>
+
+class DataSource;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QTableWidget;
+class QToolButton;
+
+// The ranked result of the current case: factors by descending E-Mach, each
+// row in its class colour, the case's goal, a colour legend and the printer
+// for the report.
+class frmResultado final : public QDialog {
+    Q_OBJECT
+public:
+    // `sintoma` is the goal text shown by the matrix screen underneath.
+    frmResultado(AppState& estado, const QString& sintoma, QWidget* parent = nullptr);
+
+    // The window's outer height in twips, as set on loading.
+    int Height() const { return m_altura; }
+
+    // Outer height of the window for n factors, and the grid's height.
+    static int alturaJanela(int n);
+    static int alturaGrade(int n);
+
+private slots:
+    void cmdSair_Click();
+    void cmdPrinter_Click();
+
+private:
+    void montarLayout();
+    void Form_Load();
+    void definirAltura(int twips);
+    void colorirLinha(int linha, quint32 cor);
+
+    AppState& m_estado;
+    QString m_sintomaDados;
+    int m_altura = 0;
+
+    DataSource* Data1 = nullptr;
+    QToolButton* cmdSair = nullptr;
+    QToolButton* cmdPrinter = nullptr;
+    QLabel* Image1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLabel* lblSintoma = nullptr;
+    QTableWidget* MSFlexGrid2 = nullptr;
+    QLabel* Label7 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+};
