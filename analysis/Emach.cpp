@@ -1,0 +1,118 @@
+#include "analysis/Emach.h"
+
+#include "store/Regional.h"
+
+#include <stdexcept>
+
+TabelaTextos::TabelaTextos(int linhas, int colunas)
+    : m_linhas(linhas), m_colunas(colunas), m_textos(qMax(0, linhas) * qMax(0, colunas))
+{
+}
+
+int TabelaTextos::indice(int linha, int coluna) const
+{
+    if (linha < 0 || linha >= m_linhas || coluna < 0 || coluna >= m_colunas)
+        throw std::out_of_range("Subscript out of range");
+    return linha * m_colunas + coluna;
+}
+
+QString TabelaTextos::texto(int linha, int coluna) const
+{
+    return m_textos[indice(linha, coluna)];
+}
+
+void TabelaTextos::escrever(int linha, int coluna, const QString& texto)
+{
+    m_textos[indice(linha, coluna)] = texto;
+}
+
+namespace Emach {
+
+namespace {
+double valor(const QString& texto)
+{
+    return Regional::toNumber(texto).value_or(0);
+}
+} // namespace
+
+qint64 moeda(const QString& texto)
+{
+    return Regional::roundHalfEven(valor(texto) * 10000.0);
+}
+
+Desfecho calcular(GradeTextos& g, int n)
+{
+    // Points: one pass per index does the row sum and the column sum.
+    for (int r = 0; r < n; ++r) {
+        double linha = 0;
+        for (int c = 1; c <= n; ++c)
+            if (const auto v = Regional::toNumber(g.texto(r, c)))
+                linha += *v;
+        g.escrever(r, n + 1, Regional::numberText(linha));
+
+        double coluna = 0;
+        for (int k = 0; k < n; ++k)
+            if (const auto v = Regional::toNumber(g.texto(k, r + 1)))
+                coluna += *v;
+        g.escrever(n, r + 1, Regional::numberText(coluna));
+    }
+
+    // Extremes, kept as the texts of the cells they came from.
+    QString rowMax = g.texto(0, n + 1);
+    QString rowMin = rowMax;
+    QString colMax = g.texto(n, 1);
+    QString colMin = colMax;
+    for (int k = 0; k <= n - 2; ++k) {
+        const QString linha = g.texto(k + 1, n + 1);
+        if (moeda(linha) > moeda(rowMax))
+            rowMax = linha;
+        if (moeda(linha) < moeda(rowMin))
+            rowMin = linha;
+        const QString coluna = g.texto(n, k + 2);
+        if (moeda(coluna) > moeda(colMax))
+            colMax = coluna;
+        if (moeda(coluna) < moeda(colMin))
+            colMin = coluna;
+    }
+
+    // Normalisations to 0-5, each written with two decimals.
+    for (int r = 0; r < n; ++r) {
+        const double faixaLinhas = valor(rowMax) - valor(rowMin);
+        if (faixaLinhas == 0)
+            return Desfecho::LinhasIguais;
+        const double e = valor(g.texto(r, n + 1));
+        g.escrever(r, n + 2, Regional::format00(((e - valor(rowMin)) / faixaLinhas) * 5));
+
+        const double faixaColunas = valor(colMax) - valor(colMin);
+        if (faixaColunas == 0)
+            return Desfecho::ColunasIguais;
+        const double f = valor(g.texto(n, r + 1));
+        g.escrever(n + 1, r + 1, Regional::format00((5 * (f - valor(colMin))) / faixaColunas));
+    }
+
+    // E-Mach from the normalisations as displayed.
+    for (int r = 0; r < n; ++r) {
+        const double normV = valor(g.texto(n + 1, r + 1));
+        const double normH = valor(g.texto(r, n + 2));
+        g.escrever(r, n + 3, Regional::format00(normV / (normH + 1) - 1));
+    }
+    return Desfecho::Completo;
+}
+
+Aviso aviso(Desfecho desfecho, int idioma)
+{
+    if (desfecho == Desfecho::Completo)
+        return {};
+    if (idioma == 1)
+        return {QStringLiteral("Values incomplete"), QStringLiteral("Fully populate the spreadsheet before analyzing")};
+    if (idioma == 2) {
+        if (desfecho == Desfecho::LinhasIguais)
+            return {QStringLiteral("Valores incompleta!"),
+                    QString::fromUtf8("Rellenar completamente la hoja de cálculo antes de analizar")};
+        return {QStringLiteral("Valores incompla!"),
+                QString::fromUtf8("Rellenar completamente la hoja de cálculo antes de analizar ")};
+    }
+    return {QStringLiteral("Valores incompletos!"), QStringLiteral("Preencher totalmente a planilha antes de analizar")};
+}
+
+} // namespace Emach

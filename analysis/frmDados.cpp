@@ -1,0 +1,516 @@
+#include "analysis/frmDados.h"
+
+#include "analysis/Emach.h"
+#include "analysis/FlexGrid.h"
+#include "info/cLogo.h"
+#include "shell/Captions.h"
+#include "shell/Fonts.h"
+#include "shell/Messages.h"
+#include "shell/Twips.h"
+#include "store/Connection.h"
+#include "store/DataSource.h"
+#include "store/Regional.h"
+#include "store/Tables.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+
+#ifdef KV_HAS_RESULTS
+#include "results/frmResultado.h"
+#endif
+
+namespace {
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+constexpr quint32 kAzul = 0x00FF0000;
+constexpr quint32 kAmarelo = 0x0000FFFF;
+constexpr quint32 kCiano = 0x00FFFF00;
+constexpr quint32 kBranco = 0x00FFFFFF;
+
+// The scale: value of the clicked cell and of its mirror, opt1 to opt5.
+constexpr double kCelula[5] = {10, 5, 1, 0.2, 0.1};
+constexpr double kEspelho[5] = {0.1, 0.2, 1, 5, 10};
+
+// "(1/10)", 25 blanks, "(1/5)", 30 blanks, "(1)", 31 blanks, "(5)", 25 blanks, "(10)".
+QString legendaEscala()
+{
+    return u("(1/10)") + QString(25, u' ') + u("(1/5)") + QString(30, u' ') + u("(1)") + QString(31, u' ') + u("(5)")
+        + QString(25, u' ') + u("(10)");
+}
+
+// The pictures of the buttons, drawn here.
+enum class Figura { Analisar, Resultado, Voltar, Gravar };
+
+QIcon icone(Figura f)
+{
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1.5));
+    switch (f) {
+    case Figura::Analisar: // bars of a chart
+        p.setBrush(QColor(0, 102, 204));
+        p.drawRect(QRectF(5, 17, 6, 11));
+        p.setBrush(QColor(255, 204, 0));
+        p.drawRect(QRectF(13, 9, 6, 19));
+        p.setBrush(QColor(0, 153, 51));
+        p.drawRect(QRectF(21, 4, 6, 24));
+        break;
+    case Figura::Resultado: { // a ranked list, the last line green
+        const QColor cores[4] = {QColor(255, 255, 0), QColor(0, 255, 255), QColor(0, 255, 255), QColor(0, 200, 0)};
+        for (int i = 0; i < 4; ++i) {
+            p.setBrush(cores[i]);
+            p.drawRect(QRectF(5, 4 + i * 6.5, 22, 5));
+        }
+        break;
+    }
+    case Figura::Voltar: { // an arrow to the left
+        QPainterPath seta;
+        seta.moveTo(4, 16);
+        seta.lineTo(15, 6);
+        seta.lineTo(15, 12);
+        seta.lineTo(28, 12);
+        seta.lineTo(28, 20);
+        seta.lineTo(15, 20);
+        seta.lineTo(15, 26);
+        seta.closeSubpath();
+        p.setBrush(QColor(0, 120, 215));
+        p.drawPath(seta);
+        break;
+    }
+    case Figura::Gravar: { // a check mark
+        p.setPen(QPen(QColor(0, 150, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF({QPointF(5, 17), QPointF(12, 25), QPointF(27, 7)}));
+        break;
+    }
+    }
+    p.end();
+    return QIcon(pm);
+}
+
+QToolButton* botao(QWidget* pai, const char* nome, const char* texto, Figura f)
+{
+    auto* b = new QToolButton(pai);
+    b->setObjectName(QString::fromLatin1(nome));
+    b->setText(u(texto));
+    b->setIcon(icone(f));
+    b->setIconSize(QSize(24, 24));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setFocusPolicy(Qt::StrongFocus);
+    return b;
+}
+
+QLabel* rotulo(QWidget* pai, const char* nome, const char* texto, const QFont& fonte)
+{
+    auto* l = new QLabel(u(texto), pai);
+    l->setObjectName(QString::fromLatin1(nome));
+    l->setFont(fonte);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setWordWrap(true);
+    return l;
+}
+
+QRadioButton* opcao(QWidget* pai, const char* nome, const char* texto, const QFont& fonte)
+{
+    auto* o = new QRadioButton(u(texto), pai);
+    o->setObjectName(QString::fromLatin1(nome));
+    o->setFont(fonte);
+    return o;
+}
+} // namespace
+
+frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estado(estado)
+{
+    setWindowTitle(u("Entrada de dados para análise"));
+    setFont(Fontes::fonte(u("MS Sans Serif"), 8.25));
+    setModal(true);
+    Twips::tamanhoCliente(this, m_largura, m_altura);
+
+    m_picLogo.resize(kLogos + 1);
+    for (int k = 1; k <= kLogos; ++k) {
+        auto* pic = new LogoPicture(this);
+        pic->setObjectName(QStringLiteral("picLogo(%1)").arg(k));
+        pic->setFont(Fontes::fonte(u("Arial"), 9.75, true));
+        Twips::colocar(pic, 0, 0, 255, 2475);
+        pic->hide();
+        m_picLogo[k] = pic;
+    }
+
+    MSFlexGrid1 = new FlexGrid(this);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1->setFixedRows(0);
+    MSFlexGrid1->setFixedCols(1);
+    MSFlexGrid1->colocar(300, 2475, 10725, 4410);
+    connect(MSFlexGrid1, &FlexGrid::Click, this, &frmDados::MSFlexGrid1_Click);
+
+    cmdCalcular = botao(this, "cmdCalcular", "&Analisar", Figura::Analisar);
+    Twips::colocar(cmdCalcular, 720, 345, 1140, 840);
+    connect(cmdCalcular, &QToolButton::clicked, this, &frmDados::cmdCalcular_Click);
+    cmdResultado = botao(this, "cmdResultado", "&Resultado", Figura::Resultado);
+    Twips::colocar(cmdResultado, 720, 1320, 1140, 840);
+    cmdResultado->hide();
+    cmdResultado->setEnabled(false);
+    connect(cmdResultado, &QToolButton::clicked, this, &frmDados::cmdResultado_Click);
+    cmdSair = botao(this, "cmdSair", "&Voltar", Figura::Voltar);
+    Twips::colocar(cmdSair, 285, 7155, 1065, 840);
+    connect(cmdSair, &QToolButton::clicked, this, &frmDados::cmdSair_Click);
+
+    Data1 = new DataSource(this);
+    Data1->setObjectName(QStringLiteral("Data1"));
+    Data1->setConnect(u("Access 2000;"));
+
+    // The comparison panel reads as one sentence, top to bottom.
+    Frame1 = new QGroupBox(u("Comparação: "), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFont(Fontes::fonte(u("MS Sans Serif"), 9.75, true));
+    Twips::colocar(Frame1, 1605, 4335, 9300, 3705);
+    const QFont texto = Fontes::fonte(u("Arial"), 12);
+    const QFont nome = Fontes::fonte(u("Arial"), 14.25, true);
+    Label1 = rotulo(Frame1, "Label1", "O fator: ", texto);
+    Twips::colocar(Label1, 300, 405, 1260, 240);
+    lblFatorX = rotulo(Frame1, "lblFatorX", "", nome);
+    Twips::colocar(lblFatorX, 1695, 390, 7095, 675);
+    Label2 = rotulo(Frame1, "Label2", "Contribui: ", texto);
+    Twips::colocar(Label2, 300, 1245, 1365, 360);
+    opt5 = opcao(Frame1, "opt5", "Muito menos", texto);
+    Twips::colocar(opt5, 1770, 1125, 1365, 585);
+    opt4 = opcao(Frame1, "opt4", "Menos", texto);
+    Twips::colocar(opt4, 3300, 1245, 1155, 350);
+    opt3 = opcao(Frame1, "opt3", "De forma igual", texto);
+    Twips::colocar(opt3, 4740, 1125, 1755, 585);
+    opt2 = opcao(Frame1, "opt2", "Mais", texto);
+    Twips::colocar(opt2, 6660, 1125, 1155, 585);
+    opt1 = opcao(Frame1, "opt1", "Muito Mais", texto);
+    Twips::colocar(opt1, 7980, 1125, 1140, 585);
+    Label5 = new QLabel(legendaEscala(), Frame1);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5->setWordWrap(false);
+    Twips::colocar(Label5, 2175, 1725, 6615, 240);
+    Label3 = rotulo(Frame1, "Label3", "Do que o fator: ", texto);
+    Twips::colocar(Label3, 300, 2055, 1260, 600);
+    lblFatorY = rotulo(Frame1, "lblFatorY", "", nome);
+    Twips::colocar(lblFatorY, 1695, 2055, 7080, 750);
+    Label4 = rotulo(Frame1, "Label4", "Para: ", texto);
+    Twips::colocar(Label4, 300, 2910, 945, 345);
+    lblSintoma = rotulo(Frame1, "lblSintoma", "", nome);
+    Twips::colocar(lblSintoma, 1695, 2895, 5835, 690);
+    for (QLabel* l : {lblFatorX, lblFatorY, lblSintoma}) {
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, QColor(0, 0, 128));
+        l->setPalette(p);
+    }
+    cmdGravar = botao(Frame1, "cmdGravar", "&Gravar", Figura::Gravar);
+    Twips::colocar(cmdGravar, 8085, 2700, 990, 855);
+    connect(cmdGravar, &QToolButton::clicked, this, &frmDados::cmdGravar_Click);
+    Frame1->hide();
+    Frame1->raise();
+
+    Form_Load();
+
+    if (const QScreen* tela = QGuiApplication::primaryScreen())
+        move(tela->availableGeometry().center() - rect().center());
+}
+
+frmDados::~frmDados() = default;
+
+QString frmDados::NomeFator(int k) const
+{
+    return k >= 0 && k < m_nomeFator.size() ? m_nomeFator[k] : QString();
+}
+
+LogoPicture* frmDados::picLogo(int k) const
+{
+    return k >= 1 && k <= kLogos ? m_picLogo[k] : nullptr;
+}
+
+void frmDados::setAbrirResultado(std::function<void(const QString&)> abrir)
+{
+    m_abrirResultado = std::move(abrir);
+}
+
+cLogo& frmDados::Logo()
+{
+    if (!m_logo)
+        m_logo = std::make_unique<cLogo>();
+    return *m_logo;
+}
+
+void frmDados::desenharLogo(int k, int left, const QString& caption)
+{
+    // Only 28 strips exist: enough for the 25 factors and 3 result columns.
+    LogoPicture* pic = picLogo(k);
+    if (!pic)
+        return;
+    Twips::colocar(pic, left, 0, 255, 2475);
+    pic->show();
+    Logo().setDrawingObject(pic);
+    Logo().setCaption(caption);
+    Logo().Draw();
+}
+
+void frmDados::Form_Load()
+{
+    Legendas::aplicarIdioma(this, Legendas::Tela::Dados, m_estado.IdiomaAtual);
+
+    rsCasesDados = m_estado.BancoDados.OpenRecordset(QStringLiteral("Cases"), dbOpenTable);
+    rsCasesDados.setIndex(QStringLiteral("PrimaryKey"));
+    rsCasesDados.Seek(QStringLiteral("="), m_estado.CaseAtual);
+    if (rsCasesDados.NoMatch())
+        return;
+
+    const QString qtde = Regional::format0(rsCasesDados.Fields(QStringLiteral("Qtde")).toDouble());
+    const int n = int(Regional::toNumber(qtde).value_or(0));
+    m_nFatores = n;
+    m_estado.QtdeFatores = qtde;
+
+    Data1->setDatabaseName(m_estado.caminhoBanco());
+    Data1->setRecordSource(Tables::consultaFatores(m_estado.caseAtual(), n));
+    Data1->Refresh();
+
+    lblSintoma->setText(rsCasesDados.Fields(QStringLiteral("Sintoma")).toString());
+
+    if (n > 16) {
+        m_altura = 8400 + 260 * (n - 17);
+        m_largura = 11400 + 160 * (n - 17);
+        Twips::tamanhoCliente(this, m_largura, m_altura);
+        Twips::colocar(cmdSair, 285, 7080 + 260 * (n - 17), 1065, 840);
+    }
+
+    MSFlexGrid1->setWidth(340 * n + 2200);
+    MSFlexGrid1->setHeight(260 * n);
+    MSFlexGrid1->setCols(n + 1);
+    MSFlexGrid1->setRows(n);
+    MSFlexGrid1->setColWidth(0, 2000);
+
+    Recordset& rs = Data1->Recordset();
+    if (rs.RecordCount() <= 0)
+        return;
+
+    const QString evento = QStringLiteral("Evento");
+    rs.MoveFirst();
+    for (int r = 0; r < n; ++r) {
+        MSFlexGrid1->setColAlignment(r + 1, FlexGrid::flexAlignLeftBottom);
+        MSFlexGrid1->setColWidth(r + 1, 350);
+        const QVariant nomeFator = rs.Fields(evento);
+        if (nomeFator.isNull()) {
+            m_nomeFator[r + 1] = u("vago");
+        } else {
+            MSFlexGrid1->setTextMatrix(r, 0, nomeFator.toString());
+            m_nomeFator[r + 1] = nomeFator.toString();
+        }
+        rs.MoveNext();
+    }
+
+    for (int c = 1; c <= n; ++c) {
+        MSFlexGrid1->setRow(c - 1);
+        MSFlexGrid1->setCol(c);
+        MSFlexGrid1->setCellBackColor(kAzul);
+    }
+
+    rs.MoveFirst();
+    m_posLogo = 2370;
+    for (int k = 1; k <= n; ++k) {
+        const QVariant nomeFator = rs.Fields(evento);
+        const QString caption = nomeFator.isNull() ? u("Vago") : nomeFator.toString();
+        rs.MoveNext();
+        desenharLogo(k, m_posLogo, caption);
+        m_posLogo += 345;
+    }
+
+    for (int c = 1; c <= n; ++c) {
+        rs.MoveFirst();
+        for (int r = 0; r < n; ++r) {
+            const QVariant v = rs.Fields(Tables::campoMatriz(c));
+            if (!v.isNull() && v.toDouble() > 0)
+                MSFlexGrid1->setTextMatrix(r, c, Regional::numberText(v.toDouble()));
+            rs.MoveNext();
+        }
+    }
+}
+
+void frmDados::limparOpcoes()
+{
+    for (QRadioButton* o : {opt1, opt2, opt3, opt4, opt5}) {
+        o->setAutoExclusive(false);
+        o->setChecked(false);
+        o->setAutoExclusive(true);
+    }
+}
+
+void frmDados::MSFlexGrid1_Click()
+{
+    cmdResultado->setEnabled(false);
+    limparOpcoes();
+    m_linhaSel = MSFlexGrid1->Row() + 1;
+    m_colunaSel = MSFlexGrid1->Col();
+    if (m_colunaSel > m_linhaSel) {
+        Frame1->show();
+        lblFatorY->setText(NomeFator(m_colunaSel));
+        lblFatorX->setText(NomeFator(m_linhaSel));
+        MSFlexGrid1->setCellBackColor(kAmarelo);
+    } else {
+        Frame1->hide();
+    }
+}
+
+void frmDados::cmdGravar_Click()
+{
+    QString p;
+    QString q;
+    const QRadioButton* opcoes[5] = {opt1, opt2, opt3, opt4, opt5};
+    for (int i = 0; i < 5; ++i) {
+        if (opcoes[i]->isChecked()) {
+            p = Regional::numberText(kCelula[i]);
+            q = Regional::numberText(kEspelho[i]);
+            break;
+        }
+    }
+    Frame1->hide();
+    MSFlexGrid1->setCellBackColor(kBranco);
+    // A cell right of the diagonal in the result columns has no mirror inside
+    // the grid; only the cells that exist are written.
+    auto escrever = [this](int linha, int coluna, const QString& t) {
+        if (linha >= 0 && linha < MSFlexGrid1->Rows() && coluna >= 0 && coluna < MSFlexGrid1->Cols())
+            MSFlexGrid1->setTextMatrix(linha, coluna, t);
+    };
+    escrever(m_linhaSel - 1, m_colunaSel, p);
+    escrever(m_colunaSel - 1, m_linhaSel, q);
+}
+
+void frmDados::salvar(bool comEmach)
+{
+    // Nothing was loaded (no case row, no factor rows): nothing to write back.
+    if (!Data1->isOpen() || Data1->Recordset().RecordCount() <= 0)
+        return;
+    const int n = m_nFatores;
+    Recordset& rs = Data1->Recordset();
+    Transaction t(Data1->connection());
+    rs.MoveFirst();
+    for (int r = 1; r <= n; ++r) {
+        rs.Edit();
+        for (int c = 1; c <= n; ++c) {
+            const QString celula = MSFlexGrid1->TextMatrix(r - 1, c);
+            if (Regional::isNumeric(celula))
+                rs.setField(Tables::campoMatriz(c), celula);
+            else
+                rs.setField(Tables::campoMatriz(c), 0);
+        }
+        if (comEmach)
+            rs.setField(QStringLiteral("emach"), MSFlexGrid1->TextMatrix(r - 1, n + 3));
+        rs.Update();
+        if (!rs.eof())
+            rs.MoveNext();
+    }
+    t.commit();
+}
+
+void frmDados::Gravar_Fatores()
+{
+    salvar(false);
+}
+
+void frmDados::Gravar2_Fatores()
+{
+    salvar(true);
+}
+
+void frmDados::cmdCalcular_Click()
+{
+    const int n = m_nFatores;
+    const bool ingles = m_estado.IdiomaAtual == 1;
+
+    Frame1->hide();
+    Gravar_Fatores();
+    cmdCalcular->hide();
+    cmdResultado->show();
+
+    FlexGrid& g = *MSFlexGrid1;
+    g.setCols(n + 4);
+    g.setRows(n + 2);
+    g.setColAlignment(n + 1, FlexGrid::flexAlignLeftBottom);
+    g.setColAlignment(n + 2, FlexGrid::flexAlignLeftBottom);
+    g.setColAlignment(n + 3, FlexGrid::flexAlignLeftBottom);
+    g.setColWidth(n + 1, 400);
+    g.setColWidth(n + 2, 400);
+    g.setColWidth(n + 3, 500);
+    g.setRow(n + 1);
+    g.setCol(n + 1);
+
+    for (int r = 0; r < n; ++r) {
+        g.setRow(r);
+        g.setCol(n + 1);
+        g.setCellBackColor(kAmarelo);
+        g.setCol(n + 2);
+        g.setCellBackColor(kAmarelo);
+        g.setCol(n + 3);
+        g.setCellBackColor(kCiano);
+    }
+    for (int c = 1; c <= n; ++c) {
+        g.setCol(c);
+        g.setRow(n);
+        g.setCellBackColor(kAmarelo);
+        g.setRow(n + 1);
+        g.setCellBackColor(kAmarelo);
+    }
+
+    g.setWidth(g.Width() + 1300);
+    g.setHeight(g.Height() + 500);
+
+    g.setTextMatrix(n, 0, ingles ? u("Points to Column") : u("Pontos da Coluna"));
+    g.setTextMatrix(n + 1, 0, ingles ? u("Normatization V 0-5") : u("Normatização V 0-5"));
+
+    desenharLogo(n + 1, m_posLogo, ingles ? u("Points to Row") : u("Pontos da Linha"));
+    desenharLogo(n + 2, m_posLogo + 400, ingles ? u("Normatization H 0-5") : u("Normatização H 0-5"));
+    desenharLogo(n + 3, m_posLogo + 850, u("Emach"));
+
+    const Emach::Desfecho desfecho = Emach::calcular(g, n);
+    if (desfecho != Emach::Desfecho::Completo) {
+        const Emach::Aviso a = Emach::aviso(desfecho, m_estado.IdiomaAtual);
+        MsgBox(a.texto, Icone::Exclamacao, a.titulo);
+        return;
+    }
+
+    Gravar2_Fatores();
+    cmdResultado->setEnabled(true);
+}
+
+void frmDados::cmdResultado_Click()
+{
+    cmdResultado->hide();
+    cmdSair->hide();
+    const QString sintoma = lblSintoma->text();
+    if (m_abrirResultado) {
+        m_abrirResultado(sintoma);
+    } else {
+#ifdef KV_HAS_RESULTS
+        frmResultado r(m_estado, sintoma);
+        r.exec();
+#endif
+    }
+    // The matrix was saved by the analysis: leaving needs no save.
+    accept();
+}
+
+void frmDados::cmdSair_Click()
+{
+    Gravar_Fatores();
+    accept();
+}
+
+void frmDados::keyPressEvent(QKeyEvent* event)
+{
+    // Escape would close the window without saving; only Back leaves it.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "shell/AppState.h"
+#include "store/Recordset.h"
+
+#include <QDialog>
+#include <QString>
+#include <QVector>
+#include <functional>
+#include <memory>
+
+class DataSource;
+class FlexGrid;
+class LogoPicture;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class QToolButton;
+class cLogo;
+
+// The analysis window of the current case: the factors as a square matrix of
+// pairwise judgements, each mirrored with its reciprocal, and the analysis
+// that turns the matrix into every factor's E-Mach.
+class frmDados final : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmDados(AppState& estado, QWidget* parent = nullptr);
+    ~frmDados() override;
+
+    static constexpr int kLogos = 28;
+
+    int nFatores() const { return m_nFatores; }
+    int PosLogo() const { return m_posLogo; }
+    QString NomeFator(int k) const;
+    int LinhaSel() const { return m_linhaSel; }
+    int ColunaSel() const { return m_colunaSel; }
+    // Header strip k (1 to 28); nullptr for any other k.
+    LogoPicture* picLogo(int k) const;
+    // The window's client size in twips.
+    int larguraTwips() const { return m_largura; }
+    int alturaTwips() const { return m_altura; }
+
+    // How the Result button shows the result screen (modally) for the
+    // symptom; tests replace it so that no window waits for a user.
+    void setAbrirResultado(std::function<void(const QString& sintoma)> abrir);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private slots:
+    void MSFlexGrid1_Click();
+    void cmdGravar_Click();
+    void cmdCalcular_Click();
+    void cmdResultado_Click();
+    void cmdSair_Click();
+
+private:
+    void Form_Load();
+    void Gravar_Fatores();
+    void Gravar2_Fatores();
+    void salvar(bool comEmach);
+    void limparOpcoes();
+    void desenharLogo(int k, int left, const QString& caption);
+    cLogo& Logo();
+
+    AppState& m_estado;
+
+    FlexGrid* MSFlexGrid1 = nullptr;
+    QVector<LogoPicture*> m_picLogo; // element 0 unused
+    QToolButton* cmdCalcular = nullptr;
+    QToolButton* cmdResultado = nullptr;
+    QToolButton* cmdSair = nullptr;
+    DataSource* Data1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblFatorX = nullptr;
+    QLabel* Label2 = nullptr;
+    QRadioButton* opt5 = nullptr;
+    QRadioButton* opt4 = nullptr;
+    QRadioButton* opt3 = nullptr;
+    QRadioButton* opt2 = nullptr;
+    QRadioButton* opt1 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* lblFatorY = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* lblSintoma = nullptr;
+    QToolButton* cmdGravar = nullptr;
+
+    int m_nFatores = 0;
+    QVector<QString> m_nomeFator = QVector<QString>(41);
+    int m_linhaSel = 0;
+    int m_colunaSel = 0;
+    int m_posLogo = 0;
+    std::unique_ptr<cLogo> m_logo;
+    Recordset rsCasesDados;
+
+    int m_largura = 11475;
+    int m_altura = 8295;
+    std::function<void(const QString&)> m_abrirResultado;
+};
