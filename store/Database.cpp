@@ -40,7 +40,9 @@ Database Workspace::OpenDatabase(const QString& name, bool exclusive, bool readO
 
     if (!readOnly) {
         const auto perms = QFile::permissions(c->path());
-        const auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+        // The user's own write flag says yes to root; a file that nobody may
+        // write is read-only for the program too.
+        const auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
         if (!(perms & anyWrite) || !QFileInfo(c->path()).isWritable())
             throw StoreError(QStringLiteral("The database '%1' is read-only and cannot be opened for writing.").arg(QDir::toNativeSeparators(c->path())));
         // Taking and releasing the write lock writes nothing, but fails at

@@ -1,6 +1,7 @@
 // Start-up and the main window: languages, the "Erro" box for every bad file
 // (the file left as it was), the no-case messages, the second-copy guard with
 // a real running KV, and the report of an unhandled error.
+#include "shell/Captions.h"
 #include "shell/FatalError.h"
 #include "shell/Fonts.h"
 #include "shell/SecondCopy.h"
