@@ -1,0 +1,231 @@
+#include "info/frmInformacoes.h"
+
+#include "info/MachineFacts.h"
+#include "shell/Captions.h"
+#include "shell/Fonts.h"
+#include "shell/Twips.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadialGradient>
+#include <QRadioButton>
+#include <algorithm>
+
+namespace {
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+QFont arial(double pontos) { return Fontes::fonte(u("Arial"), pontos); }
+
+// The form's own font, which controls without a font of their own use.
+QFont fontePadrao() { return Fontes::fonte(u("MS Sans Serif"), 8.25); }
+
+QGroupBox* moldura(QWidget* pai, const char* nome, const char* titulo, int l, int t, int w, int h)
+{
+    auto* g = new QGroupBox(u(titulo), pai);
+    g->setObjectName(QString::fromLatin1(nome));
+    g->setFont(Fontes::fonte(u("MS Sans Serif"), 9.75, true));
+    Twips::colocar(g, l, t, w, h);
+    return g;
+}
+
+QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, const QFont& fonte, Qt::Alignment lado, int l,
+               int t, int w, int h)
+{
+    auto* r = new QLabel(texto, pai);
+    r->setObjectName(QString::fromLatin1(nome));
+    r->setFont(fonte);
+    r->setAlignment(lado | Qt::AlignTop);
+    Twips::colocar(r, l, t, w, h);
+    // A box lower than its font's line would cut the descenders off the
+    // name it shows.
+    r->resize(r->width(), std::max(r->height(), r->fontMetrics().height()));
+    return r;
+}
+
+QRadioButton* opcao(QGroupBox* pai, const char* nome, const char* texto, int l, int t, int w, int h)
+{
+    auto* o = new QRadioButton(u(texto), pai);
+    o->setObjectName(QString::fromLatin1(nome));
+    o->setFont(arial(8.25));
+    Twips::colocar(o, l, t, w, h);
+    return o;
+}
+} // namespace
+
+frmInformacoes::frmInformacoes(AppState& estado, QWidget* parent) : QDialog(parent), m_estado(estado)
+{
+    setWindowTitle(u("Informações Gerais"));
+    setFont(fontePadrao());
+    Twips::tamanhoCliente(this, 8595, 4920);
+
+    // Built first so it leads the tab order and has the focus when the
+    // screen opens.
+    m_cmdVOLTAR = new QPushButton(u("&Voltar"), this);
+    m_cmdVOLTAR->setObjectName(QStringLiteral("cmdVOLTAR"));
+    m_cmdVOLTAR->setFont(fontePadrao());
+    Twips::colocar(m_cmdVOLTAR, 7065, 3375, 990, 765);
+    connect(m_cmdVOLTAR, &QPushButton::clicked, this, &frmInformacoes::cmdVOLTAR_Click);
+
+    auto* image1 = new QLabel(this);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setPixmap(QPixmap::fromImage(imagem()));
+    image1->setScaledContents(true);
+    Twips::colocar(image1, 300, 675, 3705, 1305);
+
+    QGroupBox* frame2 = moldura(this, "Frame2", "Suporte: ", 4275, 405, 3915, 1785);
+    rotulo(frame2, "Label7", u("Equipe KV: atendimento em dias úteis"), arial(9.75), Qt::AlignLeft, 225, 825, 3540,
+           240);
+    rotulo(frame2, "Label8", u("© Orvalis. Uso sujeito à licença."), arial(9.75), Qt::AlignLeft, 225, 1275, 3315, 240);
+
+    QGroupBox* frame1 = moldura(this, "Frame1", "Especificação do Computador: ", 300, 2430, 4140, 1770);
+    rotulo(frame1, "Label1", u("Nome do Micro na Rede:"), arial(8.25), Qt::AlignRight, 150, 450, 1815, 240);
+    m_lblVAR = rotulo(frame1, "lblVAR", QString(), arial(8.25), Qt::AlignLeft, 2190, 450, 1815, 165);
+    rotulo(frame1, "Label2", u("Resolução do Vídeo:"), arial(8.25), Qt::AlignRight, 300, 750, 1665, 240);
+    m_lblVIDEO = rotulo(frame1, "lblVIDEO", QString(), arial(8.25), Qt::AlignLeft, 2115, 750, 1440, 240);
+    rotulo(frame1, "Label3", u("Usuário Logado:"), arial(8.25), Qt::AlignRight, 225, 1050, 1740, 225);
+    m_lblUSUARIO = rotulo(frame1, "lblUSUARIO", QString(), arial(8.25), Qt::AlignLeft, 2190, 1050, 1815, 165);
+    rotulo(frame1, "Label5", u("Versão Banco de Dados:"), arial(8.25), Qt::AlignRight, 60, 1380, 1920, 240);
+    m_lblBancoDados = rotulo(frame1, "lblBancoDados", QString(), fontePadrao(), Qt::AlignLeft, 2190, 1380, 1215, 165);
+
+    // One group box holds the three options, so choosing one clears the others.
+    QGroupBox* frame3 = moldura(this, "Frame3", "Idioma: ", 4905, 2685, 1575, 1500);
+    m_opt1 = opcao(frame3, "opt1", "English", 225, 375, 1095, 255);
+    m_opt2 = opcao(frame3, "opt2", "Espanhõl", 225, 720, 1095, 255);
+    m_opt3 = opcao(frame3, "opt3", "Português", 225, 1080, 1215, 255);
+
+    m_cmdVOLTAR->setFocus();
+    Form_Load();
+}
+
+frmInformacoes::~frmInformacoes() = default;
+
+void frmInformacoes::Form_Load()
+{
+    Legendas::aplicarIdioma(this, Legendas::Tela::Informacoes, m_estado.IdiomaAtual);
+    m_lblVAR->setText(GetComputer());
+    VideoResolution();
+    sUserID();
+
+    m_parametro = m_estado.BancoDados.OpenRecordset(u("Parametro"), dbOpenTable);
+    m_lblBancoDados->setText(m_parametro.Fields(u("VersaoBD")).toString());
+
+    // Only 1, 2 and 3 count as languages: Null, 0 or 4 open with no option
+    // chosen and the screens in Portuguese.
+    const QVariant idioma = m_parametro.Fields(u("Idioma"));
+    bool numero = false;
+    const double v = idioma.isNull() ? 0 : idioma.toDouble(&numero);
+    m_estado.IdiomaAtual = 3;
+    if (numero && v == 1) {
+        m_estado.IdiomaAtual = 1;
+        m_opt1->setChecked(true);
+        if (m_estado.menu)
+            Legendas::aplicarIngles(m_estado.menu, Legendas::Tela::Menu);
+    }
+    if (numero && v == 2) {
+        m_estado.IdiomaAtual = 2;
+        m_opt2->setChecked(true);
+        if (m_estado.menu)
+            Legendas::aplicarEspanhol(m_estado.menu, Legendas::Tela::Menu);
+    }
+    if (numero && v == 3) {
+        m_estado.IdiomaAtual = 3;
+        m_opt3->setChecked(true);
+    }
+}
+
+QString frmInformacoes::GetComputer() const
+{
+    return MachineFacts::source().computer();
+}
+
+QString frmInformacoes::sUserID()
+{
+    const std::optional<QString> nome = MachineFacts::source().user();
+    if (!nome || nome->isEmpty())
+        return QString();
+    m_lblUSUARIO->setText(*nome);
+    return *nome;
+}
+
+void frmInformacoes::VideoResolution()
+{
+    const MachineFacts::ScreenTwips tela = MachineFacts::source().screen();
+    m_lblVIDEO->setText(
+        MachineFacts::resolutionText(tela.width, tela.height, tela.twipsPerPixelX, tela.twipsPerPixelY));
+}
+
+void frmInformacoes::cmdVOLTAR_Click()
+{
+    m_parametro.Edit();
+    if (m_opt1->isChecked()) {
+        m_parametro.setField(u("Idioma"), 1);
+        m_estado.IdiomaAtual = 1;
+    }
+    if (m_opt2->isChecked()) {
+        m_parametro.setField(u("Idioma"), 2);
+        m_estado.IdiomaAtual = 2;
+    }
+    if (m_opt3->isChecked()) {
+        m_parametro.setField(u("Idioma"), 3);
+        m_estado.IdiomaAtual = 3;
+    }
+    // Written even when nothing was chosen: the row is simply left as it was.
+    m_parametro.Update();
+    accept();
+}
+
+void frmInformacoes::keyPressEvent(QKeyEvent* e)
+{
+    // The screen has no cancel button: Esc does not close it.
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+QImage frmInformacoes::imagem()
+{
+    QImage img(285, 60, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    QLinearGradient fundo(0, 0, 285, 60);
+    fundo.setColorAt(0, QColor(12, 28, 64));
+    fundo.setColorAt(0.6, QColor(20, 78, 120));
+    fundo.setColorAt(1, QColor(36, 128, 140));
+    p.fillRect(img.rect(), fundo);
+
+    // A small cause-and-effect sketch: four factors feeding one root.
+    const QPointF raiz(92, 30);
+    const QPointF fatores[] = {{18, 10}, {14, 30}, {18, 50}, {50, 8}};
+    p.setPen(QPen(QColor(170, 210, 230), 1.6));
+    for (const QPointF& f : fatores)
+        p.drawLine(f, raiz);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(210, 232, 244));
+    for (const QPointF& f : fatores)
+        p.drawEllipse(f, 4.5, 4.5);
+    QRadialGradient brilho(raiz, 11);
+    brilho.setColorAt(0, QColor(255, 236, 140));
+    brilho.setColorAt(1, QColor(230, 150, 30));
+    p.setBrush(brilho);
+    p.drawEllipse(raiz, 10, 10);
+
+    p.setPen(QColor(255, 255, 255));
+    QFont marca = Fontes::fonte(u("Arial"), 1, true);
+    marca.setPixelSize(34);
+    p.setFont(marca);
+    p.drawText(QRectF(116, 2, 90, 44), Qt::AlignLeft | Qt::AlignVCenter, u("KV"));
+    QFont sub = Fontes::fonte(u("Arial"), 1);
+    sub.setPixelSize(11);
+    p.setFont(sub);
+    p.setPen(QColor(200, 228, 238));
+    p.drawText(QRectF(118, 40, 165, 16), Qt::AlignLeft | Qt::AlignVCenter, u("Análise causal  E-Mach"));
+    p.end();
+    return img;
+}
