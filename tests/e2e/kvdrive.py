@@ -1,0 +1,192 @@
+"""Drives the real KV binary in an X display, as a user would: keys, clicks,
+typing, and a screenshot of every screen it passes."""
+import contextlib
+import hashlib
+import os
+import re
+import shutil
+import signal
+import sqlite3
+import subprocess
+import tempfile
+import time
+
+TWIPS_PER_PIXEL = 15
+
+
+class StepFailed(AssertionError):
+    pass
+
+
+def px(twips):
+    return int(round(twips / TWIPS_PER_PIXEL))
+
+
+def _display_alive(display):
+    return subprocess.run(["xdpyinfo", "-display", display], stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL).returncode == 0
+
+
+@contextlib.contextmanager
+def x_display():
+    """The display given in DISPLAY, or an Xvfb of our own for the run."""
+    given = os.environ.get("DISPLAY")
+    if given and _display_alive(given):
+        yield given
+        return
+    for n in range(120, 160):
+        display = f":{n}"
+        if os.path.exists(f"/tmp/.X{n}-lock"):
+            continue
+        proc = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(100):
+            if _display_alive(display):
+                break
+            time.sleep(0.05)
+        if _display_alive(display):
+            try:
+                yield display
+            finally:
+                proc.terminate()
+                proc.wait(10)
+            return
+        proc.kill()
+    raise RuntimeError("no X display could be started")
+
+
+def sha256(path):
+    with open(path, "rb") as f:
+        return hashlib.sha256(f.read()).hexdigest()
+
+
+class KV:
+    """One program folder with KV and a fresh CONTROLE.mdb."""
+
+    def __init__(self, build_dir, shots_dir, display, with_database=True, folder=None):
+        self.build_dir = build_dir
+        self.shots = shots_dir
+        self.display = display
+        os.makedirs(shots_dir, exist_ok=True)
+        self.folder = folder or tempfile.mkdtemp(prefix="kv-e2e-")
+        self.binary = os.path.join(self.folder, "KV")
+        if not os.path.exists(self.binary):
+            shutil.copy2(os.path.join(build_dir, "KV"), self.binary)
+        self.database = os.path.join(self.folder, "CONTROLE.mdb")
+        if with_database and not os.path.exists(self.database):
+            subprocess.run([os.path.join(build_dir, "kv_mkdb"), self.database], check=True)
+        self.procs = []
+        self.step_name = "start"
+
+    # -- processes -------------------------------------------------------
+    def env(self):
+        env = dict(os.environ)
+        env["DISPLAY"] = self.display
+        env["QT_QPA_PLATFORM"] = "xcb"
+        env.pop("QT_QPA_FONTDIR", None)
+        env["LC_ALL"] = env.get("KV_E2E_LOCALE", "C.UTF-8")
+        return env
+
+    def start(self):
+        p = subprocess.Popen([self.binary], cwd=self.folder, env=self.env(),
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.procs.append(p)
+        return p
+
+    def stop(self, keep=False):
+        for p in self.procs:
+            if p.poll() is None:
+                p.send_signal(signal.SIGKILL)
+                p.wait(10)
+        if not keep:
+            shutil.rmtree(self.folder, ignore_errors=True)
+
+    # -- steps -------------------------------------------------------------
+    @contextlib.contextmanager
+    def step(self, name):
+        self.step_name = name
+        try:
+            yield
+        except Exception as e:  # keep the screen as it was when the step failed
+            safe = re.sub(r"[^A-Za-z0-9_-]+", "_", name)
+            with contextlib.suppress(Exception):
+                self.shot(f"FAILED-{safe}")
+            raise StepFailed(f"step '{name}' failed: {e}") from e
+
+    def xdo(self, *args, check=True):
+        r = subprocess.run(["xdotool", *map(str, args)], env=self.env(), capture_output=True, text=True)
+        if check and r.returncode != 0:
+            raise RuntimeError(f"xdotool {' '.join(map(str, args))}: {r.stderr.strip()}")
+        return r.stdout.strip()
+
+    def windows(self, title):
+        """Visible windows whose title is exactly title."""
+        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$"],
+                           env=self.env(), capture_output=True, text=True)
+        return [w for w in r.stdout.split() if w]
+
+    def wait_window(self, title, timeout=20):
+        end = time.time() + timeout
+        while time.time() < end:
+            found = self.windows(title)
+            if found:
+                wid = found[-1]
+                self.xdo("windowfocus", "--sync", wid, check=False)
+                time.sleep(0.15)
+                return wid
+            time.sleep(0.1)
+        raise AssertionError(f"no window '{title}' within {timeout} s")
+
+    def wait_gone(self, title, timeout=20):
+        end = time.time() + timeout
+        while time.time() < end:
+            if not self.windows(title):
+                return
+            time.sleep(0.1)
+        raise AssertionError(f"window '{title}' still open after {timeout} s")
+
+    def geometry(self, wid):
+        out = self.xdo("getwindowgeometry", "--shell", wid)
+        g = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+        return int(g["X"]), int(g["Y"]), int(g["WIDTH"]), int(g["HEIGHT"])
+
+    def click(self, wid, x, y, double=False):
+        """Click at pixel (x, y) of the window's client area."""
+        self.xdo("mousemove", "--window", wid, x, y)
+        time.sleep(0.05)
+        self.xdo("click", "--repeat", 2 if double else 1, "--delay", 80, 1)
+        time.sleep(0.2)
+
+    def click_twips(self, wid, left, top, width, height, double=False, dy=0):
+        """Click the middle of a control given in twips."""
+        self.click(wid, px(left) + px(width) // 2, px(top) + px(height) // 2 + dy, double)
+
+    def key(self, wid, *keys):
+        self.xdo("windowfocus", "--sync", wid, check=False)
+        for k in keys:
+            self.xdo("key", "--clearmodifiers", k)
+            time.sleep(0.08)
+        time.sleep(0.15)
+
+    def type(self, wid, text):
+        self.xdo("windowfocus", "--sync", wid, check=False)
+        self.xdo("type", "--delay", 15, text)
+        time.sleep(0.15)
+
+    def shot(self, name):
+        path = os.path.join(self.shots, f"{name}.png")
+        subprocess.run(["import", "-display", self.display, "-window", "root", path], check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return path
+
+    # -- data ------------------------------------------------------------
+    def db(self):
+        return sqlite3.connect(f"file:{self.database}?mode=ro", uri=True)
+
+    def wait_exit(self, timeout=20):
+        end = time.time() + timeout
+        while time.time() < end:
+            if all(p.poll() is not None for p in self.procs):
+                return
+            time.sleep(0.1)
+        raise AssertionError("KV did not end")
