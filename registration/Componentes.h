@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
+
+// Widgets shared by the two registers: a button with a picture above its
+// caption, and the bound grid with its record selector column.
+
+// The pictures of the buttons, drawn in code.
+enum class Figura { Gravar, Limpar, Voltar, SalvarSair };
+
+// Paints one picture into a square.
+void desenharFigura(QPainter& p, const QRectF& quadro, Figura figura);
+
+// A push button that shows its picture on top and its caption below, wrapped
+// over as many lines as it needs; the caption's ampersand marks its access key.
+class BotaoFigura final : public QPushButton {
+    Q_OBJECT
+public:
+    BotaoFigura(Figura figura, const QString& texto, QWidget* parent = nullptr);
+    Figura figura() const { return m_figura; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    Figura m_figura;
+};
+
+// The record selector column at the left of a bound grid: an arrow on the
+// current row and a pencil while that row holds an edit not yet written.
+class SeletorRegistro final : public QHeaderView {
+    Q_OBJECT
+public:
+    explicit SeletorRegistro(QTableView* grade);
+    QSize sizeHint() const override;
+
+protected:
+    void paintSection(QPainter* p, const QRect& rect, int logicalIndex) const override;
+
+private:
+    QTableView* m_grade;
+};
+
+// The bound grid: a table view with record selectors and fixed column widths
+// in twips.
+class GradeDados final : public QTableView {
+    Q_OBJECT
+public:
+    explicit GradeDados(QWidget* parent = nullptr);
+
+    // Hands the text of an open cell editor to the model and closes it, as a
+    // move to another cell would; nothing happens when no cell is being edited.
+    void concluirEdicao();
+    void setLarguraColuna(int coluna, int twips);
+
+protected:
+    void currentChanged(const QModelIndex& atual, const QModelIndex& anterior) override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
+};

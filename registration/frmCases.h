@@ -1,0 +1,60 @@
+#pragma once
+
+#include "shell/AppState.h"
+#include "store/Recordset.h"
+
+#include <QDialog>
+
+class BotaoFigura;
+class DataSource;
+class GradeDados;
+class QLabel;
+class QLineEdit;
+class RecordsetModel;
+
+// The case register: the ten cases in a read-only grid; a double click loads
+// a case into the three boxes and, when it is in use, makes it current.
+class frmCases final : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmCases(AppState& estado, QWidget* parent = nullptr);
+    ~frmCases() override;
+
+    // Event handlers, public so the window can be driven without a user.
+    void Form_Load();
+    void DBGrid1_DblClick();
+    // Returns false when the count was refused with a message.
+    bool txtQtde_LostFocus();
+    void cmdGravar_Click();
+    void cmdLimpar_Click();
+    void cmdSair_Click();
+
+    DataSource* Data1() const { return m_data1; }
+    DataSource* Data2() const { return m_data2; }
+
+protected:
+    bool eventFilter(QObject* alvo, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void montarTela();
+
+    AppState& m_estado;
+    Recordset rsCases;
+    DataSource* m_data1 = nullptr;
+    DataSource* m_data2 = nullptr;
+    RecordsetModel* m_modelo = nullptr;
+
+    GradeDados* DBGrid1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* txtCase = nullptr;
+    QLineEdit* txtSintoma = nullptr;
+    QLineEdit* txtQtde = nullptr;
+    BotaoFigura* cmdLimpar = nullptr;
+    BotaoFigura* cmdGravar = nullptr;
+    BotaoFigura* cmdSair = nullptr;
+    bool m_verificando = false;
+};

@@ -1,0 +1,201 @@
+#include "registration/frmEventos.h"
+
+#include "registration/Componentes.h"
+#include "registration/Verificacao.h"
+#include "shell/Captions.h"
+#include "shell/Fonts.h"
+#include "shell/Messages.h"
+#include "shell/Twips.h"
+#include "store/DataSource.h"
+#include "store/Regional.h"
+#include "store/RecordsetModel.h"
+#include "store/Tables.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+constexpr int kVisivel = 40;
+
+QLabel* rotulo(QWidget* pai, const char* nome, const char* texto, int l, int t, int w, int h)
+{
+    auto* r = new QLabel(u(texto), pai);
+    r->setObjectName(QString::fromLatin1(nome));
+    r->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Twips::colocar(r, l, t, w, h);
+    return r;
+}
+
+QLineEdit* caixa(QWidget* pai, const char* nome, int l, int t, int w, int h)
+{
+    auto* c = new QLineEdit(pai);
+    c->setObjectName(QString::fromLatin1(nome));
+    c->setFont(Fontes::fonte(u("MS Sans Serif"), 8.25, true));
+    QPalette p = c->palette();
+    p.setColor(QPalette::Base, Cores::cor(0x80000018));
+    p.setColor(QPalette::Text, Cores::cor(0x80000017));
+    c->setPalette(p);
+    Twips::colocar(c, l, t, w, h);
+    return c;
+}
+} // namespace
+
+frmEventos::frmEventos(AppState& estado, QWidget* parent) : QDialog(parent), m_estado(estado)
+{
+    montarTela();
+    Form_Load();
+}
+
+frmEventos::~frmEventos() = default;
+
+void frmEventos::montarTela()
+{
+    setObjectName(QStringLiteral("frmEventos"));
+    setWindowTitle(u("Cadastro de Eventos"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFont(Fontes::fonte(u("MS Sans Serif"), 8.25));
+    Twips::tamanhoCliente(this, 9255, 5745);
+
+    Label3 = rotulo(this, "Label3", "Case:", 975, 450, 1065, 240);
+    txtCase = caixa(this, "txtCase", 2100, 375, 6330, 315);
+    txtCase->setMaxLength(kVisivel);
+    Label2 = rotulo(this, "Label2", "Sintoma indesejado ou Objetivo a alcançar:", 225, 900, 1815, 420);
+    Label2->setWordWrap(true);
+    txtSintoma = caixa(this, "txtSintoma", 2100, 975, 6330, 315);
+    txtSintoma->setMaxLength(kVisivel);
+    Label1 = rotulo(this, "Label1", "Quantidade de Fatores:", 225, 1575, 1815, 240);
+    txtQtde = caixa(this, "txtQtde", 2100, 1500, 540, 315);
+    txtQtde->installEventFilter(this);
+
+    m_data1 = new DataSource(this);
+    m_data1->setObjectName(QStringLiteral("Data1"));
+    m_data1->setDatabaseName(u("C:\\KV\\CONTROLE.mdb"));
+    m_data1->setRecordSource(QStringLiteral("Eventos"));
+
+    DBGrid1 = new GradeDados(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setFont(Fontes::fonte(u("MS Sans Serif"), 8.25));
+    m_modelo = new RecordsetModel(m_data1,
+                                  {{QStringLiteral("Numero"), u("Número")},
+                                   {QStringLiteral("Evento"), u("Evento"), true}},
+                                  DBGrid1);
+    DBGrid1->setModel(m_modelo);
+    DBGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                             QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    DBGrid1->setLarguraColuna(0, 705);
+    DBGrid1->setLarguraColuna(1, 5505);
+    Twips::colocar(DBGrid1, 2115, 2100, 6795, 3360);
+    // A row's edit is written as soon as another row becomes current.
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, m_modelo,
+            [this](const QModelIndex&, const QModelIndex&) { m_modelo->submit(); });
+
+    cmdSair = new BotaoFigura(Figura::SalvarSair, u("&Salvar e Sair"), this);
+    cmdSair->setObjectName(QStringLiteral("cmdSair"));
+    Twips::colocar(cmdSair, 300, 4500, 1455, 960);
+    connect(cmdSair, &QPushButton::clicked, this, &frmEventos::cmdSair_Click);
+
+    QWidget::setTabOrder(DBGrid1, cmdSair);
+    QWidget::setTabOrder(cmdSair, txtCase);
+    QWidget::setTabOrder(txtCase, txtQtde);
+    QWidget::setTabOrder(txtQtde, txtSintoma);
+    DBGrid1->setFocus();
+}
+
+void frmEventos::Form_Load()
+{
+    Legendas::aplicarIdioma(this, Legendas::Tela::Eventos, m_estado.IdiomaAtual);
+
+    rsCases = m_estado.BancoDados.OpenRecordset(QStringLiteral("Cases"), dbOpenTable);
+    rsCases.setIndex(QStringLiteral("PrimaryKey"));
+    rsCases.Seek(QStringLiteral("="), m_estado.CaseAtual);
+    if (rsCases.NoMatch())
+        return;
+
+    txtCase->setText(Verificacao::cortar(Verificacao::textoCampo(rsCases.Fields(QStringLiteral("Case"))), kVisivel));
+    txtSintoma->setText(
+        Verificacao::cortar(Verificacao::textoCampo(rsCases.Fields(QStringLiteral("Sintoma"))), kVisivel));
+    // A case without a stored count has no factor rows to show.
+    const QVariant qtde = rsCases.Fields(QStringLiteral("Qtde"));
+    const int n = qtde.isNull() ? 0 : int(Regional::roundHalfEven(qtde.toDouble()));
+    txtQtde->setText(qtde.isNull() ? QStringLiteral("0") : Verificacao::textoCampo(qtde));
+    m_estado.QtdeFatores = n;
+
+    m_data1->setDatabaseName(m_estado.caminhoBanco());
+    m_data1->setRecordSource(Tables::consultaFatores(m_estado.caseAtual(), n));
+    m_data1->Refresh();
+
+    if (m_modelo->rowCount() > 0)
+        DBGrid1->setCurrentIndex(m_modelo->index(0, 1));
+}
+
+void frmEventos::txtQtde_LostFocus()
+{
+    const Verificacao::Qtde veredito = Verificacao::qtdeEventos(txtQtde->text());
+    if (veredito == Verificacao::Qtde::NaoNumerica) {
+        txtQtde->clear();
+        txtQtde->setFocus();
+        return;
+    }
+    if (veredito != Verificacao::Qtde::Maximo)
+        return;
+    const auto aviso = Verificacao::avisoMaximoEventos(m_estado.IdiomaAtual);
+    if (!aviso)
+        return;
+    MsgBox(aviso->texto, Icone::Exclamacao, aviso->titulo);
+    txtQtde->clear();
+    txtQtde->setFocus();
+}
+
+void frmEventos::cmdSair_Click()
+{
+    gravarLinhaAberta();
+    accept();
+}
+
+void frmEventos::gravarLinhaAberta()
+{
+    DBGrid1->concluirEdicao();
+    m_modelo->submit();
+}
+
+void frmEventos::done(int resultado)
+{
+    gravarLinhaAberta();
+    QDialog::done(resultado);
+}
+
+void frmEventos::closeEvent(QCloseEvent* e)
+{
+    gravarLinhaAberta();
+    QDialog::closeEvent(e);
+}
+
+bool frmEventos::eventFilter(QObject* alvo, QEvent* e)
+{
+    if (alvo == txtQtde && e->type() == QEvent::FocusOut && !m_verificando) {
+        const auto motivo = static_cast<QFocusEvent*>(e)->reason();
+        if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason) {
+            m_verificando = true;
+            txtQtde_LostFocus();
+            m_verificando = false;
+        }
+    }
+    return QDialog::eventFilter(alvo, e);
+}
+
+void frmEventos::keyPressEvent(QKeyEvent* e)
+{
+    // Escape cancels a cell's edit in the grid; it never closes the window.
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}

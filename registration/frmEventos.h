@@ -1,0 +1,57 @@
+#pragma once
+
+#include "shell/AppState.h"
+#include "store/Recordset.h"
+
+#include <QDialog>
+
+class BotaoFigura;
+class DataSource;
+class GradeDados;
+class QLabel;
+class QLineEdit;
+class RecordsetModel;
+
+// The factor register: the current case's name, symptom and count on top and
+// a grid of its factor rows 1 to n, where the factor names are typed.
+class frmEventos final : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmEventos(AppState& estado, QWidget* parent = nullptr);
+    ~frmEventos() override;
+
+    // Event handlers, public so the window can be driven without a user.
+    void Form_Load();
+    void txtQtde_LostFocus();
+    void cmdSair_Click();
+
+    DataSource* Data1() const { return m_data1; }
+
+public slots:
+    void done(int resultado) override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* alvo, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void montarTela();
+    // Writes the row being edited, the open cell editor's text included.
+    void gravarLinhaAberta();
+
+    AppState& m_estado;
+    Recordset rsCases;
+    DataSource* m_data1 = nullptr;
+    RecordsetModel* m_modelo = nullptr;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* txtCase = nullptr;
+    QLineEdit* txtSintoma = nullptr;
+    QLineEdit* txtQtde = nullptr;
+    GradeDados* DBGrid1 = nullptr;
+    BotaoFigura* cmdSair = nullptr;
+    bool m_verificando = false;
+};
