@@ -46,6 +46,16 @@ QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto, const QFont
     return r;
 }
 
+// A fact longer than its box may use the frame's width up to the border, so
+// a long host name or version label is not cut short.
+void mostrar(QLabel* valor, const QString& texto, int larguraTabela)
+{
+    valor->setText(texto);
+    const int borda = valor->parentWidget()->width() - valor->x() - 4;
+    const int precisa = valor->fontMetrics().horizontalAdvance(texto) + 2;
+    valor->resize(std::max(larguraTabela, std::min(precisa, borda)), valor->height());
+}
+
 QRadioButton* opcao(QGroupBox* pai, const char* nome, const char* texto, int l, int t, int w, int h)
 {
     auto* o = new QRadioButton(u(texto), pai);
@@ -106,12 +116,12 @@ frmInformacoes::~frmInformacoes() = default;
 void frmInformacoes::Form_Load()
 {
     Legendas::aplicarIdioma(this, Legendas::Tela::Informacoes, m_estado.IdiomaAtual);
-    m_lblVAR->setText(GetComputer());
+    mostrar(m_lblVAR, GetComputer(), Twips::px(1815));
     VideoResolution();
     sUserID();
 
     m_parametro = m_estado.BancoDados.OpenRecordset(u("Parametro"), dbOpenTable);
-    m_lblBancoDados->setText(m_parametro.Fields(u("VersaoBD")).toString());
+    mostrar(m_lblBancoDados, m_parametro.Fields(u("VersaoBD")).toString(), Twips::px(1215));
 
     // Only 1, 2 and 3 count as languages: Null, 0 or 4 open with no option
     // chosen and the screens in Portuguese.
@@ -147,15 +157,15 @@ QString frmInformacoes::sUserID()
     const std::optional<QString> nome = MachineFacts::source().user();
     if (!nome || nome->isEmpty())
         return QString();
-    m_lblUSUARIO->setText(*nome);
+    mostrar(m_lblUSUARIO, *nome, Twips::px(1815));
     return *nome;
 }
 
 void frmInformacoes::VideoResolution()
 {
     const MachineFacts::ScreenTwips tela = MachineFacts::source().screen();
-    m_lblVIDEO->setText(
-        MachineFacts::resolutionText(tela.width, tela.height, tela.twipsPerPixelX, tela.twipsPerPixelY));
+    mostrar(m_lblVIDEO, MachineFacts::resolutionText(tela.width, tela.height, tela.twipsPerPixelX, tela.twipsPerPixelY),
+            Twips::px(1440));
 }
 
 void frmInformacoes::cmdVOLTAR_Click()

@@ -138,7 +138,6 @@ void TestFrmInformacoes::desenho()
         {"Frame1", nullptr, QRect(20, 162, 276, 118)},
         {"Label1", "Frame1", QRect(10, 30, 121, 16)},
         {"Label2", "Frame1", QRect(20, 50, 111, 16)},
-        {"lblVIDEO", "Frame1", QRect(141, 50, 96, 16)},
         {"Label3", "Frame1", QRect(15, 70, 116, 15)},
         {"Label5", "Frame1", QRect(4, 92, 128, 16)},
         {"Frame3", nullptr, QRect(327, 179, 105, 100)},
@@ -152,17 +151,23 @@ void TestFrmInformacoes::desenho()
         QCOMPARE(w->parentWidget()->objectName(), l.pai ? QString::fromLatin1(l.pai) : QString());
         QCOMPARE(w->geometry(), l.r);
     }
-    // The value boxes keep their place and width; they are at least one line
-    // high so no descender is cut off.
-    for (const char* nome : {"lblVAR", "lblUSUARIO", "lblBancoDados"}) {
-        QLabel* l = filho<QLabel>(&janela, nome);
+    // The value boxes keep their place; they are at least one line high so
+    // no descender is cut off, and at least as wide as drawn, wider when the
+    // fact needs it, up to the frame's border.
+    const struct { const char* nome; int x; int y; int largura; } valores[] = {
+        {"lblVAR", 146, 30, 121}, {"lblVIDEO", 141, 50, 96}, {"lblUSUARIO", 146, 70, 121},
+        {"lblBancoDados", 146, 92, 81}};
+    for (const auto& v : valores) {
+        QLabel* l = filho<QLabel>(&janela, v.nome);
         QCOMPARE(l->parentWidget()->objectName(), u("Frame1"));
-        QCOMPARE(l->x(), 146);
-        QCOMPARE(l->width(), QString::fromLatin1(nome) == u("lblBancoDados") ? 81 : 121);
+        QCOMPARE(l->pos(), QPoint(v.x, v.y));
+        QVERIFY(l->width() >= v.largura);
+        QVERIFY(l->geometry().right() < l->parentWidget()->width());
         QVERIFY(l->height() >= 11);
         QVERIFY(l->height() >= l->fontMetrics().height());
+        QVERIFY(l->fontMetrics().horizontalAdvance(l->text()) <= l->width());
     }
-    QCOMPARE(filho<QLabel>(&janela, "lblVAR")->y(), 30);
+    QCOMPARE(texto(&janela, "lblBancoDados"), u("KV 22.12.15 / 1.0"));
 
     for (const char* nome : {"Label1", "Label2", "Label3", "Label5"})
         QVERIFY(filho<QLabel>(&janela, nome)->alignment() & Qt::AlignRight);
@@ -433,6 +438,15 @@ void TestFrmInformacoes::fatosDaMaquina()
         QVERIFY(usuario->fontMetrics().horizontalAdvance(vinte) <= usuario->width());
         QCOMPARE(janela.sUserID(), vinte);
         QCOMPARE(texto(&janela, "lblVIDEO"), u(" 1024 x 768 DPI"));
+    }
+
+    // A host name longer than the frame stops at its border.
+    {
+        MachineFacts::Override fatos({[] { return QStringLiteral("servidor-de-arquivos-do-laboratorio-central"); }, {}, {}});
+        frmInformacoes janela(estado);
+        QLabel* maquina = filho<QLabel>(&janela, "lblVAR");
+        QCOMPARE(maquina->text(), u("servidor-de-arquivos-do-laboratorio-central"));
+        QVERIFY(maquina->geometry().right() < maquina->parentWidget()->width());
     }
 
     // No computer name and no user: the name is empty, the user box keeps its
