@@ -97,6 +97,15 @@ QString Printer::nomeDocumento()
     return QStringLiteral("KV Resultado Emach");
 }
 
+QPageLayout Printer::pagina()
+{
+    // Portrait Letter with the usual sixth of an inch that printers cannot
+    // reach: the third column starts at 9000 twips and its longest word needs
+    // about 2600 more, which an A4 sheet is too narrow for.
+    return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                       QMarginsF(240, 240, 240, 240) / 20.0, QPageLayout::Point);
+}
+
 bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impressora, QWidget* janela)
 {
     QPrinter printer(QPrinter::HighResolution);
@@ -111,10 +120,13 @@ bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impre
         printer.setPrinterName(impressora.DeviceName);
     }
     printer.setDocName(nomeDocumento());
-    // The layout was made for a portrait page; a quarter inch all round is
-    // what most printers cannot reach anyway.
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));
+    // A printer that cannot come that close to the edge keeps its own
+    // smallest margins; size and orientation are set on their own for that.
+    const QPageLayout desejada = pagina();
+    printer.setPageSize(desejada.pageSize());
+    printer.setPageOrientation(desejada.orientation());
+    if (!printer.setPageMargins(desejada.margins(), desejada.units()))
+        printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
 
     QPainter p;
     if (!p.begin(&printer))

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPageLayout>
 #include <QString>
 
 class QWidget;
@@ -64,6 +65,9 @@ public:
     // The document's name, which print queues show (cups-pdf names its file
     // after it).
     static QString nomeDocumento();
+
+    // The page the report is laid out for.
+    static QPageLayout pagina();
 
 private:
     QString m_fonte = QStringLiteral("arial");
