@@ -1,0 +1,104 @@
+#!/usr/bin/env python3
+"""KV's figures, each the median of several runs:
+- start-up time to the main window mapped, against a minimal Qt window;
+- peak memory at that moment, against the same window;
+- disk syncs of one matrix save (25 factors) and of one 30-row reset;
+- time to open and paint the 25-factor matrix window, against a bare dialog
+  holding a 25 x 25 table."""
+import os
+import re
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+build = os.path.abspath(sys.argv[1])
+runs = int(os.environ.get("KV_BENCH_RUNS", "7"))
+env = dict(os.environ, QT_QPA_PLATFORM="xcb")
+
+
+def mapped(cmd, title, cwd):
+    """Seconds from spawn to the window mapped, and the peak RSS (kB) then."""
+    t0 = time.perf_counter()
+    p = subprocess.Popen(cmd, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # xdotool's own --sync polls twice a second: too coarse for this.
+    while True:
+        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                           env=env, capture_output=True, text=True)
+        if r.stdout.strip():
+            break
+        if time.perf_counter() - t0 > 20:
+            raise RuntimeError(f"{title} never showed")
+        time.sleep(0.005)
+    elapsed = time.perf_counter() - t0
+    with open(f"/proc/{p.pid}/status") as f:
+        hwm = int(re.search(r"VmHWM:\s+(\d+)", f.read()).group(1))
+    p.kill()
+    p.wait()
+    return elapsed, hwm
+
+
+def startup():
+    folder = tempfile.mkdtemp(prefix="kv-bench-")
+    shutil.copy2(os.path.join(build, "KV"), folder)
+    subprocess.run([os.path.join(build, "kv_mkdb"), os.path.join(folder, "CONTROLE.mdb")], check=True)
+    kv, mini = [], []
+    for _ in range(runs):
+        kv.append(mapped([os.path.join(folder, "KV")], "KV - Orvalis", folder))
+        mini.append(mapped([os.path.join(build, "bench_minimal_window")], "Minimal Qt", folder))
+    shutil.rmtree(folder, ignore_errors=True)
+    t_kv = statistics.median(x[0] for x in kv)
+    t_mini = statistics.median(x[0] for x in mini)
+    m_kv = statistics.median(x[1] for x in kv)
+    m_mini = statistics.median(x[1] for x in mini)
+    print(f"start-up to main window mapped: KV {t_kv * 1000:.0f} ms, minimal Qt {t_mini * 1000:.0f} ms, "
+          f"ratio {t_kv / t_mini:.2f} (goal <= 1.2)")
+    print(f"peak memory at that moment:     KV {m_kv / 1024:.1f} MiB, minimal Qt {m_mini / 1024:.1f} MiB, "
+          f"ratio {m_kv / m_mini:.2f} (goal <= 1.3)")
+
+
+def syncs(mode, count):
+    """fsync and fdatasync calls of a process doing count operations on a new file."""
+    folder = tempfile.mkdtemp(prefix="kv-bench-")
+    off = dict(env, QT_QPA_PLATFORM="offscreen")
+    subprocess.run([os.path.join(build, "bench_screens"), "prepare", folder], env=off, check=True)
+    out = subprocess.run(["strace", "-f", "-c", "-e", "trace=fsync,fdatasync",
+                          os.path.join(build, "bench_screens"), mode, folder, str(count)],
+                         env=off, capture_output=True, text=True, check=True)
+    shutil.rmtree(folder, ignore_errors=True)
+    total = 0
+    for line in out.stderr.splitlines():
+        m = re.match(r"\s*[\d.]+\s+[\d.]+\s+\d+\s+(\d+)\s+(?:\d+\s+)?(fsync|fdatasync)\s*$", line)
+        if m:
+            total += int(m.group(1))
+    return total
+
+
+def disk_syncs():
+    if not shutil.which("strace"):
+        print("disk syncs: strace is not installed")
+        return
+    # Differences of 1 and 11 operations leave out opening and closing.
+    save = (syncs("save-matrix", 11) - syncs("save-matrix", 1)) / 10
+    pair = (syncs("save-and-reset", 11) - syncs("save-and-reset", 1)) / 10
+    print(f"disk syncs per matrix save of 25 factors: {save:.1f} (goal 1)")
+    print(f"disk syncs per 30-row reset:              {pair - save:.1f} (goal 1)")
+
+
+def matrix_open():
+    folder = tempfile.mkdtemp(prefix="kv-bench-")
+    off = dict(env, QT_QPA_PLATFORM="offscreen")
+    subprocess.run([os.path.join(build, "bench_screens"), "prepare", folder], env=off, check=True)
+    out = subprocess.run([os.path.join(build, "bench_screens"), "open-matrix", folder, str(runs)],
+                         env=off, capture_output=True, text=True, check=True)
+    shutil.rmtree(folder, ignore_errors=True)
+    print(out.stdout.strip())
+
+
+if __name__ == "__main__":
+    startup()
+    if os.path.exists(os.path.join(build, "bench_screens")):
+        disk_syncs()
+        matrix_open()

@@ -1,0 +1,121 @@
+// bench_screens MODE FOLDER [COUNT]
+//   prepare FOLDER         a new CONTROLE.mdb with case 1 set to 25 factors
+//   save-matrix FOLDER N   N matrix saves of case 1 through the matrix screen
+//   save-and-reset FOLDER N  N pairs of a matrix save and a 30-row reset
+//   open-matrix FOLDER N   median time to open and paint the 25-factor matrix
+//                          window against a bare dialog with a 25 x 25 table
+#include "analysis/FlexGrid.h"
+#include "analysis/frmDados.h"
+#include "registration/frmCases.h"
+#include "shell/AppState.h"
+#include "shell/Fonts.h"
+#include "store/Generator.h"
+#include "store/Tables.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTableWidget>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+void abrir(AppState& estado, const QString& pasta)
+{
+    estado.pastaPrograma = pasta;
+    estado.EspacoTrabalho = &DBEngine::Workspaces(0);
+    estado.BancoDados = estado.EspacoTrabalho->OpenDatabase(estado.caminhoBanco(), false, false, QStringLiteral(";pwd=TarnBeck"));
+    estado.CaseAtual = 1;
+}
+
+double mediana(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+template <typename F>
+double medir(int vezes, F&& f)
+{
+    std::vector<double> ms;
+    for (int i = 0; i < vezes; ++i) {
+        QElapsedTimer t;
+        t.start();
+        f();
+        ms.push_back(t.nsecsElapsed() / 1e6);
+    }
+    return mediana(ms);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    Fontes::instalarSubstituicoes();
+    if (argc < 3)
+        return 2;
+    const QString modo = QString::fromLatin1(argv[1]);
+    const QString pasta = QString::fromLocal8Bit(argv[2]);
+    const int n = argc > 3 ? std::max(1, atoi(argv[3])) : 1;
+
+    if (modo == "prepare") {
+        QDir().mkpath(pasta);
+        Generator::criarBanco(pasta + "/CONTROLE.mdb");
+        AppState estado;
+        abrir(estado, pasta);
+        Recordset cs = estado.BancoDados.OpenRecordset("Cases");
+        cs.setIndex("PrimaryKey");
+        cs.Seek("=", 1);
+        cs.Edit();
+        cs.setField("Case", QStringLiteral("bench"));
+        cs.setField("Qtde", 25);
+        cs.Update();
+        return 0;
+    }
+
+    AppState estado;
+    abrir(estado, pasta);
+    if (modo == "save-matrix" || modo == "save-and-reset") {
+        // The store skips rows that do not change, so every save alternates
+        // between two matrices; a reset then always has something to clear.
+        frmDados dados(estado);
+        auto* grade = dados.findChild<FlexGrid*>(QStringLiteral("MSFlexGrid1"));
+        frmCases casos(estado);
+        for (int i = 0; i < n; ++i) {
+            const bool par = i % 2 == 0;
+            for (int r = 0; r < 25; ++r)
+                for (int c = r + 2; c <= 25; ++c) {
+                    grade->setTextMatrix(r, c, par ? QStringLiteral("5") : QStringLiteral("10"));
+                    grade->setTextMatrix(c - 1, r + 1, par ? QStringLiteral("0.2") : QStringLiteral("0.1"));
+                }
+            // Back saves the whole matrix once; the window object stays.
+            QMetaObject::invokeMethod(&dados, "cmdSair_Click", Qt::DirectConnection);
+            if (modo == "save-and-reset")
+                casos.cmdLimpar_Click();
+        }
+    } else if (modo == "open-matrix") {
+        // Warm-up: fonts and styles load once per process.
+        { frmDados d(estado); d.show(); d.grab(); }
+        { QDialog d; QTableWidget t(25, 25, &d); d.show(); d.grab(); }
+        const double kv = medir(n, [&] {
+            frmDados d(estado);
+            d.show();
+            d.grab();
+        });
+        const double bare = medir(n, [&] {
+            QDialog d;
+            d.resize(760, 553);
+            auto* t = new QTableWidget(25, 25, &d);
+            t->resize(713, 433);
+            d.show();
+            d.grab();
+        });
+        std::printf("matrix window of 25 factors, open and paint: KV %.1f ms, bare 25x25 table dialog %.1f ms, "
+                    "ratio %.2f (goal <= 2)\n", kv, bare, kv / bare);
+    } else {
+        return 2;
+    }
+    return 0;
+}
