@@ -20,6 +20,8 @@
 #include <QPainterPath>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QToolButton>
 
 #ifdef KV_HAS_RESULTS
@@ -118,9 +120,32 @@ QLabel* rotulo(QWidget* pai, const char* nome, const char* texto, const QFont& f
     return l;
 }
 
+// An option button whose caption wraps onto a second line when it is wider
+// than the button, beside an indicator centred on the button's height.
+class OpcaoQuebrada final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter p(this);
+        QStyleOptionButton o;
+        initStyleOption(&o);
+        const QString texto = o.text;
+        o.text.clear();
+        p.drawControl(QStyle::CE_RadioButton, o);
+        const QRect indicador = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &o, this);
+        const QRect area(indicador.right() + 5, 0, width() - indicador.right() - 5, height());
+        p.drawItemText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                       isEnabled(), texto, QPalette::WindowText);
+    }
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
 QRadioButton* opcao(QWidget* pai, const char* nome, const char* texto, const QFont& fonte)
 {
-    auto* o = new QRadioButton(u(texto), pai);
+    auto* o = new OpcaoQuebrada(u(texto), pai);
     o->setObjectName(QString::fromLatin1(nome));
     o->setFont(fonte);
     return o;
@@ -139,6 +164,8 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
         auto* pic = new LogoPicture(this);
         pic->setObjectName(QStringLiteral("picLogo(%1)").arg(k));
         pic->setFont(Fontes::fonte(u("Arial"), 9.75, true));
+        // White letters: every caption starts in the dark end of the gradient.
+        pic->setForeColor(0x00FFFFFF);
         Twips::colocar(pic, 0, 0, 255, 2475);
         pic->hide();
         m_picLogo[k] = pic;
@@ -193,6 +220,8 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     Label5 = new QLabel(legendaEscala(), Frame1);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setWordWrap(false);
+    // The legend and the button keep the window's font, not the frame's.
+    Label5->setFont(font());
     Twips::colocar(Label5, 2175, 1725, 6615, 240);
     Label3 = rotulo(Frame1, "Label3", "Do que o fator: ", texto);
     Twips::colocar(Label3, 300, 2055, 1260, 600);
@@ -208,6 +237,7 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
         l->setPalette(p);
     }
     cmdGravar = botao(Frame1, "cmdGravar", "&Gravar", Figura::Gravar);
+    cmdGravar->setFont(font());
     Twips::colocar(cmdGravar, 8085, 2700, 990, 855);
     connect(cmdGravar, &QToolButton::clicked, this, &frmDados::cmdGravar_Click);
     Frame1->hide();
