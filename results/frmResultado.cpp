@@ -271,7 +271,7 @@ void frmResultado::cmdPrinter_Click()
     dados.idioma = m_estado.IdiomaAtual;
     dados.nomeCase = m_estado.NomeCase;
     dados.sintoma = lblSintoma->text();
-    dados.logo = LogoKV::imagem();
+    dados.logo = Image1->pixmap().toImage();
     dados.data = QDate::currentDate();
     Recordset& rs = Data1->Recordset();
     rs.MoveFirst();

@@ -3,6 +3,7 @@
 
 #include "shell/Fonts.h"
 #include "shell/Twips.h"
+#include "store/DataSource.h"
 #include "store/Tables.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/TestDb.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -249,6 +251,51 @@ private slots:
         QCOMPARE(texto(g, 5, 0), QString());
         QCOMPARE(cor(g, 5, 0), kVerde);
         QCOMPARE(cor(g, 5, 1), kVerde);
+
+        // Named but never analysed (no E-Mach): listed first by the query,
+        // with no number and no class colour.
+        TestDb db2;
+        semear(db2, 8, {{u("A"), 1.0}, {u("Novo"), QVariant()}, {u("C"), -0.5}, {u("D"), -1.0}});
+        escolher(db2, 8, 4);
+        frmResultado semEmach(db2.estado(), u("s"));
+        auto* g2 = semEmach.findChild<QTableWidget*>(u("MSFlexGrid2"));
+        QCOMPARE(texto(g2, 1, 0), u("Novo"));
+        QCOMPARE(texto(g2, 1, 1), u("  "));
+        QCOMPARE(g2->item(1, 1)->background().color(), fundo);
+        QCOMPARE(texto(g2, 2, 0), u("A"));
+        QCOMPARE(cor(g2, 2, 1), kCiano);
+    }
+
+    void imprimirNaImpressoraPdf()
+    {
+        TestDb db;
+        semear(db, 2, {{u("A"), 1.0}, {u("B"), 0.0}, {u("C"), -1.0}, {u("D"), -2.0}});
+        escolher(db, 2, 4);
+        QTemporaryDir pasta;
+        const QString arquivo = pasta.filePath(u("r.pdf"));
+        int perguntas = 0;
+        Printers::instalarEscolhaArquivo([&](QWidget* janela) {
+            ++perguntas;
+            // Asked from the result window.
+            if (!qobject_cast<frmResultado*>(janela))
+                qFatal("the file dialog needs the result window as its parent");
+            return arquivo;
+        });
+        RecordingSink sink;
+        {
+            frmResultado janela(db.estado(), u("s"));
+            janela.findChild<QComboBox*>(u("Combo1"))->setEditText(u("kv pdf"));
+            QTest::mouseClick(janela.findChild<QToolButton*>(u("cmdPrinter")), Qt::LeftButton);
+            QCOMPARE(sink.count(), 0);
+            QCOMPARE(perguntas, 1);
+            QVERIFY(QFileInfo(arquivo).size() > 0);
+            // The ranking was walked to its end; the screen is unchanged.
+            QVERIFY(janela.findChild<DataSource*>(u("Data1"))->Recordset().eof());
+            QCOMPARE(texto(janela.findChild<QTableWidget*>(u("MSFlexGrid2")), 4, 0), u("D"));
+        }
+        // The chosen printer stays current: the next opening shows it.
+        frmResultado depois(db.estado(), u("s"));
+        QCOMPARE(depois.findChild<QComboBox*>(u("Combo1"))->currentText(), Printers::nomePdf());
     }
 
     void sairFechaAJanela()
