@@ -4,54 +4,23 @@
 #include <QtTest>
 
 namespace {
-// Texts are written with a point and shown in the locale under test.
-QString loc(const char* texto)
+// A 4 x 4 matrix (row by row, the diagonal included) in a grid extended to
+// 6 x 8; texts written with a point, stored in the locale under test.
+TabelaTextos matriz(const QStringList& celulas)
 {
-    QString t = QString::fromLatin1(texto);
-    return t.replace(QLatin1Char('.'), QLocale().decimalPoint());
-}
-
-// An n x n matrix in a grid extended to n+2 rows and n+4 columns; cells
-// given row by row, "" for empty, the diagonal included.
-TabelaTextos matriz(int n, const QList<QStringList>& linhas)
-{
-    TabelaTextos g(n + 2, n + 4);
-    for (int r = 0; r < n; ++r)
-        for (int c = 1; c <= n; ++c)
-            g.escrever(r, c, loc(qPrintable(linhas[r][c - 1])));
+    TabelaTextos g(6, 8);
+    for (int i = 0; i < 16; ++i)
+        g.escrever(i / 4, 1 + i % 4, QString(celulas[i]).replace(QLatin1Char('.'), QLocale().decimalPoint()));
     return g;
 }
 
-// The worked example: F1..F4, judgements above the diagonal, mirrors below.
-TabelaTextos exemplo()
-{
-    return matriz(4, {{"", "5", "0.1", "0.1"},
-                      {"0.2", "", "5", "1"},
-                      {"10", "0.2", "", "0.1"},
-                      {"10", "1", "10", ""}});
-}
-
-QStringList coluna(const TabelaTextos& g, int c, int de, int ate)
+// Cells of a rectangle, row by row, with the point as separator.
+QStringList celulas(const TabelaTextos& g, int r0, int c0, int r1, int c1)
 {
     QStringList out;
-    for (int r = de; r <= ate; ++r)
-        out << g.texto(r, c);
-    return out;
-}
-
-QStringList linha(const TabelaTextos& g, int r, int de, int ate)
-{
-    QStringList out;
-    for (int c = de; c <= ate; ++c)
-        out << g.texto(r, c);
-    return out;
-}
-
-QStringList locs(std::initializer_list<const char*> textos)
-{
-    QStringList out;
-    for (const char* t : textos)
-        out << loc(t);
+    for (int r = r0; r <= r1; ++r)
+        for (int c = c0; c <= c1; ++c)
+            out << g.texto(r, c).replace(QLocale().decimalPoint(), QStringLiteral("."));
     return out;
 }
 } // namespace
@@ -62,12 +31,8 @@ private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
     void workedExample_data();
     void workedExample();
-    void emachComesFromTheDisplayedNormalisations();
-    void extremesCompareNumbersNotTexts();
-    void refusals_data();
-    void refusals();
-    void partlyFilledAndForeignTexts();
-    void refusalMessages();
+    void roundingOrderAndExtremes();
+    void refusalsAndTheirMessages();
 };
 
 void TstEmach::workedExample_data()
@@ -81,130 +46,65 @@ void TstEmach::workedExample()
 {
     QFETCH(QString, localidade);
     QLocale::setDefault(QLocale(localidade));
-    TabelaTextos g = exemplo();
+    TabelaTextos g = matriz({"", "5", "0.1", "0.1", "0.2", "", "5", "1", "10", "0.2", "", "0.1", "10", "1", "10", ""});
     QCOMPARE(Emach::calcular(g, 4), Emach::Desfecho::Completo);
-
-    QCOMPARE(coluna(g, 5, 0, 3), locs({"5.2", "6.2", "10.3", "21"}));
-    QCOMPARE(coluna(g, 6, 0, 3), locs({"0.00", "0.32", "1.61", "5.00"}));
-    QCOMPARE(coluna(g, 7, 0, 3), locs({"4.00", "0.00", "0.40", "-1.00"}));
-    QCOMPARE(linha(g, 4, 1, 4), locs({"20.2", "6.2", "15.1", "1.2"}));
-    QCOMPARE(linha(g, 5, 1, 4), locs({"5.00", "1.32", "3.66", "0.00"}));
-    // The corner below the result columns and the name column stay empty;
-    // the matrix is untouched.
-    QCOMPARE(linha(g, 4, 5, 7), QStringList({"", "", ""}));
-    QCOMPARE(linha(g, 5, 5, 7), QStringList({"", "", ""}));
-    QCOMPARE(coluna(g, 0, 0, 5), QStringList({"", "", "", "", "", ""}));
-    QCOMPARE(linha(g, 2, 1, 4), locs({"10", "0.2", "", "0.1"}));
+    // Points to row, NormH and E-Mach of F1..F4.
+    QCOMPARE(celulas(g, 0, 5, 3, 7), QStringList({"5.2", "0.00", "4.00", "6.2", "0.32", "0.00", "10.3", "1.61", "0.40", "21",
+                                                  "5.00", "-1.00"}));
+    // Points to column and NormV; the corner and the name column stay empty.
+    QCOMPARE(celulas(g, 4, 0, 5, 7), QStringList({"", "20.2", "6.2", "15.1", "1.2", "", "", "", "", "5.00", "1.32", "3.66",
+                                                  "0.00", "", "", ""}));
+    QCOMPARE(celulas(g, 2, 1, 2, 4), QStringList({"10", "0.2", "", "0.1"}));
+    // The texts carry the regional separator.
+    const QString p = QLocale().decimalPoint();
+    QCOMPARE(QStringList({g.texto(2, 5), g.texto(2, 6)}), QStringList({"10" + p + "3", "1" + p + "61"}));
 }
 
-void TstEmach::emachComesFromTheDisplayedNormalisations()
+void TstEmach::roundingOrderAndExtremes()
 {
     // F1 has the largest column points (NormV 5.00) and row points 1.6456 of
-    // 0..10, so its unrounded NormH is 0.8228: shown 0.82, E-Mach 5/1.82 - 1.
-    TabelaTextos g = matriz(4, {{"", "1.6456", "", ""},
-                                {"", "", "", ""},
-                                {"10", "", "", ""},
-                                {"5", "", "", ""}});
+    // 0..10: NormH 0.8228 shows as 0.82, and the E-Mach comes from the
+    // displayed text: 5.00 / 1.82 - 1 = 1.75 (not 5 / 1.8228 - 1 = 1.74).
+    TabelaTextos g = matriz({"", "1.6456", "", "", "", "", "", "", "10", "", "", "", "5", "", "", ""});
     QCOMPARE(Emach::calcular(g, 4), Emach::Desfecho::Completo);
-    QCOMPARE(g.texto(0, 6), QStringLiteral("0.82"));
+    QCOMPARE(celulas(g, 0, 6, 0, 7), QStringList({"0.82", "1.75"}));
     QCOMPARE(g.texto(5, 1), QStringLiteral("5.00"));
-    QCOMPARE(g.texto(0, 7), QStringLiteral("1.75"));
-    // The smallest column points give NormV 0.00 and E-Mach -1.00 whatever
-    // the row points (F3 has the largest).
-    QCOMPARE(g.texto(5, 3), QStringLiteral("0.00"));
-    QCOMPARE(g.texto(2, 7), QStringLiteral("-1.00"));
-}
+    // The smallest column points give NormV 0.00 and E-Mach -1.00.
+    QCOMPARE(celulas(g, 2, 7, 2, 7), QStringList({"-1.00"}));
 
-void TstEmach::extremesCompareNumbersNotTexts()
-{
+    // Extremes compare numbers (as texts "9.5" > "21"); texts that are no
+    // number count as 0.
     QCOMPARE(Emach::moeda(QStringLiteral("5.2")), 52000);
-    QCOMPARE(Emach::moeda(QStringLiteral("0.1")), 1000);
     QCOMPARE(Emach::moeda(QStringLiteral("-1.25")), -12500);
-    QCOMPARE(Emach::moeda(QStringLiteral("")), 0);
-    QLocale::setDefault(QLocale(QStringLiteral("pt_BR")));
-    QCOMPARE(Emach::moeda(QStringLiteral("10,3")), 103000);
-
-    // As texts "9.5" > "10.3" > "10"; as numbers the range is 9.5 to 21.
-    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-    TabelaTextos g = matriz(4, {{"", "9.5", "", ""},
-                                {"10.3", "", "", ""},
-                                {"", "", "", "21"},
-                                {"", "10", "", ""}});
+    g = matriz({"", "9.5", "x", "", "10.3", "", "", "", "", "", "", "21", "", "10", "n/a", ""});
     QCOMPARE(Emach::calcular(g, 4), Emach::Desfecho::Completo);
-    QCOMPARE(coluna(g, 5, 0, 3), QStringList({"9.5", "10.3", "21", "10"}));
-    QCOMPARE(coluna(g, 6, 0, 3), QStringList({"0.00", "0.35", "5.00", "0.22"}));
-    // Column points 10.3, 19.5, 0, 21: the minimum is the empty column 3.
-    QCOMPARE(linha(g, 4, 1, 4), QStringList({"10.3", "19.5", "0", "21"}));
-    QCOMPARE(linha(g, 5, 1, 4), QStringList({"2.45", "4.64", "0.00", "5.00"}));
+    QCOMPARE(celulas(g, 0, 5, 3, 6), QStringList({"9.5", "0.00", "10.3", "0.35", "21", "5.00", "10", "0.22"}));
+    QCOMPARE(celulas(g, 4, 1, 5, 4), QStringList({"10.3", "19.5", "0", "21", "2.45", "4.64", "0.00", "5.00"}));
 }
 
-void TstEmach::refusals_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QList<QStringList>>("celulas");
-    QTest::addColumn<int>("desfecho");
-    QTest::addColumn<QStringList>("pontosLinha");
-    QTest::addColumn<QStringList>("normH");
-
-    QTest::newRow("untouched matrix") << 4
-                                      << QList<QStringList>{{"", "", "", ""}, {"", "", "", ""}, {"", "", "", ""}, {"", "", "", ""}}
-                                      << int(Emach::Desfecho::LinhasIguais) << QStringList{"0", "0", "0", "0"}
-                                      << QStringList{"", "", "", ""};
-    QTest::newRow("all the same") << 4
-                                  << QList<QStringList>{{"", "1", "1", "1"}, {"1", "", "1", "1"}, {"1", "1", "", "1"}, {"1", "1", "1", ""}}
-                                  << int(Emach::Desfecho::LinhasIguais) << QStringList{"3", "3", "3", "3"}
-                                  << QStringList{"", "", "", ""};
-    // Column points 1, 1, 1, 1 but row points 3, 1, 0, 0: refused after the
-    // NormH of row 0 is written.
-    QTest::newRow("equal columns") << 4
-                                   << QList<QStringList>{{"", "1", "1", "1"}, {"1", "", "", ""}, {"", "", "", ""}, {"", "", "", ""}}
-                                   << int(Emach::Desfecho::ColunasIguais) << QStringList{"3", "1", "0", "0"}
-                                   << QStringList{"5.00", "", "", ""};
-}
-
-void TstEmach::refusals()
-{
-    QFETCH(int, n);
-    QFETCH(QList<QStringList>, celulas);
-    QFETCH(int, desfecho);
-    QFETCH(QStringList, pontosLinha);
-    QFETCH(QStringList, normH);
-
-    TabelaTextos g = matriz(n, celulas);
-    QCOMPARE(int(Emach::calcular(g, n)), desfecho);
-    QCOMPARE(coluna(g, n + 1, 0, n - 1), pontosLinha);
-    QCOMPARE(coluna(g, n + 2, 0, n - 1), normH);
-    // No NormV and no E-Mach when refused.
-    QCOMPARE(linha(g, n + 1, 1, n), QStringList(n, QString()));
-    QCOMPARE(coluna(g, n + 3, 0, n - 1), QStringList(n, QString()));
-}
-
-void TstEmach::partlyFilledAndForeignTexts()
-{
-    // Empty cells and texts that are no number count as 0; a partly filled
-    // matrix is analysed.
-    TabelaTextos g = matriz(4, {{"", "5", "x", ""},
-                                {"0.2", "", "", ""},
-                                {"", "", "", "n/a"},
-                                {"", "", "", ""}});
-    QCOMPARE(Emach::calcular(g, 4), Emach::Desfecho::Completo);
-    QCOMPARE(coluna(g, 5, 0, 3), QStringList({"5", "0.2", "0", "0"}));
-    QCOMPARE(linha(g, 4, 1, 4), QStringList({"0.2", "5", "0", "0"}));
-    QCOMPARE(coluna(g, 7, 0, 3), QStringList({"-0.97", "3.17", "-1.00", "-1.00"}));
-}
-
-void TstEmach::refusalMessages()
+void TstEmach::refusalsAndTheirMessages()
 {
     using D = Emach::Desfecho;
-    const QString en = QStringLiteral("Fully populate the spreadsheet before analyzing");
+    // Untouched: every row sum 0, nothing normalised.
+    TabelaTextos g = matriz(QStringList(16, QString()));
+    QCOMPARE(Emach::calcular(g, 4), D::LinhasIguais);
+    QCOMPARE(celulas(g, 0, 5, 3, 7), QStringList({"0", "", "", "0", "", "", "0", "", "", "0", "", ""}));
+    // All "the same": every sum n - 1.
+    g = matriz({"", "1", "1", "1", "1", "", "1", "1", "1", "1", "", "1", "1", "1", "1", ""});
+    QCOMPARE(Emach::calcular(g, 4), D::LinhasIguais);
+    QCOMPARE(celulas(g, 4, 1, 4, 4), QStringList({"3", "3", "3", "3"}));
+    // Equal columns, unequal rows: refused once NormH of row 0 is written.
+    g = matriz({"", "1", "1", "1", "1", "", "", "", "", "", "", "", "", "", "", ""});
+    QCOMPARE(Emach::calcular(g, 4), D::ColunasIguais);
+    QCOMPARE(celulas(g, 0, 6, 3, 6) + celulas(g, 5, 1, 5, 4), QStringList({"5.00", "", "", "", "", "", "", ""}));
+
     const QString es = QString::fromUtf8("Rellenar completamente la hoja de cálculo antes de analizar");
-    const QString pt = QStringLiteral("Preencher totalmente a planilha antes de analizar");
     for (D d : {D::LinhasIguais, D::ColunasIguais}) {
         QCOMPARE(Emach::aviso(d, 1).titulo, QStringLiteral("Values incomplete"));
-        QCOMPARE(Emach::aviso(d, 1).texto, en);
+        QCOMPARE(Emach::aviso(d, 1).texto, QStringLiteral("Fully populate the spreadsheet before analyzing"));
         for (int idioma : {3, 0, 4}) {
             QCOMPARE(Emach::aviso(d, idioma).titulo, QStringLiteral("Valores incompletos!"));
-            QCOMPARE(Emach::aviso(d, idioma).texto, pt);
+            QCOMPARE(Emach::aviso(d, idioma).texto, QStringLiteral("Preencher totalmente a planilha antes de analizar"));
         }
     }
     QCOMPARE(Emach::aviso(D::LinhasIguais, 2).titulo, QStringLiteral("Valores incompleta!"));

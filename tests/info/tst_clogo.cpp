@@ -9,26 +9,27 @@
 #include <cmath>
 
 namespace {
-const QColor kFace(212, 208, 200); // a classic button face, set as the palette's
+const QColor kFace(212, 208, 200); // the palette's button face in these tests
 
-QColor pixel(const LogoPicture& pic, int x, int y)
-{
-    return pic.imagemAtual().toImage().pixelColor(x, y);
-}
-
-// The colour the painter gives a band at distance d from the bottom of a
-// strip h pixels high, going from black to the button face.
+// The colour of the band at distance d from the bottom of a strip h pixels
+// high, from black to the button face.
 QColor esperado(int d, int h)
 {
     auto canal = [&](int fim) { return int(std::nearbyint((double(d) * fim) / h)); };
     return QColor(canal(kFace.red()), canal(kFace.green()), canal(kFace.blue()));
 }
 
-// A strip of the matrix screen: 255 x 2475 twips, Arial bold 9.75.
-void montar(LogoPicture& pic, int alturaTwips = 2475)
+// A strip of the matrix screen (255 x 2475 twips, Arial bold 9.75) painted once.
+QImage pintar(const QString& caption, double pontos = 9.75, int alturaTwips = 2475)
 {
-    pic.setFont(Fontes::fonte(QStringLiteral("Arial"), 9.75, true));
+    LogoPicture pic;
+    pic.setFont(Fontes::fonte(QStringLiteral("Arial"), pontos, true));
     Twips::colocar(&pic, 0, 0, 255, alturaTwips);
+    cLogo logo;
+    logo.setDrawingObject(&pic);
+    logo.setCaption(caption);
+    logo.Draw();
+    return pic.imagemAtual().toImage();
 }
 
 bool linhaLisa(const QImage& img, int y, const QColor& cor)
@@ -43,185 +44,106 @@ bool linhaLisa(const QImage& img, int y, const QColor& cor)
 class TstCLogo : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void defaults();
-    void gradientOfAHeaderStrip();
-    void bandHeightOfATallStrip();
-    void colourSettersRepaintOnlyOnChangeWithAStrip();
-    void captionRunsUpwardsFromNearTheBottom();
-    void fontSizeIsUsedInWholePoints();
+    void initTestCase()
+    {
+        Fontes::instalarSubstituicoes();
+        QPalette p = QApplication::palette();
+        p.setColor(QPalette::Button, kFace);
+        QApplication::setPalette(p);
+    }
+    void gradientBands();
+    void coloursRepaintOnlyOnChangeWithAStrip();
+    void captionRunsUpwardsInWholePoints();
 };
 
-void TstCLogo::initTestCase()
+void TstCLogo::gradientBands()
 {
-    Fontes::instalarSubstituicoes();
-    QPalette p = QApplication::palette();
-    p.setColor(QPalette::Button, kFace);
-    QApplication::setPalette(p);
+    // 165 pixels: 1-pixel bands, the two lowest black, band k at distance k-1.
+    const QImage img = pintar(QString());
+    QCOMPARE(img.size(), QSize(17, 165));
+    QVERIFY(linhaLisa(img, 164, Qt::black));
+    QVERIFY(linhaLisa(img, 163, Qt::black));
+    for (int k = 2; k <= 164; ++k)
+        QVERIFY2(linhaLisa(img, 164 - k, esperado(k - 1, 165)), qPrintable(QString::number(k)));
+    QVERIFY(img.pixelColor(8, 0) != kFace); // close to the face, not quite
+    QVERIFY(std::abs(img.pixelColor(8, 0).red() - kFace.red()) <= 3);
+
+    // 6000 pixels: bands of 23; 6000 = 260 x 23 + 20, so band 260 starts
+    // above the top edge.
+    QCOMPARE(cLogo::alturaFaixa(6000), 23);
+    QCOMPARE(cLogo::alturaFaixa(254), 1);
+    QCOMPARE(cLogo::alturaFaixa(510), 2);
+    const QImage alta = pintar(QString(), 9.75, 6000 * Twips::kPorPixel);
+    QVERIFY(linhaLisa(alta, 5999, Qt::black));
+    QVERIFY(linhaLisa(alta, 5954, Qt::black));
+    QVERIFY(linhaLisa(alta, 5953, esperado(23, 6000)));
+    QVERIFY(linhaLisa(alta, 5930, esperado(46, 6000)));
+    QVERIFY(linhaLisa(alta, 0, esperado(259 * 23, 6000)));
+    QVERIFY(linhaLisa(alta, 20, esperado(258 * 23, 6000)));
+
+    // The image belongs to the box: it shows again whenever the box repaints.
+    LogoPicture pic;
+    Twips::colocar(&pic, 0, 0, 255, 2475);
+    cLogo logo;
+    logo.setDrawingObject(&pic);
+    logo.Draw();
+    QCOMPARE(pic.grab().toImage().pixelColor(3, 164), QColor(Qt::black));
+    QCOMPARE(pic.grab().toImage().pixelColor(3, 0), esperado(163, 165));
 }
 
-void TstCLogo::defaults()
+void TstCLogo::coloursRepaintOnlyOnChangeWithAStrip()
 {
     cLogo logo;
     QCOMPARE(logo.StartColor(), quint32(0));
-    QCOMPARE(logo.EndColor(), quint32(0x8000000F)); // stored untranslated
-    QCOMPARE(logo.Caption(), QString());
+    QCOMPARE(logo.EndColor(), quint32(0x8000000F)); // kept untranslated
     QVERIFY(!logo.DrawingObject());
-    logo.setCaption(QStringLiteral("Fator"));
-    QCOMPARE(logo.Caption(), QStringLiteral("Fator"));
-}
-
-void TstCLogo::gradientOfAHeaderStrip()
-{
-    LogoPicture pic;
-    montar(pic);
-    QCOMPARE(pic.Width(), 255);
-    QCOMPARE(pic.Height(), 2475);
-    cLogo logo;
-    logo.setDrawingObject(&pic);
-    logo.Draw();
-
-    const QImage img = pic.imagemAtual().toImage();
-    QCOMPARE(img.size(), QSize(17, 165));
-    // The two lowest bands both carry the start colour.
-    QVERIFY(linhaLisa(img, 164, Qt::black));
-    QVERIFY(linhaLisa(img, 163, Qt::black));
-    // Band k from the bottom has the colour for distance k - 1 (1-pixel bands).
-    for (int k = 2; k <= 164; ++k)
-        QVERIFY2(linhaLisa(img, 164 - k, esperado(k - 1, 165)), qPrintable(QString::number(k)));
-    // The top row is close to, not quite, the button face.
-    const QColor topo = pixel(pic, 8, 0);
-    QCOMPARE(topo, esperado(163, 165));
-    QVERIFY(topo != kFace);
-    QVERIFY(std::abs(topo.red() - kFace.red()) <= 3);
-
-    // The image lives in the box: it is still there after the box repaints.
-    pic.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&pic));
-    const QImage shown = pic.grab().toImage();
-    QCOMPARE(shown.pixelColor(3, 164), QColor(Qt::black));
-    QCOMPARE(shown.pixelColor(3, 0), topo);
-}
-
-void TstCLogo::bandHeightOfATallStrip()
-{
-    QCOMPARE(cLogo::alturaFaixa(165), 1);
-    QCOMPARE(cLogo::alturaFaixa(254), 1);
-    QCOMPARE(cLogo::alturaFaixa(255), 1);
-    QCOMPARE(cLogo::alturaFaixa(510), 2);
-    QCOMPARE(cLogo::alturaFaixa(6000), 23);
-    QCOMPARE(cLogo::alturaFaixa(0), 1);
 
     LogoPicture pic;
-    montar(pic, 6000 * Twips::kPorPixel);
-    cLogo logo;
-    logo.setDrawingObject(&pic);
-    logo.Draw();
-    const QImage img = pic.imagemAtual().toImage();
-    QCOMPARE(img.height(), 6000);
-    // Bands of 23 rows: rows 5977-5999 and 5954-5976 black, then distance 23.
-    QVERIFY(linhaLisa(img, 5999, Qt::black));
-    QVERIFY(linhaLisa(img, 5954, Qt::black));
-    QVERIFY(linhaLisa(img, 5953, esperado(23, 6000)));
-    QVERIFY(linhaLisa(img, 5931, esperado(23, 6000)));
-    QVERIFY(linhaLisa(img, 5930, esperado(46, 6000)));
-    // 6000 = 260 x 23 + 20: band 260 starts above the top edge.
-    QVERIFY(linhaLisa(img, 0, esperado(259 * 23, 6000)));
-    QVERIFY(linhaLisa(img, 19, esperado(259 * 23, 6000)));
-    QVERIFY(linhaLisa(img, 20, esperado(258 * 23, 6000)));
-}
-
-void TstCLogo::colourSettersRepaintOnlyOnChangeWithAStrip()
-{
-    LogoPicture pic;
-    montar(pic);
+    Twips::colocar(&pic, 0, 0, 255, 2475);
     const QColor marca(255, 0, 255);
+    auto pixel = [&](int y) { return pic.imagemAtual().toImage().pixelColor(5, y); };
 
-    // No strip set: a new colour is only remembered.
-    cLogo logo;
-    logo.setStartColor(0x000000FF);
+    logo.setStartColor(0x000000FF); // no strip yet: only remembered
     QCOMPARE(logo.StartColor(), quint32(0x000000FF));
     pic.imagem().fill(marca);
     logo.setDrawingObject(&pic);
-    QCOMPARE(pixel(pic, 5, 164), marca); // setting the strip does not paint
-
-    // The same value again: nothing happens.
-    logo.setStartColor(0x000000FF);
-    QCOMPARE(pixel(pic, 5, 164), marca);
-
-    // A new value repaints at once; 0x00BBGGRR puts red in the low byte.
-    logo.setStartColor(0x0000FF00);
-    QCOMPARE(pixel(pic, 5, 164), QColor(0, 255, 0));
+    logo.setStartColor(0x000000FF); // unchanged: no repaint
+    QCOMPARE(pixel(164), marca);
+    logo.setStartColor(0x0000FF00); // 0x00BBGGRR: green
+    QCOMPARE(pixel(164), QColor(0, 255, 0));
     logo.setEndColor(0x00FF0000);
-    QCOMPARE(logo.EndColor(), quint32(0x00FF0000));
-    QCOMPARE(pixel(pic, 5, 164), QColor(0, 255, 0));
-    QCOMPARE(pixel(pic, 5, 0), QColor(0, int(std::nearbyint(255 - 163 * 255.0 / 165)), int(std::nearbyint(163 * 255.0 / 165))));
-
+    QCOMPARE(pixel(0), QColor(0, int(std::nearbyint(255 - 163 * 255.0 / 165)), int(std::nearbyint(163 * 255.0 / 165))));
     pic.imagem().fill(marca);
     logo.setEndColor(0x00FF0000);
-    QCOMPARE(pixel(pic, 5, 0), marca);
-    // A system colour resolves to its current colour.
-    logo.setEndColor(0x8000000F);
-    QCOMPARE(pixel(pic, 5, 0).red(), int(std::nearbyint(163 * double(kFace.red()) / 165)));
+    QCOMPARE(pixel(0), marca);
+    logo.setEndColor(0x8000000F); // a system colour resolves to its colour now
+    QCOMPARE(pixel(0).red(), int(std::nearbyint(163 * double(kFace.red()) / 165)));
 }
 
-void TstCLogo::captionRunsUpwardsFromNearTheBottom()
+void TstCLogo::captionRunsUpwardsInWholePoints()
 {
-    LogoPicture vazio;
-    montar(vazio);
-    LogoPicture pic;
-    montar(pic);
-    cLogo logo;
-    logo.setDrawingObject(&vazio);
-    logo.Draw();
-    logo.setDrawingObject(&pic);
-    logo.setCaption(QStringLiteral("Manutenção preventiva ausente na linha de produção"));
-    logo.Draw();
-
-    const QImage a = vazio.imagemAtual().toImage();
-    const QImage b = pic.imagemAtual().toImage();
-    // Nothing is written below y = H - 16 ...
-    for (int y = 150; y < 165; ++y)
-        for (int x = 0; x < 17; ++x)
-            QCOMPARE(b.pixelColor(x, y), a.pixelColor(x, y));
-    // ... the text fills the strip upwards and is cut at the top edge.
-    int tinta = 0;
-    for (int y = 0; y < 150; ++y)
-        for (int x = 0; x < 17; ++x)
-            tinta += b.pixelColor(x, y) != a.pixelColor(x, y) ? 1 : 0;
+    const QImage vazio = pintar(QString());
+    const QImage img = pintar(QString::fromUtf8("Manutenção preventiva ausente na linha de produção"));
+    int tinta = 0, tintaNoTopo = 0, maxX = 0;
+    for (int y = 0; y < 165; ++y) {
+        for (int x = 0; x < 17; ++x) {
+            if (img.pixelColor(x, y) == vazio.pixelColor(x, y))
+                continue;
+            QVERIFY2(y < 150, "ink below H - 16");
+            ++tinta;
+            tintaNoTopo += y < 10 ? 1 : 0;
+            maxX = qMax(maxX, x);
+        }
+    }
     QVERIFY(tinta > 100);
-    int tintaNoTopo = 0;
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 17; ++x)
-            tintaNoTopo += b.pixelColor(x, y) != a.pixelColor(x, y) ? 1 : 0;
-    QVERIFY(tintaNoTopo > 0);
-    // The glyphs' tops face the left edge: the ink starts at x = 0 and stays
-    // within the font's height.
-    int maxX = 0;
-    for (int y = 0; y < 150; ++y)
-        for (int x = 0; x < 17; ++x)
-            if (b.pixelColor(x, y) != a.pixelColor(x, y))
-                maxX = qMax(maxX, x);
-    QVERIFY(maxX <= 15);
-}
+    QVERIFY(tintaNoTopo > 0); // cut at the top edge
+    QVERIFY(maxX <= 15); // the glyphs' tops face x = 0
 
-void TstCLogo::fontSizeIsUsedInWholePoints()
-{
-    auto desenhar = [](double pontos) {
-        LogoPicture pic;
-        pic.setFont(Fontes::fonte(QStringLiteral("Arial"), pontos, true));
-        Twips::colocar(&pic, 0, 0, 255, 2475);
-        cLogo logo;
-        logo.setDrawingObject(&pic);
-        logo.setCaption(QStringLiteral("Emach"));
-        logo.Draw();
-        return pic.imagemAtual().toImage();
-    };
-    const QImage dez = desenhar(10);
-    QCOMPARE(desenhar(9.75), dez);
-    QVERIFY(desenhar(9.4) != dez);
-    QCOMPARE(desenhar(10.5), dez); // halves go to the even point size
-    QVERIFY(desenhar(11.5) != desenhar(11));
+    // Sizes are rounded to whole points, halves to even.
+    const QImage dez = pintar(QStringLiteral("Emach"), 10);
+    QCOMPARE(pintar(QStringLiteral("Emach"), 9.75), dez);
+    QCOMPARE(pintar(QStringLiteral("Emach"), 10.5), dez);
+    QVERIFY(pintar(QStringLiteral("Emach"), 9.4) != dez);
 }
 
 QTEST_MAIN(TstCLogo)
