@@ -84,6 +84,21 @@ void borracha(QPainter& p, const QRectF& r)
 
 } // namespace
 
+QValidator::State TextoInteiro::validate(QString& texto, int&) const
+{
+    for (int i = 0; i < texto.size(); ++i) {
+        const QChar c = texto.at(i);
+        if (c.isHighSurrogate()) {
+            if (i + 1 >= texto.size() || !texto.at(i + 1).isLowSurrogate())
+                return Invalid;
+            ++i;
+        } else if (c.isLowSurrogate()) {
+            return Invalid;
+        }
+    }
+    return Acceptable;
+}
+
 void desenharFigura(QPainter& p, const QRectF& q, Figura figura)
 {
     p.save();

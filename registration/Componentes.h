@@ -3,9 +3,19 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
+#include <QValidator>
 
 // Widgets shared by the two registers: a button with a picture above its
 // caption, and the bound grid with its record selector column.
+
+// Refuses a text that holds half of an emoji: the length limit of a box
+// counts UTF-16 units and would otherwise cut a pasted emoji in two.
+class TextoInteiro final : public QValidator {
+    Q_OBJECT
+public:
+    using QValidator::QValidator;
+    State validate(QString& texto, int& pos) const override;
+};
 
 // The pictures of the buttons, drawn in code.
 enum class Figura { Gravar, Limpar, Voltar, SalvarSair };

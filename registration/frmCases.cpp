@@ -102,10 +102,12 @@ void frmCases::montarTela()
     Label3 = rotulo(this, "Label3", "Case:", 1650, 3525, 690, 240);
     txtCase = caixa(this, "txtCase", 2400, 3450, 5500, 315);
     txtCase->setMaxLength(80);
+    txtCase->setValidator(new TextoInteiro(txtCase));
     Label2 = rotulo(this, "Label2", "Objetivo a alcançar ou Sintoma indesejado:", 495, 3975, 1845, 465);
     Label2->setWordWrap(true);
     txtSintoma = caixa(this, "txtSintoma", 2400, 4020, 5500, 315);
     txtSintoma->setMaxLength(80);
+    txtSintoma->setValidator(new TextoInteiro(txtSintoma));
     Label1 = rotulo(this, "Label1", "Quantidade de Fatores:", 1425, 4515, 915, 390);
     Label1->setWordWrap(true);
     txtQtde = caixa(this, "txtQtde", 2400, 4590, 540, 315);

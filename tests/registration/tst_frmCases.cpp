@@ -313,6 +313,21 @@ private slots:
         QCOMPARE(j.txtCase->text(), kNomeAspero);
         QVERIFY(j.cmdGravar->isEnabled());
 
+        // At most 80 units per box, and an emoji that would be cut in two at
+        // the limit is refused whole.
+        j.txtCase->setText(QStringLiteral("x").repeated(100));
+        QCOMPARE(j.txtCase->text().size(), 80);
+        j.txtSintoma->setText(QStringLiteral("y").repeated(79));
+        j.txtSintoma->end(false);
+        j.txtSintoma->insert(u("😀"));
+        QCOMPARE(j.txtSintoma->text(), QStringLiteral("y").repeated(79));
+        j.txtSintoma->backspace();
+        j.txtSintoma->insert(u("😀"));
+        QCOMPARE(j.txtSintoma->text(), QStringLiteral("y").repeated(78) + u("😀"));
+        j.w.cmdGravar_Click();
+        QCOMPARE(db.valor(QStringLiteral("SELECT Sintoma FROM Cases WHERE Numero = 4")).toString(),
+                 QStringLiteral("y").repeated(78) + u("😀"));
+
         // Empty boxes store the empty text, not Null.
         j.txtCase->clear();
         j.txtSintoma->clear();
