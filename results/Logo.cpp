@@ -55,6 +55,11 @@ QImage imagem()
     return logo;
 }
 
+QIcon icone()
+{
+    return QIcon(QPixmap::fromImage(imagem().copy(20, 0, 400, 360)));
+}
+
 QIcon iconeSair()
 {
     QPixmap pm(32, 32);

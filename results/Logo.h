@@ -10,6 +10,9 @@ namespace LogoKV {
 // The logo: "KV" and "E-Mach" on a blue-to-teal band.
 QImage imagem();
 
+// The window icon: the "KV" of the logo.
+QIcon icone();
+
 // Button pictures: a door with an arrow (leave) and a printer.
 QIcon iconeSair();
 QIcon iconeImpressora();

@@ -102,7 +102,7 @@ int frmResultado::alturaGrade(int n)
 void frmResultado::montarLayout()
 {
     setWindowTitle(u("Resultado Emach"));
-    setWindowIcon(LogoKV::iconeImpressora());
+    setWindowIcon(LogoKV::icone());
     setFont(sansSerif());
     setModal(true);
     definirAltura(kAlturaCliente + kMoldura);
@@ -194,8 +194,7 @@ void frmResultado::Form_Load()
         Combo1->addItem(i.DeviceName);
     Combo1->setEditText(atual);
 
-    bool ok = false;
-    const int n = std::clamp(int(m_estado.QtdeFatores.toDouble(&ok)), 0, Tables::kFactorRows);
+    const int n = std::clamp(int(m_estado.QtdeFatores.toDouble()), 0, Tables::kFactorRows);
     Data1->setDatabaseName(m_estado.caminhoBanco());
     Data1->setRecordSource(Tables::consultaRanking(m_estado.caseAtual(), n));
     Data1->Refresh();
