@@ -131,7 +131,7 @@ class KV:
             found = self.windows(title)
             if found:
                 wid = found[-1]
-                self.xdo("windowfocus", "--sync", wid, check=False)
+                self.front(wid)
                 time.sleep(0.15)
                 return wid
             time.sleep(0.1)
@@ -145,6 +145,11 @@ class KV:
             time.sleep(0.1)
         raise AssertionError(f"window '{title}' still open after {timeout} s")
 
+    def front(self, wid):
+        """Raise and focus a window: with no window manager nobody else does."""
+        self.xdo("windowraise", wid, check=False)
+        self.xdo("windowfocus", "--sync", wid, check=False)
+
     def geometry(self, wid):
         out = self.xdo("getwindowgeometry", "--shell", wid)
         g = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
@@ -152,6 +157,7 @@ class KV:
 
     def click(self, wid, x, y, double=False):
         """Click at pixel (x, y) of the window's client area."""
+        self.front(wid)
         self.xdo("mousemove", "--window", wid, x, y)
         time.sleep(0.05)
         self.xdo("click", "--repeat", 2 if double else 1, "--delay", 80, 1)
@@ -162,14 +168,14 @@ class KV:
         self.click(wid, px(left) + px(width) // 2, px(top) + px(height) // 2 + dy, double)
 
     def key(self, wid, *keys):
-        self.xdo("windowfocus", "--sync", wid, check=False)
+        self.front(wid)
         for k in keys:
             self.xdo("key", "--clearmodifiers", k)
             time.sleep(0.08)
         time.sleep(0.15)
 
     def type(self, wid, text):
-        self.xdo("windowfocus", "--sync", wid, check=False)
+        self.front(wid)
         self.xdo("type", "--delay", 15, text)
         time.sleep(0.15)
 
@@ -182,6 +188,19 @@ class KV:
     # -- data ------------------------------------------------------------
     def db(self):
         return sqlite3.connect(f"file:{self.database}?mode=ro", uri=True)
+
+    def query_until(self, sql, expected, timeout=10):
+        """Reads sql until it returns expected (the program saves as the
+        events come in, a little after the key or click that caused them)."""
+        end = time.time() + timeout
+        got = None
+        while time.time() < end:
+            with contextlib.closing(self.db()) as db:
+                got = db.execute(sql).fetchall()
+            if got == expected:
+                return got
+            time.sleep(0.1)
+        raise AssertionError(f"{sql}: {got!r}, expected {expected!r}")
 
     def wait_exit(self, timeout=20):
         end = time.time() + timeout

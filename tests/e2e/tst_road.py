@@ -1,0 +1,188 @@
+#!/usr/bin/env python3
+"""The road of one analysis on the real KV, in Portuguese, through keys and
+clicks only: a case, its six factors, fifteen judgements, the analysis, the
+ranked result and its report on the PDF printer. Then the database is read
+back and checked against values computed here from the judgements entered."""
+import contextlib
+import os
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from emach import emach  # noqa: E402
+from kvdrive import KV, px, x_display  # noqa: E402
+
+build, shots = sys.argv[1], sys.argv[2]
+
+NAME = "Falha da bomba"
+SYMPTOM = "Vazamento no selo"
+FACTORS = ["Temperatura", "Pressão", "Vibração", "Desgaste", "Lubrificação", "Operador"]
+N = len(FACTORS)
+# Option (1 to 5) chosen for each pair (row factor, column factor) above the
+# diagonal, a mix of the five levels.
+LEVEL = {1: 10, 2: 5, 3: 1, 4: 0.2, 5: 0.1}
+MIRROR = {1: 0.1, 2: 0.2, 3: 1, 4: 5, 5: 10}
+CHOICES = {
+    (1, 2): 2, (1, 3): 5, (1, 4): 4, (1, 5): 3, (1, 6): 1,
+    (2, 3): 1, (2, 4): 2, (2, 5): 5, (2, 6): 3,
+    (3, 4): 4, (3, 5): 1, (3, 6): 2,
+    (4, 5): 3, (4, 6): 5,
+    (5, 6): 4,
+}
+OPTIONS = {1: (7980, 1125, 1140, 585), 2: (6660, 1125, 1155, 585), 3: (4740, 1125, 1755, 585),
+           4: (3300, 1245, 1155, 350), 5: (1770, 1125, 1365, 585)}
+FRAME1 = (1605, 4335)
+
+# Row pitch of the bound grids and their first row's middle, measured once
+# from the screens (header line plus half a row).
+GRID_ROW = 16
+
+
+def cases_row(k):
+    return px(300) + 25 + (k - 1) * GRID_ROW
+
+
+def matrix_cell(r, c):
+    """Pixel middle of matrix cell (row r, column c), 0-based row."""
+    x = px(300) + px(2000) + (c - 1) * px(350) + px(350) // 2
+    y = px(2475) + r * px(240) + px(240) // 2
+    return x, y
+
+
+def in_frame(control):
+    left, top, width, height = control
+    return FRAME1[0] + left, FRAME1[1] + top, width, height
+
+
+with x_display() as display:
+    kv = KV(build, shots, display)
+    pdf = os.path.join(kv.folder, "relatorio.pdf")
+    try:
+        with kv.step("main window"):
+            kv.start()
+            menu = kv.wait_window("KV - Orvalis")
+            kv.shot("road-01-main-window")
+
+        with kv.step("case register: choose case 3 and set it up"):
+            kv.key(menu, "alt+c")
+            cases = kv.wait_window("Cadastramento de Casos  (Máximo  10)")
+            kv.shot("road-02-cases")
+            kv.click(cases, 150, cases_row(3), double=True)
+            kv.click_twips(cases, 2400, 3450, 5500, 315)
+            kv.type(cases, NAME)
+            kv.click_twips(cases, 2400, 4020, 5500, 315)
+            kv.type(cases, SYMPTOM)
+            kv.click_twips(cases, 2400, 4590, 540, 315)
+            kv.key(cases, "ctrl+a")
+            kv.type(cases, str(N))
+            kv.key(cases, "Tab")
+            kv.shot("road-03-cases-filled")
+            kv.click_twips(cases, 8325, 4575, 1290, 990)  # Gravar
+            kv.query_until('SELECT "Case", Sintoma, Qtde FROM Cases WHERE Numero = 3', [(NAME, SYMPTOM, N)])
+            kv.click(cases, 150, cases_row(3), double=True)  # now it is in use: current
+            kv.shot("road-04-cases-saved")
+            kv.click_twips(cases, 150, 4650, 1140, 915)  # Voltar
+            kv.wait_gone("Cadastramento de Casos  (Máximo  10)")
+            kv.shot("road-05-status-bar")
+
+        with kv.step("factor register: name the six factors"):
+            kv.key(menu, "alt+e")
+            eventos = kv.wait_window("Cadastro de Eventos")
+            kv.shot("road-06-eventos")
+            kv.click(eventos, px(2115) + 160, px(2100) + 25)
+            for i, name in enumerate(FACTORS):
+                kv.key(eventos, "F2")  # open the cell's editor before typing into it
+                kv.type(eventos, name)
+                kv.key(eventos, "Down" if i < N - 1 else "Return")
+            kv.shot("road-07-eventos-named")
+            kv.click_twips(eventos, 300, 4500, 1455, 960)  # Salvar e Sair
+            kv.wait_gone("Cadastro de Eventos")
+            kv.query_until("SELECT Evento FROM Eventos3 WHERE Numero <= 6 ORDER BY Numero", [(f,) for f in FACTORS])
+
+        with kv.step("matrix: judge the fifteen pairs"):
+            kv.key(menu, "alt+a")
+            dados = kv.wait_window("Entrada de dados para análise")
+            kv.shot("road-08-matrix")
+            for (i, j), option in sorted(CHOICES.items()):
+                kv.click(dados, *matrix_cell(i - 1, j))
+                if (i, j) == (1, 2):
+                    kv.shot("road-09-comparison-panel")
+                kv.click_twips(dados, *in_frame(OPTIONS[option]))
+                kv.click_twips(dados, *in_frame((8085, 2700, 990, 855)))  # Gravar
+            kv.shot("road-10-matrix-judged")
+
+        with kv.step("analyse"):
+            kv.click_twips(dados, 720, 345, 1140, 840)  # Analisar
+            time.sleep(0.5)
+            kv.shot("road-11-analysed")
+            matrix = [[None] * N for _ in range(N)]
+            for (i, j), option in CHOICES.items():
+                matrix[i - 1][j - 1] = LEVEL[option]
+                matrix[j - 1][i - 1] = MIRROR[option]
+            expected = emach(matrix)
+            kv.query_until("SELECT count(*) FROM Eventos3 WHERE Numero <= 6 AND emach IS NOT NULL", [(N,)])
+            with contextlib.closing(kv.db()) as db:
+                rows = db.execute("SELECT Numero, emach, " + ", ".join(f"N{c:02d}" for c in range(1, N + 1))
+                                  + " FROM Eventos3 WHERE Numero <= 6 ORDER BY Numero").fetchall()
+            for r in rows:
+                i = r[0] - 1
+                assert abs(r[1] - expected[i]) < 1e-9, (FACTORS[i], r[1], expected[i])
+                for j in range(N):
+                    want = 0 if i == j else matrix[i][j]
+                    assert abs(r[2 + j] - want) < 1e-9, (i + 1, j + 1, r[2 + j], want)
+
+        with kv.step("result"):
+            kv.click_twips(dados, 720, 1320, 1140, 840)  # Resultado
+            result = kv.wait_window("Resultado Emach")
+            kv.shot("road-12-result")
+
+        with kv.step("print on the PDF printer"):
+            kv.click_twips(result, 6075, 2430, 2655 - 300, 315)
+            kv.key(result, "ctrl+a")
+            kv.type(result, "KV PDF")
+            kv.click_twips(result, 7500, 1155, 990, 855)  # Imprimir
+            dialog = kv.wait_window("Salvar relatório em PDF")
+            kv.shot("road-13-save-pdf")
+            kv.key(dialog, "ctrl+a")
+            kv.type(dialog, pdf)
+            kv.key(dialog, "Return")
+            end = time.time() + 20
+            while not (os.path.exists(pdf) and os.path.getsize(pdf) > 0) and time.time() < end:
+                time.sleep(0.1)
+            time.sleep(0.5)
+            text = subprocess.run(["pdftotext", "-raw", pdf, "-"], capture_output=True, text=True,
+                                  check=True).stdout
+            lines = [ln.strip() for ln in text.splitlines()]
+            assert "Resultado Emach" in lines, text
+            assert "Case: " + NAME in [" ".join(ln.split()) for ln in lines], text
+            assert SYMPTOM in lines, text
+            # One line per factor, in ranking order: name, E-Mach, class word.
+            printed = []
+            for ln in lines:
+                for k, name in enumerate(FACTORS):
+                    if ln.startswith(name + " "):
+                        printed.append((k, float(ln[len(name):].split()[0])))
+            assert sorted(k for k, _ in printed) == list(range(N)), text
+            scores = [e for _, e in printed]
+            assert scores == sorted(scores, reverse=True), ("not in ranking order", text)
+            assert all(abs(e - expected[k]) < 1e-9 for k, e in printed), (printed, expected)
+            assert lines[lines.index(next(ln for ln in lines if ln.startswith(FACTORS[printed[-1][0]] + " ")))].endswith(
+                "Causa Raíz ou principal FCS"), text
+            assert any(ln.startswith("Software KV (") for ln in lines), text
+            kv.shot("road-14-printed")
+
+        with kv.step("leave the result: the matrix closes too"):
+            kv.click_twips(result, 7500, 105, 990, 855)  # Sair
+            kv.wait_gone("Resultado Emach")
+            kv.wait_gone("Entrada de dados para análise")
+            kv.shot("road-15-back-to-main")
+
+        with kv.step("quit"):
+            kv.key(menu, "alt+s")
+            kv.wait_exit()
+    except Exception:
+        kv.stop(keep=True)
+        raise
+    kv.stop()
+print("road: 1 passed, 0 failed")
