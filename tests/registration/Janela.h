@@ -1,0 +1,64 @@
+#pragma once
+
+// Opens a register window offscreen the way a user meets it, and reaches its
+// controls by name.
+
+#include "tests/support/TestDb.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QtTest>
+
+inline QString u(const char* s) { return QString::fromUtf8(s); }
+
+template <class Tela>
+struct Janela {
+    explicit Janela(TestDb& db) : w(db.estado())
+    {
+        w.show();
+        QApplication::setActiveWindow(&w);
+    }
+    template <class T = QWidget>
+    T* c(const char* nome) { return w.template findChild<T*>(QString::fromLatin1(nome)); }
+    QString texto(const char* nome)
+    {
+        if (auto* l = c<QLabel>(nome))
+            return l->text();
+        if (auto* b = c<QAbstractButton>(nome))
+            return b->text();
+        return c<QLineEdit>(nome)->text();
+    }
+    QTableView* grade() { return c<QTableView>("DBGrid1"); }
+    QString celula(int linha, int coluna) { return grade()->model()->index(linha, coluna).data().toString(); }
+    QString titulo(int coluna) { return grade()->model()->headerData(coluna, Qt::Horizontal).toString(); }
+
+    void clicar(int linha, int coluna, bool duplo = false)
+    {
+        const QModelIndex i = grade()->model()->index(linha, coluna);
+        grade()->scrollTo(i);
+        const QPoint p = grade()->visualRect(i).center();
+        // What a mouse sends: press, release and, for a double click, a
+        // double-click event and a release.
+        QTest::mouseClick(grade()->viewport(), Qt::LeftButton, {}, p);
+        if (duplo) {
+            QTest::mouseDClick(grade()->viewport(), Qt::LeftButton, {}, p);
+            QTest::mouseRelease(grade()->viewport(), Qt::LeftButton, {}, p);
+        }
+    }
+
+    // Types into a box and then moves the focus to another one.
+    void digitar(const char* caixa, const QString& texto, const char* depois)
+    {
+        auto* e = c<QLineEdit>(caixa);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QTest::keyClicks(e, texto);
+        c(depois)->setFocus();
+    }
+
+    Tela w;
+};
