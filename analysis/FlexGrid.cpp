@@ -397,3 +397,10 @@ void FlexGrid::mouseReleaseEvent(QMouseEvent* event)
         emit Click();
     }
 }
+
+void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click is no new click on the cell.
+    m_clicando = false;
+    event->accept();
+}

@@ -358,6 +358,7 @@ void TstFrmDados::analysesTheWorkedExample()
     QVERIFY(botao(*w, "cmdCalcular")->isHidden());
     QVERIFY(!botao(*w, "cmdResultado")->isHidden());
     QVERIFY(botao(*w, "cmdResultado")->isEnabled());
+    QCOMPARE(botao(*w, "cmdResultado")->text(), QStringList({u("&Result"), u("&Resultar"), u("&Resultado")})[idioma - 1]);
     const QList<double> emach{4.0, 0.0, 0.4, -1.0};
     for (int k = 1; k <= 4; ++k)
         QCOMPARE(campo(db, 1, k, QStringLiteral("emach")).toDouble(), emach[k - 1]);
