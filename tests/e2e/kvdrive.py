@@ -187,7 +187,9 @@ class KV:
 
     # -- data ------------------------------------------------------------
     def db(self):
-        return sqlite3.connect(f"file:{self.database}?mode=ro", uri=True)
+        # A plain connection: read-only ones on a WAL file can upset the
+        # running program's writes.
+        return sqlite3.connect(self.database, timeout=10)
 
     def query_until(self, sql, expected, timeout=10):
         """Reads sql until it returns expected (the program saves as the
