@@ -65,4 +65,9 @@ QImage imagem()
     return img.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
 }
 
+QImage icone()
+{
+    return imagem().copy(150, 150, 210, 210).scaled(128, 128, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace Dominoes

@@ -6,4 +6,6 @@
 // dominoes, drawn by the program itself (500 x 376 pixels).
 namespace Dominoes {
 QImage imagem();
+// The program's icon: the falling tiles, square.
+QImage icone();
 }

@@ -47,7 +47,7 @@ QLabel* faixa(QWidget* pai, const char* nome)
 Menu::Menu(AppState& estado, QWidget* parent) : QMainWindow(parent), m_estado(estado)
 {
     setWindowTitle(u("KV - Orvalis"));
-    setWindowIcon(QIcon(QPixmap::fromImage(Dominoes::imagem().copy(120, 150, 140, 140))));
+    setWindowIcon(QIcon(QPixmap::fromImage(Dominoes::icone())));
 
     const struct { const char* nome; const char* texto; void (Menu::*slot)(); } itens[] = {
         {"mnuCases", "&Casos", &Menu::mnuCases_Click},
