@@ -84,16 +84,19 @@ void borracha(QPainter& p, const QRectF& r)
 
 } // namespace
 
-QValidator::State TextoInteiro::validate(QString& texto, int&) const
+QValidator::State TextoInteiro::validate(QString& texto, int& pos) const
 {
+    // The length limit counts UTF-16 units and can cut a pasted emoji in
+    // half: drop the half left over, so the text is cut at the limit whole.
     for (int i = 0; i < texto.size(); ++i) {
         const QChar c = texto.at(i);
-        if (c.isHighSurrogate()) {
-            if (i + 1 >= texto.size() || !texto.at(i + 1).isLowSurrogate())
-                return Invalid;
+        if (c.isHighSurrogate() && i + 1 < texto.size() && texto.at(i + 1).isLowSurrogate()) {
             ++i;
-        } else if (c.isLowSurrogate()) {
-            return Invalid;
+        } else if (c.isSurrogate()) {
+            texto.remove(i, 1);
+            if (pos > i)
+                --pos;
+            --i;
         }
     }
     return Acceptable;

@@ -8,8 +8,8 @@
 // Widgets shared by the two registers: a button with a picture above its
 // caption, and the bound grid with its record selector column.
 
-// Refuses a text that holds half of an emoji: the length limit of a box
-// counts UTF-16 units and would otherwise cut a pasted emoji in two.
+// Keeps a box's text whole: the length limit counts UTF-16 units and would
+// otherwise leave half of a pasted emoji behind; that half is dropped.
 class TextoInteiro final : public QValidator {
     Q_OBJECT
 public:
