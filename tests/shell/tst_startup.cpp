@@ -17,8 +17,6 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -147,7 +145,7 @@ private slots:
         QFETCH(QString, caso);
         TestDb db(false);
         const QString p = db.caminho();
-        QSqlDatabase outra;
+        QProcess travando;
         if (caso == u("ausente")) {
             QFile::remove(p);
         } else if (caso == u("vazio")) {
@@ -172,13 +170,11 @@ private slots:
         } else if (caso == u("somenteLeitura")) {
             QFile::setPermissions(p, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         } else if (caso == u("travado")) {
-            // Another connection in the middle of a write.
-            outra = QSqlDatabase::addDatabase(u("QSQLITE"), u("travando"));
-            outra.setDatabaseName(p);
-            QVERIFY(outra.open());
-            QSqlQuery q(outra);
-            QVERIFY(q.exec(u("BEGIN IMMEDIATE")));
-            QVERIFY(q.exec(u("UPDATE Cases SET Qtde = 5 WHERE Numero = 1")));
+            // Another process in the middle of a write.
+            travando.start(u("sqlite3"), {p});
+            QVERIFY(travando.waitForStarted());
+            travando.write("BEGIN IMMEDIATE;\nUPDATE Cases SET Qtde = 5 WHERE Numero = 1;\nSELECT 'held';\n");
+            QVERIFY(travando.waitForReadyRead(10000));
         }
         const QByteArray antes = impressao(p);
 
@@ -196,11 +192,13 @@ private slots:
         QCOMPARE(impressao(p), antes);
         if (caso == u("ausente"))
             QVERIFY(!QFile::exists(p));
-        if (outra.isValid()) {
-            QSqlQuery(outra).exec(u("ROLLBACK"));
-            outra.close();
-            outra = QSqlDatabase();
-            QSqlDatabase::removeDatabase(u("travando"));
+        if (caso == u("travado"))
+            QVERIFY2(sink.ultima().texto.contains(u("locked")), qPrintable(sink.ultima().texto));
+        if (caso == u("somenteLeitura"))
+            QVERIFY2(sink.ultima().texto.contains(u("read-only")), qPrintable(sink.ultima().texto));
+        if (travando.state() == QProcess::Running) {
+            travando.closeWriteChannel();
+            QVERIFY(travando.waitForFinished(10000));
         }
         QFile::setPermissions(p, QFile::ReadOwner | QFile::WriteOwner);
     }
