@@ -3,6 +3,7 @@
 #include "shell/Twips.h"
 #include "store/RecordsetModel.h"
 
+#include <QFocusEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOptionButton>
@@ -100,6 +101,25 @@ QValidator::State TextoInteiro::validate(QString& texto, int& pos) const
         }
     }
     return Acceptable;
+}
+
+AoSairDaCaixa::AoSairDaCaixa(QWidget* caixa, std::function<void()> verificar)
+    : QObject(caixa), m_verificar(std::move(verificar))
+{
+    caixa->installEventFilter(this);
+}
+
+bool AoSairDaCaixa::eventFilter(QObject* alvo, QEvent* e)
+{
+    if (e->type() == QEvent::FocusOut && !m_verificando) {
+        const auto motivo = static_cast<QFocusEvent*>(e)->reason();
+        if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason) {
+            m_verificando = true;
+            m_verificar();
+            m_verificando = false;
+        }
+    }
+    return QObject::eventFilter(alvo, e);
 }
 
 void desenharFigura(QPainter& p, const QRectF& q, Figura figura)

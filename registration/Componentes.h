@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
@@ -15,6 +17,18 @@ class TextoInteiro final : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& texto, int& pos) const override;
+};
+
+// Runs a check when a box loses the focus to another control of its window;
+// another window or a popup taking the focus is not leaving the box.
+class AoSairDaCaixa final : public QObject {
+public:
+    AoSairDaCaixa(QWidget* caixa, std::function<void()> verificar);
+    bool eventFilter(QObject* alvo, QEvent* e) override;
+
+private:
+    std::function<void()> m_verificar;
+    bool m_verificando = false;
 };
 
 // The pictures of the buttons, drawn in code.

@@ -111,7 +111,7 @@ void frmCases::montarTela()
     Label1 = rotulo(this, "Label1", "Quantidade de Fatores:", 1425, 4515, 915, 390);
     Label1->setWordWrap(true);
     txtQtde = caixa(this, "txtQtde", 2400, 4590, 540, 315);
-    txtQtde->installEventFilter(this);
+    new AoSairDaCaixa(txtQtde, [this] { txtQtde_LostFocus(); });
 
     cmdLimpar = new BotaoFigura(Figura::Limpar, u("&Limpar histórico anterior"), this);
     cmdLimpar->setObjectName(QStringLiteral("cmdLimpar"));
@@ -261,21 +261,6 @@ void frmCases::cmdSair_Click()
         m_estado.escreverStatus(QStringLiteral(" Case:  ") + nome);
     m_estado.NomeCase = nome;
     accept();
-}
-
-bool frmCases::eventFilter(QObject* alvo, QEvent* e)
-{
-    if (alvo == txtQtde && e->type() == QEvent::FocusOut && !m_verificando) {
-        const auto motivo = static_cast<QFocusEvent*>(e)->reason();
-        // Only a move to another control of this window counts as leaving
-        // the box; another window or a popup taking the focus does not.
-        if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason) {
-            m_verificando = true;
-            txtQtde_LostFocus();
-            m_verificando = false;
-        }
-    }
-    return QDialog::eventFilter(alvo, e);
 }
 
 void frmCases::keyPressEvent(QKeyEvent* e)

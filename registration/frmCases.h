@@ -33,7 +33,6 @@ public:
     DataSource* Data2() const { return m_data2; }
 
 protected:
-    bool eventFilter(QObject* alvo, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
@@ -56,5 +55,4 @@ private:
     BotaoFigura* cmdLimpar = nullptr;
     BotaoFigura* cmdGravar = nullptr;
     BotaoFigura* cmdSair = nullptr;
-    bool m_verificando = false;
 };

@@ -72,7 +72,7 @@ void frmEventos::montarTela()
     txtSintoma->setMaxLength(kVisivel);
     Label1 = rotulo(this, "Label1", "Quantidade de Fatores:", 225, 1575, 1815, 240);
     txtQtde = caixa(this, "txtQtde", 2100, 1500, 540, 315);
-    txtQtde->installEventFilter(this);
+    new AoSairDaCaixa(txtQtde, [this] { txtQtde_LostFocus(); });
 
     m_data1 = new DataSource(this);
     m_data1->setObjectName(QStringLiteral("Data1"));
@@ -175,19 +175,6 @@ void frmEventos::closeEvent(QCloseEvent* e)
 {
     gravarLinhaAberta();
     QDialog::closeEvent(e);
-}
-
-bool frmEventos::eventFilter(QObject* alvo, QEvent* e)
-{
-    if (alvo == txtQtde && e->type() == QEvent::FocusOut && !m_verificando) {
-        const auto motivo = static_cast<QFocusEvent*>(e)->reason();
-        if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason) {
-            m_verificando = true;
-            txtQtde_LostFocus();
-            m_verificando = false;
-        }
-    }
-    return QDialog::eventFilter(alvo, e);
 }
 
 void frmEventos::keyPressEvent(QKeyEvent* e)

@@ -32,7 +32,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* alvo, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
@@ -53,5 +52,4 @@ private:
     QLineEdit* txtQtde = nullptr;
     GradeDados* DBGrid1 = nullptr;
     BotaoFigura* cmdSair = nullptr;
-    bool m_verificando = false;
 };
