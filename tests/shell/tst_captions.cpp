@@ -45,41 +45,23 @@ class TstCaptions : public QObject {
 private slots:
     void conjuntosNaOrdemEComOsTextosExatos()
     {
+        // The odd texts are the ones a tidy-minded edit would "fix".
         QCOMPARE(textos(conjunto(Tela::Menu, 2)).mid(0, 4),
                  (QStringList{u("mnuEventos=Eventos"), u("mnuDados=Análisis"), u("mnuUtil=Informacion"), u("mnuSair=Dejar")}));
-        QCOMPARE(conjunto(Tela::Menu, 1).first().texto, u("Cases"));
         QCOMPARE(conjunto(Tela::Menu, 1).size(), 8);
         QCOMPARE(conjunto(Tela::Menu, 2).size(), 7); // the Spanish set leaves "&Casos" alone
-
-        QCOMPARE(textos(conjunto(Tela::Cases, 1)),
-                 (QStringList{u("DBGrid1:0=Number"), u("DBGrid1:2=symptom"), u("DBGrid1:3=Amont"),
-                              u("Label4=Double click to choose the case"), u("Label2=Goal to achieve or undesired Symptom"),
-                              u("Label1=Number of Factors"), u("cmdSair=Return"), u("cmdLimpar=Clear previous history"),
-                              u("cmdGravar=Write"), u("=Registration of Cases (Maximum 10)")}));
-        QCOMPARE(textos(conjunto(Tela::Cases, 2)),
-                 (QStringList{u("DBGrid1:0=Número"), u("DBGrid1:2=Sintoma"), u("DBGrid1:3=Cantidad"),
-                              u("Label4=Haga doble clic para seleccionar el case"),
-                              u("Label2=Meta para alcanzar o síntoma no deseado:"), u("Label1=Número de factores:"),
-                              u("cmdSair=&Volter"), u("cmdLimpar=Borrar historial anterior"), u("cmdGravar=Registro"),
-                              u("=Registro de Cases (Máximo 10)")}));
-        QCOMPARE(textos(conjunto(Tela::Eventos, 2)),
-                 (QStringList{u("DBGrid1:0=Número"), u("Label2=Meta para alcanzar o síntoma no deseado"),
-                              u("Label1=Número de Factores"), u("cmdSair=Registro e Volver"), u("=Registro dos Eventos")}));
+        QCOMPARE(textos(conjunto(Tela::Cases, 1)).mid(0, 3),
+                 (QStringList{u("DBGrid1:0=Number"), u("DBGrid1:2=symptom"), u("DBGrid1:3=Amont")}));
+        QCOMPARE(textos(conjunto(Tela::Cases, 2)).at(6), u("cmdSair=&Volter"));
+        QCOMPARE(textos(conjunto(Tela::Cases, 2)).last(), u("=Registro de Cases (Máximo 10)"));
+        QCOMPARE(textos(conjunto(Tela::Eventos, 2)).at(3), u("cmdSair=Registro e Volver"));
         QCOMPARE(textos(conjunto(Tela::Dados, 1)).last(), u("opt1=Much more"));
-        QCOMPARE(textos(conjunto(Tela::Dados, 2)),
-                 (QStringList{u("Label1=El factor:"), u("Label2=Contribuye:"), u("Label3=Que el factor:"), u("Label4=Para el:"),
-                              u("cmdSair=&Volver"), u("cmdGravar=&Registro"), u("cmdCalcular=&Analizar"),
-                              u("cmdResultado=&Resultar"), u("=Registro dos Eventos"), u("Frame1=Comparison"),
-                              u("opt5=Mucho menos"), u("opt4=Menos"), u("opt3=Igualmente"), u("opt2=Más"), u("opt1=Mucho más")}));
-        QCOMPARE(textos(conjunto(Tela::Resultado, 1)),
-                 (QStringList{u("Label2=Effects or Spurious Factors"), u("Label4=Causal Factors"),
-                              u("Label5=Root Cause or principal FCS"), u("Label7=Printer:"), u("cmdSair=&Return"),
-                              u("cmdPrinter=To Print"), u("=EMach Results"), u("Frame2=Goal to achieve or undesired symptom")}));
-        QCOMPARE(textos(conjunto(Tela::Resultado, 2)).mid(0, 2),
-                 (QStringList{u("Label2=Efectos ou Factores Espúrios"), u("Label4=Factores causales")}));
+        QCOMPARE(textos(conjunto(Tela::Dados, 1)).at(13), u("opt2=Much"));
+        QCOMPARE(textos(conjunto(Tela::Dados, 2)).at(8), u("=Registro dos Eventos"));
+        QCOMPARE(textos(conjunto(Tela::Resultado, 1)).at(5), u("cmdPrinter=To Print"));
+        QCOMPARE(textos(conjunto(Tela::Resultado, 2)).first(), u("Label2=Efectos ou Factores Espúrios"));
         // The Spanish set of the information screen is the English one.
         QCOMPARE(textos(conjunto(Tela::Informacoes, 2)), textos(conjunto(Tela::Informacoes, 1)));
-        QCOMPARE(textos(conjunto(Tela::Informacoes, 1)).last(), u("Frame3=Language: "));
         for (Tela t : {Tela::Menu, Tela::Cases, Tela::Eventos, Tela::Dados, Tela::Resultado, Tela::Informacoes})
             for (int idioma : {0, 3, 4})
                 QVERIFY(conjunto(t, idioma).isEmpty());
