@@ -16,47 +16,39 @@ inline QString u(const char* s) { return QString::fromUtf8(s); }
 
 template <class Tela>
 struct Janela {
-    explicit Janela(TestDb& db) : w(db.estado())
-    {
-        w.show();
-        QApplication::setActiveWindow(&w);
-    }
+    explicit Janela(TestDb& db) : w(db.estado()) { w.show(); QApplication::setActiveWindow(&w); }
     template <class T = QWidget>
     T* c(const char* nome) { return w.template findChild<T*>(QString::fromLatin1(nome)); }
     QString texto(const char* nome)
     {
-        if (auto* l = c<QLabel>(nome))
-            return l->text();
-        if (auto* b = c<QAbstractButton>(nome))
-            return b->text();
-        return c<QLineEdit>(nome)->text();
+        auto* l = c<QLabel>(nome);
+        auto* b = c<QAbstractButton>(nome);
+        return l ? l->text() : b ? b->text() : c<QLineEdit>(nome)->text();
     }
+    // The three boxes, as "case|symptom|count".
+    QString caixas() { return QStringList{texto("txtCase"), texto("txtSintoma"), texto("txtQtde")}.join(u'|'); }
     QTableView* grade() { return c<QTableView>("DBGrid1"); }
     QString celula(int linha, int coluna) { return grade()->model()->index(linha, coluna).data().toString(); }
     QString titulo(int coluna) { return grade()->model()->headerData(coluna, Qt::Horizontal).toString(); }
 
+    // A mouse click on a cell; a double click adds a double-click event and a release.
     void clicar(int linha, int coluna, bool duplo = false)
     {
         const QModelIndex i = grade()->model()->index(linha, coluna);
         grade()->scrollTo(i);
         const QPoint p = grade()->visualRect(i).center();
-        // What a mouse sends: press, release and, for a double click, a
-        // double-click event and a release.
         QTest::mouseClick(grade()->viewport(), Qt::LeftButton, {}, p);
         if (duplo) {
             QTest::mouseDClick(grade()->viewport(), Qt::LeftButton, {}, p);
             QTest::mouseRelease(grade()->viewport(), Qt::LeftButton, {}, p);
         }
     }
-
-    // Types into a box and then moves the focus to another one.
+    // Types into a box, then moves the focus to another one.
     void digitar(const char* caixa, const QString& texto, const char* depois)
     {
-        auto* e = c<QLineEdit>(caixa);
-        e->setFocus();
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QTest::keyClicks(e, texto);
+        c(caixa)->setFocus();
+        c<QLineEdit>(caixa)->clear();
+        QTest::keyClicks(c(caixa), texto);
         c(depois)->setFocus();
     }
 
