@@ -36,7 +36,7 @@ void peca(QPainter& p, double base, double angulo, double largura, double altura
 }
 } // namespace
 
-QImage imagem()
+QImage desenhar()
 {
     QImage img(500, 376, QImage::Format_RGB32);
     QPainter p(&img);
@@ -62,7 +62,14 @@ QImage imagem()
     p.setPen(QPen(QColor(90, 90, 90), 1));
     p.drawLine(QPointF(0, 300.5), QPointF(500, 300.5));
     p.end();
-    return img.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+    return img; // every colour above is a grey: the picture is black and white as drawn
+}
+
+QImage imagem()
+{
+    // Drawn once: the window and its icon both use it at start-up.
+    static const QImage pronta = desenhar();
+    return pronta;
 }
 
 QImage icone()
