@@ -1,5 +1,6 @@
 #include "registration/Componentes.h"
 
+#include "shell/Fonts.h"
 #include "shell/Twips.h"
 #include "store/RecordsetModel.h"
 
@@ -101,6 +102,16 @@ QValidator::State TextoInteiro::validate(QString& texto, int& pos) const
         }
     }
     return Acceptable;
+}
+
+void prepararJanela(QDialog* janela, const char* nome, const QString& titulo, int largura, int altura)
+{
+    janela->setObjectName(QString::fromLatin1(nome));
+    janela->setWindowTitle(titulo);
+    janela->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    janela->setModal(true);
+    janela->setFont(Fontes::fonte(QStringLiteral("MS Sans Serif"), 8.25));
+    Twips::tamanhoCliente(janela, largura, altura);
 }
 
 AoSairDaCaixa::AoSairDaCaixa(QWidget* caixa, std::function<void()> verificar)

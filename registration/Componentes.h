@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QDialog>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
@@ -18,6 +19,10 @@ public:
     using QValidator::QValidator;
     State validate(QString& texto, int& pos) const override;
 };
+
+// The common frame of a register window: name, title, modal, the window's
+// font and its client size in twips.
+void prepararJanela(QDialog* janela, const char* nome, const QString& titulo, int largura, int altura);
 
 // Runs a check when a box loses the focus to another control of its window;
 // another window or a popup taking the focus is not leaving the box.

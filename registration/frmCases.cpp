@@ -56,12 +56,7 @@ frmCases::~frmCases() = default;
 
 void frmCases::montarTela()
 {
-    setObjectName(QStringLiteral("frmCases"));
-    setWindowTitle(u("Cadastramento de Casos  (Máximo  10)"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setModal(true);
-    setFont(Fontes::fonte(u("MS Sans Serif"), 8.25));
-    Twips::tamanhoCliente(this, 10275, 5745);
+    prepararJanela(this, "frmCases", u("Cadastramento de Casos  (Máximo  10)"), 10275, 5745);
 
     m_data1 = new DataSource(this);
     m_data1->setObjectName(QStringLiteral("Data1"));

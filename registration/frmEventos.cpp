@@ -56,12 +56,7 @@ frmEventos::~frmEventos() = default;
 
 void frmEventos::montarTela()
 {
-    setObjectName(QStringLiteral("frmEventos"));
-    setWindowTitle(u("Cadastro de Eventos"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setModal(true);
-    setFont(Fontes::fonte(u("MS Sans Serif"), 8.25));
-    Twips::tamanhoCliente(this, 9255, 5745);
+    prepararJanela(this, "frmEventos", u("Cadastro de Eventos"), 9255, 5745);
 
     Label3 = rotulo(this, "Label3", "Case:", 975, 450, 1065, 240);
     txtCase = caixa(this, "txtCase", 2100, 375, 6330, 315);
