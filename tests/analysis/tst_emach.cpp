@@ -1,4 +1,7 @@
+#include "analysis/Analise.h"
 #include "analysis/Emach.h"
+#include "store/Tables.h"
+#include "tests/support/TestDb.h"
 
 #include <QLocale>
 #include <QtTest>
@@ -30,6 +33,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void roundingOrderAndExtremes();
     void refusalsAndTheirMessages();
+    void storedCaseRankedAsTheResultScreen();
 };
 
 void TstEmach::roundingOrderAndExtremes()
@@ -76,6 +80,52 @@ void TstEmach::refusalsAndTheirMessages()
                                    : d == D::LinhasIguais ? "Valores incompleta!" + es : "Valores incompla!" + es + u' ';
             QCOMPARE(a.titulo + u'|' + a.texto, esperado);
         }
+}
+
+void TstEmach::storedCaseRankedAsTheResultScreen()
+{
+    // The worked example stored in case 2 (row factor against column factor),
+    // then a case whose three last factors tie at the top.
+    const QList<QList<double>> exemplo = {{0, 5, 0.1, 0.1}, {0.2, 0, 5, 1}, {10, 0.2, 0, 0.1}, {10, 1, 10, 0}};
+    const QList<QList<double>> empate = {{0, 10, 10, 10}, {0.1, 0, 1, 1}, {0.1, 1, 0, 1}, {0.1, 1, 1, 0}};
+    struct Caso { QList<QList<double>> m; QList<int> ordem; QStringList emach; };
+    for (const Caso& t : {Caso{exemplo, {1, 3, 2, 4}, {"4.00", "0.40", "0.00", "-1.00"}},
+                          Caso{empate, {2, 3, 4, 1}, {"4.00", "4.00", "4.00", "-1.00"}}}) {
+        TestDb db;
+        db.setCase(2, "Bomba", "Falha", 4);
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 4; ++c)
+                db.exec(QStringLiteral("UPDATE Eventos2 SET %1 = ?, Evento = ? WHERE Numero = ?").arg(Tables::campoMatriz(c + 1)),
+                        {t.m[r][c] == 0 ? QVariant() : t.m[r][c], r == 2 ? QVariant() : QVariant("F" + QString::number(r + 1)), r + 1});
+        const Analise::Caso caso = Analise::lerCaso(db.estado().BancoDados, 2);
+        QVERIFY(caso.encontrado);
+        QCOMPARE(caso.matriz.nome(2), QStringLiteral("vago"));
+        QCOMPARE(caso.matriz.celula(0, 2), t.m == exemplo ? QStringLiteral("0.1") : QStringLiteral("10"));
+        const Analise::Resultado res = Analise::analisar(caso.matriz);
+        QVERIFY(res.completo());
+        QList<int> ordem;
+        QStringList emach;
+        for (const Analise::Fator& f : res.ranking()) {
+            ordem << f.numero;
+            emach << f.emach;
+            db.exec("UPDATE Eventos2 SET emach = ? WHERE Numero = ?", {f.valorEmach(), f.numero});
+        }
+        QCOMPARE(ordem, t.ordem);
+        QCOMPARE(emach, t.emach);
+        // The same order as the result screen's query, ties included.
+        QList<int> consulta;
+        for (const QVariantList& l : db.linhas(Tables::consultaRanking(2, 4)))
+            consulta << l[0].toInt();
+        QCOMPARE(consulta, ordem);
+    }
+    // Rows another tool deleted are told apart; a number with no case is not found.
+    TestDb db;
+    db.setCase(3, "Vazio", QVariant(), 4);
+    db.exec("DELETE FROM Eventos3 WHERE Numero > 2");
+    const Analise::Caso curto = Analise::lerCaso(db.estado().BancoDados, 3);
+    QCOMPARE(curto.qtde, 4);
+    QCOMPARE(curto.linhasLidas, 2);
+    QVERIFY(!Analise::lerCaso(db.estado().BancoDados, 11).encontrado);
 }
 
 QTEST_MAIN(TstEmach)
