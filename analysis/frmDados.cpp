@@ -3,7 +3,10 @@
 #include "analysis/Emach.h"
 #include "analysis/FlexGrid.h"
 #include "info/cLogo.h"
+#include "results/frmResultado.h"
 #include "shell/Captions.h"
+#include "shell/Figuras.h"
+#include "shell/Janelas.h"
 #include "shell/Fonts.h"
 #include "shell/Messages.h"
 #include "shell/Twips.h"
@@ -14,19 +17,13 @@
 
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QToolButton>
 
-#ifdef KV_HAS_RESULTS
-#include "results/frmResultado.h"
-#endif
 
 namespace {
 QString u(const char* s) { return QString::fromUtf8(s); }
@@ -45,69 +42,6 @@ QString legendaEscala()
 {
     return u("(1/10)") + QString(25, u' ') + u("(1/5)") + QString(30, u' ') + u("(1)") + QString(31, u' ') + u("(5)")
         + QString(25, u' ') + u("(10)");
-}
-
-// The pictures of the buttons, drawn here.
-enum class Figura { Analisar, Resultado, Voltar, Gravar };
-
-QIcon icone(Figura f)
-{
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(40, 40, 40), 1.5));
-    switch (f) {
-    case Figura::Analisar: // bars of a chart
-        p.setBrush(QColor(0, 102, 204));
-        p.drawRect(QRectF(5, 17, 6, 11));
-        p.setBrush(QColor(255, 204, 0));
-        p.drawRect(QRectF(13, 9, 6, 19));
-        p.setBrush(QColor(0, 153, 51));
-        p.drawRect(QRectF(21, 4, 6, 24));
-        break;
-    case Figura::Resultado: { // a ranked list, the last line green
-        const QColor cores[4] = {QColor(255, 255, 0), QColor(0, 255, 255), QColor(0, 255, 255), QColor(0, 200, 0)};
-        for (int i = 0; i < 4; ++i) {
-            p.setBrush(cores[i]);
-            p.drawRect(QRectF(5, 4 + i * 6.5, 22, 5));
-        }
-        break;
-    }
-    case Figura::Voltar: { // an arrow to the left
-        QPainterPath seta;
-        seta.moveTo(4, 16);
-        seta.lineTo(15, 6);
-        seta.lineTo(15, 12);
-        seta.lineTo(28, 12);
-        seta.lineTo(28, 20);
-        seta.lineTo(15, 20);
-        seta.lineTo(15, 26);
-        seta.closeSubpath();
-        p.setBrush(QColor(0, 120, 215));
-        p.drawPath(seta);
-        break;
-    }
-    case Figura::Gravar: { // a check mark
-        p.setPen(QPen(QColor(0, 150, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(QPolygonF({QPointF(5, 17), QPointF(12, 25), QPointF(27, 7)}));
-        break;
-    }
-    }
-    p.end();
-    return QIcon(pm);
-}
-
-QToolButton* botao(QWidget* pai, const char* nome, const char* texto, Figura f)
-{
-    auto* b = new QToolButton(pai);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setText(u(texto));
-    b->setIcon(icone(f));
-    b->setIconSize(QSize(24, 24));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setFocusPolicy(Qt::StrongFocus);
-    return b;
 }
 
 QLabel* rotulo(QWidget* pai, const char* nome, const char* texto, const QFont& fonte)
@@ -154,10 +88,7 @@ QRadioButton* opcao(QWidget* pai, const char* nome, const char* texto, const QFo
 
 frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estado(estado)
 {
-    setWindowTitle(u("Entrada de dados para análise"));
-    setFont(Fontes::fonte(u("MS Sans Serif"), 8.25));
-    setModal(true);
-    Twips::tamanhoCliente(this, m_largura, m_altura);
+    prepararJanela(this, "frmDados", u("Entrada de dados para análise"), m_largura, m_altura);
 
     m_picLogo.resize(kLogos + 1);
     for (int k = 1; k <= kLogos; ++k) {
@@ -178,15 +109,15 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     MSFlexGrid1->colocar(300, 2475, 10725, 4410);
     connect(MSFlexGrid1, &FlexGrid::Click, this, &frmDados::MSFlexGrid1_Click);
 
-    cmdCalcular = botao(this, "cmdCalcular", "&Analisar", Figura::Analisar);
+    cmdCalcular = botaoFigura(this, "cmdCalcular", u("&Analisar"), Figura::Analisar, 24);
     Twips::colocar(cmdCalcular, 720, 345, 1140, 840);
     connect(cmdCalcular, &QToolButton::clicked, this, &frmDados::cmdCalcular_Click);
-    cmdResultado = botao(this, "cmdResultado", "&Resultado", Figura::Resultado);
+    cmdResultado = botaoFigura(this, "cmdResultado", u("&Resultado"), Figura::Resultado, 24);
     Twips::colocar(cmdResultado, 720, 1320, 1140, 840);
     cmdResultado->hide();
     cmdResultado->setEnabled(false);
     connect(cmdResultado, &QToolButton::clicked, this, &frmDados::cmdResultado_Click);
-    cmdSair = botao(this, "cmdSair", "&Voltar", Figura::Voltar);
+    cmdSair = botaoFigura(this, "cmdSair", u("&Voltar"), Figura::Voltar, 24);
     Twips::colocar(cmdSair, 285, 7155, 1065, 840);
     connect(cmdSair, &QToolButton::clicked, this, &frmDados::cmdSair_Click);
 
@@ -236,7 +167,7 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
         p.setColor(QPalette::WindowText, QColor(0, 0, 128));
         l->setPalette(p);
     }
-    cmdGravar = botao(Frame1, "cmdGravar", "&Gravar", Figura::Gravar);
+    cmdGravar = botaoFigura(Frame1, "cmdGravar", u("&Gravar"), Figura::Gravar, 24);
     cmdGravar->setFont(font());
     Twips::colocar(cmdGravar, 8085, 2700, 990, 855);
     connect(cmdGravar, &QToolButton::clicked, this, &frmDados::cmdGravar_Click);
@@ -520,10 +451,8 @@ void frmDados::cmdResultado_Click()
     if (m_abrirResultado) {
         m_abrirResultado(sintoma);
     } else {
-#ifdef KV_HAS_RESULTS
-        frmResultado r(m_estado, sintoma);
+        frmResultado r(m_estado, sintoma, this);
         r.exec();
-#endif
     }
     // The matrix was saved by the analysis: leaving needs no save.
     accept();
@@ -533,14 +462,4 @@ void frmDados::cmdSair_Click()
 {
     Gravar_Fatores();
     accept();
-}
-
-void frmDados::keyPressEvent(QKeyEvent* event)
-{
-    // Escape would close the window without saving; only Back leaves it.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

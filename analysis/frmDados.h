@@ -44,9 +44,6 @@ public:
     // symptom; tests replace it so that no window waits for a user.
     void setAbrirResultado(std::function<void(const QString& sintoma)> abrir);
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private slots:
     void MSFlexGrid1_Click();
     void cmdGravar_Click();

@@ -3,10 +3,10 @@
 #include "info/MachineFacts.h"
 #include "shell/Captions.h"
 #include "shell/Fonts.h"
+#include "shell/Janelas.h"
 #include "shell/Twips.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -68,9 +68,7 @@ QRadioButton* opcao(QGroupBox* pai, const char* nome, const char* texto, int l, 
 
 frmInformacoes::frmInformacoes(AppState& estado, QWidget* parent) : QDialog(parent), m_estado(estado)
 {
-    setWindowTitle(u("Informações Gerais"));
-    setFont(fontePadrao());
-    Twips::tamanhoCliente(this, 8595, 4920);
+    prepararJanela(this, "frmInformacoes", u("Informações Gerais"), 8595, 4920);
 
     // Built first so it leads the tab order and has the focus when the
     // screen opens.
@@ -186,16 +184,6 @@ void frmInformacoes::cmdVOLTAR_Click()
     // Written even when nothing was chosen: the row is simply left as it was.
     m_parametro.Update();
     accept();
-}
-
-void frmInformacoes::keyPressEvent(QKeyEvent* e)
-{
-    // The screen has no cancel button: Esc does not close it.
-    if (e->key() == Qt::Key_Escape) {
-        e->accept();
-        return;
-    }
-    QDialog::keyPressEvent(e);
 }
 
 QImage frmInformacoes::imagem()

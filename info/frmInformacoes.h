@@ -33,9 +33,6 @@ public:
 public slots:
     void cmdVOLTAR_Click();
 
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
-
 private:
     void Form_Load();
 

@@ -1,90 +1,10 @@
 #include "registration/Componentes.h"
 
-#include "shell/Fonts.h"
 #include "shell/Twips.h"
 #include "store/RecordsetModel.h"
 
 #include <QFocusEvent>
 #include <QPainter>
-#include <QPainterPath>
-#include <QStyleOptionButton>
-#include <QStylePainter>
-
-namespace {
-
-void disquete(QPainter& p, const QRectF& r, const QColor& corpo)
-{
-    const qreal s = r.width();
-    QPainterPath contorno;
-    contorno.moveTo(r.left(), r.top());
-    contorno.lineTo(r.right() - s * 0.18, r.top());
-    contorno.lineTo(r.right(), r.top() + s * 0.18);
-    contorno.lineTo(r.right(), r.bottom());
-    contorno.lineTo(r.left(), r.bottom());
-    contorno.closeSubpath();
-    p.setPen(QPen(corpo.darker(160), s * 0.04));
-    p.setBrush(corpo);
-    p.drawPath(contorno);
-    // Metal shutter at the top, with its window.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xC8, 0xCC, 0xD4));
-    const QRectF obturador(r.left() + s * 0.22, r.top() + s * 0.04, s * 0.48, s * 0.30);
-    p.drawRect(obturador);
-    p.setBrush(corpo.darker(140));
-    p.drawRect(QRectF(obturador.left() + s * 0.30, obturador.top() + s * 0.05, s * 0.10, s * 0.20));
-    // Paper label at the bottom, with two written lines.
-    const QRectF etiqueta(r.left() + s * 0.14, r.top() + s * 0.48, s * 0.72, s * 0.46);
-    p.setBrush(Qt::white);
-    p.drawRect(etiqueta);
-    p.setPen(QPen(QColor(0x80, 0x80, 0x80), s * 0.03));
-    p.drawLine(QPointF(etiqueta.left() + s * 0.08, etiqueta.top() + s * 0.14),
-               QPointF(etiqueta.right() - s * 0.08, etiqueta.top() + s * 0.14));
-    p.drawLine(QPointF(etiqueta.left() + s * 0.08, etiqueta.top() + s * 0.28),
-               QPointF(etiqueta.right() - s * 0.20, etiqueta.top() + s * 0.28));
-}
-
-void seta(QPainter& p, const QRectF& r, const QColor& cor)
-{
-    // An arrow pointing left: the way back to the menu.
-    const qreal s = r.width();
-    QPainterPath ponta;
-    ponta.moveTo(r.left(), r.center().y());
-    ponta.lineTo(r.left() + s * 0.45, r.top() + s * 0.12);
-    ponta.lineTo(r.left() + s * 0.45, r.top() + s * 0.34);
-    ponta.lineTo(r.right(), r.top() + s * 0.34);
-    ponta.lineTo(r.right(), r.top() + s * 0.66);
-    ponta.lineTo(r.left() + s * 0.45, r.top() + s * 0.66);
-    ponta.lineTo(r.left() + s * 0.45, r.top() + s * 0.88);
-    ponta.closeSubpath();
-    p.setPen(QPen(cor.darker(170), s * 0.04, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(cor);
-    p.drawPath(ponta);
-}
-
-void borracha(QPainter& p, const QRectF& r)
-{
-    const qreal s = r.width();
-    // Erased lines of writing behind the eraser.
-    p.setPen(QPen(QColor(0x40, 0x40, 0x90), s * 0.05, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(r.left() + s * 0.05, r.top() + s * 0.15), QPointF(r.left() + s * 0.40, r.top() + s * 0.15));
-    p.drawLine(QPointF(r.left() + s * 0.05, r.top() + s * 0.30), QPointF(r.left() + s * 0.30, r.top() + s * 0.30));
-    p.setPen(QPen(QColor(0xB0, 0xB0, 0xC8), s * 0.05, Qt::DotLine, Qt::RoundCap));
-    p.drawLine(QPointF(r.left() + s * 0.05, r.top() + s * 0.45), QPointF(r.left() + s * 0.45, r.top() + s * 0.45));
-    // The eraser, tilted, red body and white tip.
-    p.save();
-    p.translate(r.left() + s * 0.58, r.top() + s * 0.62);
-    p.rotate(-35);
-    const QRectF corpo(-s * 0.36, -s * 0.16, s * 0.50, s * 0.32);
-    const QRectF ponta(s * 0.14, -s * 0.16, s * 0.24, s * 0.32);
-    p.setPen(QPen(QColor(0x60, 0x20, 0x20), s * 0.035));
-    p.setBrush(QColor(0xE0, 0x40, 0x40));
-    p.drawRect(corpo);
-    p.setBrush(QColor(0xF4, 0xF0, 0xE8));
-    p.drawRect(ponta);
-    p.restore();
-}
-
-} // namespace
 
 QValidator::State TextoInteiro::validate(QString& texto, int& pos) const
 {
@@ -104,16 +24,6 @@ QValidator::State TextoInteiro::validate(QString& texto, int& pos) const
     return Acceptable;
 }
 
-void prepararJanela(QDialog* janela, const char* nome, const QString& titulo, int largura, int altura)
-{
-    janela->setObjectName(QString::fromLatin1(nome));
-    janela->setWindowTitle(titulo);
-    janela->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    janela->setModal(true);
-    janela->setFont(Fontes::fonte(QStringLiteral("MS Sans Serif"), 8.25));
-    Twips::tamanhoCliente(janela, largura, altura);
-}
-
 AoSairDaCaixa::AoSairDaCaixa(QWidget* caixa, std::function<void()> verificar)
     : QObject(caixa), m_verificar(std::move(verificar))
 {
@@ -131,77 +41,6 @@ bool AoSairDaCaixa::eventFilter(QObject* alvo, QEvent* e)
         }
     }
     return QObject::eventFilter(alvo, e);
-}
-
-void desenharFigura(QPainter& p, const QRectF& q, Figura figura)
-{
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    switch (figura) {
-    case Figura::Gravar:
-        disquete(p, q, QColor(0x20, 0x40, 0xA0));
-        break;
-    case Figura::Limpar:
-        borracha(p, q);
-        break;
-    case Figura::Voltar:
-        seta(p, q.adjusted(0, q.height() * 0.1, 0, -q.height() * 0.1), QColor(0x30, 0xA0, 0x40));
-        break;
-    case Figura::SalvarSair: {
-        disquete(p, QRectF(q.topLeft(), q.size() * 0.8), QColor(0x20, 0x40, 0xA0));
-        const qreal s = q.width() * 0.55;
-        seta(p, QRectF(q.right() - s, q.bottom() - s, s, s), QColor(0x30, 0xA0, 0x40));
-        break;
-    }
-    }
-    p.restore();
-}
-
-BotaoFigura::BotaoFigura(Figura figura, const QString& texto, QWidget* parent)
-    : QPushButton(texto, parent), m_figura(figura)
-{
-    // No button of these windows answers Enter from a text box: a stray Enter
-    // must not clear a case's history.
-    setAutoDefault(false);
-}
-
-void BotaoFigura::paintEvent(QPaintEvent*)
-{
-    QStylePainter p(this);
-    QStyleOptionButton opt;
-    initStyleOption(&opt);
-    p.drawControl(QStyle::CE_PushButtonBevel, opt);
-
-    QRect area = rect().adjusted(4, 4, -4, -4);
-    if (isDown())
-        area.translate(1, 1);
-    const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
-    const QRect medida = fontMetrics().boundingRect(area, flags, text());
-    const int lado = qBound(8, area.height() - medida.height() - 2, 32);
-
-    // The picture is drawn once into a pixmap so the style can grey it out.
-    const qreal dpr = devicePixelRatioF();
-    QPixmap figura(QSize(lado, lado) * dpr);
-    figura.setDevicePixelRatio(dpr);
-    figura.fill(Qt::transparent);
-    {
-        QPainter fp(&figura);
-        desenharFigura(fp, QRectF(1, 1, lado - 2, lado - 2), m_figura);
-    }
-    if (!isEnabled())
-        figura = style()->generatedIconPixmap(QIcon::Disabled, figura, &opt);
-    const int topo = area.top() + qMax(0, (area.height() - lado - medida.height() - 2) / 2);
-    p.drawPixmap(area.left() + (area.width() - lado) / 2, topo, figura);
-
-    const QRect areaTexto(area.left(), topo + lado + 2, area.width(), area.bottom() - topo - lado - 1);
-    p.drawItemText(areaTexto, flags, palette(), isEnabled(), text(), QPalette::ButtonText);
-
-    if (hasFocus()) {
-        QStyleOptionFocusRect foco;
-        foco.initFrom(this);
-        foco.rect = rect().adjusted(3, 3, -3, -3);
-        p.drawPrimitive(QStyle::PE_FrameFocusRect, foco);
-    }
 }
 
 SeletorRegistro::SeletorRegistro(QTableView* grade) : QHeaderView(Qt::Vertical, grade), m_grade(grade)

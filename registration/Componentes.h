@@ -2,14 +2,12 @@
 
 #include <functional>
 
-#include <QDialog>
 #include <QHeaderView>
-#include <QPushButton>
 #include <QTableView>
 #include <QValidator>
 
-// Widgets shared by the two registers: a button with a picture above its
-// caption, and the bound grid with its record selector column.
+// Widgets shared by the two registers: the bound grid with its record
+// selector column, the whole-text check and the focus-out check of a box.
 
 // Keeps a box's text whole: the length limit counts UTF-16 units and would
 // otherwise leave half of a pasted emoji behind; that half is dropped.
@@ -19,10 +17,6 @@ public:
     using QValidator::QValidator;
     State validate(QString& texto, int& pos) const override;
 };
-
-// The common frame of a register window: name, title, modal, the window's
-// font and its client size in twips.
-void prepararJanela(QDialog* janela, const char* nome, const QString& titulo, int largura, int altura);
 
 // Runs a check when a box loses the focus to another control of its window;
 // another window or a popup taking the focus is not leaving the box.
@@ -34,27 +28,6 @@ public:
 private:
     std::function<void()> m_verificar;
     bool m_verificando = false;
-};
-
-// The pictures of the buttons, drawn in code.
-enum class Figura { Gravar, Limpar, Voltar, SalvarSair };
-
-// Paints one picture into a square.
-void desenharFigura(QPainter& p, const QRectF& quadro, Figura figura);
-
-// A push button that shows its picture on top and its caption below, wrapped
-// over as many lines as it needs; the caption's ampersand marks its access key.
-class BotaoFigura final : public QPushButton {
-    Q_OBJECT
-public:
-    BotaoFigura(Figura figura, const QString& texto, QWidget* parent = nullptr);
-    Figura figura() const { return m_figura; }
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    Figura m_figura;
 };
 
 // The record selector column at the left of a bound grid: an arrow on the

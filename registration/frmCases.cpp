@@ -2,6 +2,8 @@
 
 #include "registration/Componentes.h"
 #include "registration/Verificacao.h"
+#include "shell/Figuras.h"
+#include "shell/Janelas.h"
 #include "shell/Captions.h"
 #include "shell/Fonts.h"
 #include "shell/Messages.h"
@@ -14,7 +16,6 @@
 
 #include <QFocusEvent>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -256,14 +257,4 @@ void frmCases::cmdSair_Click()
         m_estado.escreverStatus(QStringLiteral(" Case:  ") + nome);
     m_estado.NomeCase = nome;
     accept();
-}
-
-void frmCases::keyPressEvent(QKeyEvent* e)
-{
-    // The window has no cancel button: Escape does not close it.
-    if (e->key() == Qt::Key_Escape) {
-        e->accept();
-        return;
-    }
-    QDialog::keyPressEvent(e);
 }

@@ -32,9 +32,6 @@ public:
     DataSource* Data1() const { return m_data1; }
     DataSource* Data2() const { return m_data2; }
 
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
-
 private:
     void montarTela();
 

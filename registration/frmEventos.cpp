@@ -2,6 +2,8 @@
 
 #include "registration/Componentes.h"
 #include "registration/Verificacao.h"
+#include "shell/Figuras.h"
+#include "shell/Janelas.h"
 #include "shell/Captions.h"
 #include "shell/Fonts.h"
 #include "shell/Messages.h"
@@ -14,7 +16,6 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -170,14 +171,4 @@ void frmEventos::closeEvent(QCloseEvent* e)
 {
     gravarLinhaAberta();
     QDialog::closeEvent(e);
-}
-
-void frmEventos::keyPressEvent(QKeyEvent* e)
-{
-    // Escape cancels a cell's edit in the grid; it never closes the window.
-    if (e->key() == Qt::Key_Escape) {
-        e->accept();
-        return;
-    }
-    QDialog::keyPressEvent(e);
 }

@@ -32,7 +32,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void montarTela();

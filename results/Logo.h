@@ -13,8 +13,4 @@ QImage imagem();
 // The window icon: the "KV" of the logo.
 QIcon icone();
 
-// Button pictures: a door with an arrow (leave) and a printer.
-QIcon iconeSair();
-QIcon iconeImpressora();
-
 } // namespace LogoKV

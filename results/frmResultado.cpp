@@ -6,6 +6,8 @@
 #include "results/Relatorio.h"
 
 #include "shell/Captions.h"
+#include "shell/Figuras.h"
+#include "shell/Janelas.h"
 #include "shell/Fonts.h"
 #include "shell/Messages.h"
 #include "shell/Twips.h"
@@ -67,19 +69,6 @@ QLabel* amostra(QWidget* pai, const char* nome, quint32 cor, int l, int t, int w
     return lb;
 }
 
-QToolButton* botao(QWidget* pai, const char* nome, const QString& texto, const QIcon& icone, int l, int t, int w, int h)
-{
-    auto* b = new QToolButton(pai);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setText(texto);
-    b->setIcon(icone);
-    b->setIconSize(QSize(32, 32));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setFont(sansSerif());
-    Twips::colocar(b, l, t, w, h);
-    return b;
-}
-
 } // namespace
 
 frmResultado::frmResultado(AppState& estado, const QString& sintoma, QWidget* parent)
@@ -101,17 +90,16 @@ int frmResultado::alturaGrade(int n)
 
 void frmResultado::montarLayout()
 {
-    setWindowTitle(u("Resultado Emach"));
+    prepararJanela(this, "frmResultado", u("Resultado Emach"), kLargura, kAlturaCliente);
     setWindowIcon(LogoKV::icone());
-    setFont(sansSerif());
-    setModal(true);
     definirAltura(kAlturaCliente + kMoldura);
 
     Data1 = new DataSource(this);
     Data1->setObjectName(u("Data1"));
 
     // Created in tab order: cmdSair first, cmdPrinter last.
-    cmdSair = botao(this, "cmdSair", u("&Sair"), LogoKV::iconeSair(), 7500, 105, 990, 855);
+    cmdSair = botaoFigura(this, "cmdSair", u("&Sair"), Figura::Sair, 32);
+    Twips::colocar(cmdSair, 7500, 105, 990, 855);
     connect(cmdSair, &QToolButton::clicked, this, &frmResultado::cmdSair_Click);
 
     Image1 = new QLabel(this);
@@ -167,7 +155,8 @@ void frmResultado::montarLayout()
     amostra(Frame1, "Label6", kVerde, 225, 1110, 390, 240);
     rotulo(Frame1, "Label5", u("Causa Raíz ou principal FCS"), 750, 1110, 1650, 480, true);
 
-    cmdPrinter = botao(this, "cmdPrinter", u("&Imprimir"), LogoKV::iconeImpressora(), 7500, 1155, 990, 855);
+    cmdPrinter = botaoFigura(this, "cmdPrinter", u("&Imprimir"), Figura::Impressora, 32);
+    Twips::colocar(cmdPrinter, 7500, 1155, 990, 855);
     connect(cmdPrinter, &QToolButton::clicked, this, &frmResultado::cmdPrinter_Click);
 }
 

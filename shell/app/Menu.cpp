@@ -1,6 +1,11 @@
 #include "shell/app/Menu.h"
 #include "shell/app/Dominoes.h"
 
+#include "analysis/frmDados.h"
+#include "info/frmInformacoes.h"
+#include "registration/frmCases.h"
+#include "registration/frmEventos.h"
+
 #include "shell/Captions.h"
 #include "shell/Fonts.h"
 #include "shell/Messages.h"
@@ -15,16 +20,6 @@
 #include <QScreen>
 #include <QStatusBar>
 
-#ifdef KV_HAS_REGISTRATION
-#include "registration/frmCases.h"
-#include "registration/frmEventos.h"
-#endif
-#ifdef KV_HAS_ANALYSIS
-#include "analysis/frmDados.h"
-#endif
-#ifdef KV_HAS_INFO
-#include "info/frmInformacoes.h"
-#endif
 
 namespace {
 QString u(const char* s) { return QString::fromUtf8(s); }
@@ -206,40 +201,32 @@ bool Menu::faltaCase(bool analise) const
 
 void Menu::mnuCases_Click()
 {
-#ifdef KV_HAS_REGISTRATION
-    frmCases janela(m_estado);
+    frmCases janela(m_estado, this);
     janela.exec();
-#endif
 }
 
 void Menu::mnuEventos_Click()
 {
     if (faltaCase(false))
         return;
-#ifdef KV_HAS_REGISTRATION
-    frmEventos janela(m_estado);
+    frmEventos janela(m_estado, this);
     janela.exec();
-#endif
 }
 
 void Menu::mnuDados_Click()
 {
     if (faltaCase(true))
         return;
-#ifdef KV_HAS_ANALYSIS
-    frmDados janela(m_estado);
+    frmDados janela(m_estado, this);
     janela.exec();
-#endif
 }
 
 void Menu::mnuUtil_Click()
 {
-#ifdef KV_HAS_INFO
     {
-        frmInformacoes janela(m_estado);
+        frmInformacoes janela(m_estado, this);
         janela.exec();
     }
-#endif
     if (m_estado.IdiomaAtual == 1)
         Legendas::aplicarIngles(this, Legendas::Tela::Menu);
     else if (m_estado.IdiomaAtual == 2)
