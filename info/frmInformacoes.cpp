@@ -68,7 +68,7 @@ QRadioButton* opcao(QGroupBox* pai, const char* nome, const char* texto, int l, 
 
 frmInformacoes::frmInformacoes(AppState& estado, QWidget* parent) : QDialog(parent), m_estado(estado)
 {
-    prepararJanela(this, "frmInformacoes", u("Informações Gerais"), 8595, 4920);
+    prepararJanela(this, nullptr, u("Informações Gerais"), 8595, 4920);
 
     // Built first so it leads the tab order and has the focus when the
     // screen opens.

@@ -25,7 +25,8 @@ public:
 
 void prepararJanela(QDialog* janela, const char* nome, const QString& titulo, int largura, int altura)
 {
-    janela->setObjectName(QString::fromLatin1(nome));
+    if (nome)
+        janela->setObjectName(QString::fromLatin1(nome));
     janela->setWindowTitle(titulo);
     janela->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     janela->setModal(true);

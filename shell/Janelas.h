@@ -4,7 +4,7 @@
 
 class QDialog;
 
-// The common frame of every secondary window: its name, title, the window's
+// The common frame of every secondary window: its name (none keeps it), title, the window's
 // font and its fixed client size in twips; modal, with a close button but no
 // minimise or maximise button (a minimised modal window would leave the main
 // window deaf with nothing to bring it back), and Escape never closing it,
