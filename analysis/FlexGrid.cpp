@@ -144,6 +144,12 @@ void FlexGrid::setCellBackColor(quint32 color)
     viewport()->update();
 }
 
+void FlexGrid::setFundoCelula(int row, int col, std::optional<quint32> cor)
+{
+    celula(row, col).fundo = cor;
+    viewport()->update();
+}
+
 int FlexGrid::ColWidth(int col) const
 {
     if (col < 0 || col >= m_cols)
@@ -253,6 +259,39 @@ QRect FlexGrid::cellRect(int row, int col) const
     if (x < 0 || y < 0)
         return {};
     return QRect(x, y, larguraPx(col), alturaPx(row)).intersected(viewport()->rect());
+}
+
+void FlexGrid::mostrarCelula(int row, int col)
+{
+    exigirCelula(row, col);
+    // The bar counts whole rows (columns) scrolled out past the fixed ones.
+    auto ajustar = [](QScrollBar* barra, int alvo, int fixas, int espaco, auto tamanho) {
+        if (alvo < fixas)
+            return;
+        int fixo = 0;
+        for (int i = 0; i < fixas; ++i)
+            fixo += tamanho(i);
+        int v = qMin(barra->value(), alvo - fixas);
+        auto fim = [&](int primeira) {
+            int x = fixo;
+            for (int i = primeira; i <= alvo; ++i)
+                x += tamanho(i);
+            return x;
+        };
+        while (v < barra->maximum() && fim(fixas + v) > espaco)
+            ++v;
+        barra->setValue(v);
+    };
+    ajustar(horizontalScrollBar(), col, m_fixedCols, viewport()->width(), [this](int c) { return larguraPx(c); });
+    ajustar(verticalScrollBar(), row, m_fixedRows, viewport()->height(), [this](int r) { return alturaPx(r); });
+}
+
+int FlexGrid::linhasPorPagina() const
+{
+    int livre = viewport()->height();
+    for (int r = 0; r < m_fixedRows && r < m_rows; ++r)
+        livre -= alturaPx(r);
+    return qMax(1, livre / alturaPx(0));
 }
 
 bool FlexGrid::celulaEm(const QPoint& p, int* row, int* col) const
@@ -370,14 +409,26 @@ void FlexGrid::paintEvent(QPaintEvent*)
                 o.rect = cel.adjusted(1, 1, -2, -2);
                 o.backgroundColor = corCelula(r, c);
                 style()->drawPrimitive(QStyle::PE_FrameFocusRect, &o, &p, this);
+                // The style's dotted hint is too faint to find a cell by.
+                if (m_moldura) {
+                    p.setPen(QPen(Qt::black, 2));
+                    p.drawRect(QRectF(cel).adjusted(1, 1, -2, -2));
+                }
             }
         }
     }
 }
 
+void FlexGrid::setMoldura(bool visivel)
+{
+    m_moldura = visivel;
+    viewport()->update();
+}
+
 void FlexGrid::mousePressEvent(QMouseEvent* event)
 {
     m_clicando = false;
+    m_moldura = false;
     if (event->button() != Qt::LeftButton)
         return;
     int r = 0;

@@ -75,6 +75,19 @@ public:
     QColor corCelula(int row, int col) const;
     QRect cellRect(int row, int col) const;
 
+    // The background a cell was given, if any, so that it can be put back
+    // exactly (no colour of its own included).
+    std::optional<quint32> fundoCelula(int row, int col) const { return celula(row, col).fundo; }
+    void setFundoCelula(int row, int col, std::optional<quint32> cor);
+    // Scrolls so that the cell shows whole, as far as the grid can.
+    void mostrarCelula(int row, int col);
+    // Rows below the fixed ones that the viewport shows whole (at least 1).
+    int linhasPorPagina() const;
+    // The frame round the current cell, for whoever moves it with the keys;
+    // a click takes it away again, so the mouse sees the grid as before.
+    bool moldura() const { return m_moldura; }
+    void setMoldura(bool visivel);
+
     QString texto(int linha, int coluna) const override { return TextMatrix(linha, coluna); }
     void escrever(int linha, int coluna, const QString& t) override { setTextMatrix(linha, coluna, t); }
 
@@ -121,4 +134,5 @@ private:
     int m_width = 0;
     int m_height = 0;
     bool m_clicando = false;
+    bool m_moldura = false;
 };

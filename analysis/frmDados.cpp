@@ -17,12 +17,15 @@
 
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QToolButton>
+#include <QUndoStack>
+#include <algorithm>
 
 
 namespace {
@@ -85,6 +88,28 @@ QRadioButton* opcao(QWidget* pai, const char* nome, const char* texto, const QFo
     return o;
 }
 } // namespace
+
+// One recorded pair: the cells it touched, as they were and as they became.
+class frmDados::Julgamento final : public QUndoCommand {
+public:
+    Julgamento(frmDados& janela, Teclado::Posicao par, QVector<EstadoCelula> antes, QVector<EstadoCelula> depois)
+        : m_janela(janela), m_par(par), m_antes(std::move(antes)), m_depois(std::move(depois))
+    {
+    }
+    // Undoing puts the user back on the pair, ready to judge it again.
+    void undo() override
+    {
+        m_janela.restaurar(m_antes);
+        m_janela.irPara(m_par);
+    }
+    void redo() override { m_janela.restaurar(m_depois); }
+
+private:
+    frmDados& m_janela;
+    Teclado::Posicao m_par;
+    QVector<EstadoCelula> m_antes;
+    QVector<EstadoCelula> m_depois;
+};
 
 frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estado(estado)
 {
@@ -174,7 +199,15 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     Frame1->hide();
     Frame1->raise();
 
+    // The running count sits in the free band above the names column.
+    lblJulgados = new QLabel(this);
+    lblJulgados->setObjectName(QStringLiteral("lblJulgados"));
+    Twips::colocar(lblJulgados, 300, 2205, 2000, 240);
+    m_historico = new QUndoStack(this);
+    MSFlexGrid1->installEventFilter(this);
+
     Form_Load();
+    atualizarContagem();
 
     if (const QScreen* tela = QGuiApplication::primaryScreen())
         move(tela->availableGeometry().center() - rect().center());
@@ -324,6 +357,10 @@ void frmDados::MSFlexGrid1_Click()
 
 void frmDados::cmdGravar_Click()
 {
+    // The pair, its mirror and the painted cell, as they stand, for undo.
+    const Teclado::Posicao par{m_linhaSel - 1, m_colunaSel};
+    const QVector<Teclado::Posicao> tocadas{par, {m_colunaSel - 1, m_linhaSel}, {MSFlexGrid1->Row(), MSFlexGrid1->Col()}};
+    const QVector<EstadoCelula> antes = fotografar(tocadas);
     QString p;
     QString q;
     const QRadioButton* opcoes[5] = {opt1, opt2, opt3, opt4, opt5};
@@ -344,6 +381,7 @@ void frmDados::cmdGravar_Click()
     };
     escrever(m_linhaSel - 1, m_colunaSel, p);
     escrever(m_colunaSel - 1, m_linhaSel, q);
+    m_historico->push(new Julgamento(*this, par, antes, fotografar(tocadas)));
 }
 
 void frmDados::salvar(bool comEmach)
@@ -462,4 +500,98 @@ void frmDados::cmdSair_Click()
 {
     Gravar_Fatores();
     accept();
+}
+
+QVector<frmDados::EstadoCelula> frmDados::fotografar(const QVector<Teclado::Posicao>& celulas) const
+{
+    QVector<EstadoCelula> out;
+    for (const Teclado::Posicao& p : celulas) {
+        const bool existe = p.linha >= 0 && p.linha < MSFlexGrid1->Rows() && p.coluna >= 0 && p.coluna < MSFlexGrid1->Cols();
+        const bool repetida = std::any_of(out.begin(), out.end(), [&](const EstadoCelula& e) { return e.posicao == p; });
+        if (existe && !repetida)
+            out.append({p, MSFlexGrid1->TextMatrix(p.linha, p.coluna), MSFlexGrid1->fundoCelula(p.linha, p.coluna)});
+    }
+    return out;
+}
+
+void frmDados::restaurar(const QVector<EstadoCelula>& estados)
+{
+    for (const EstadoCelula& e : estados) {
+        MSFlexGrid1->setTextMatrix(e.posicao.linha, e.posicao.coluna, e.texto);
+        MSFlexGrid1->setFundoCelula(e.posicao.linha, e.posicao.coluna, e.fundo);
+    }
+    atualizarContagem();
+}
+
+void frmDados::irPara(Teclado::Posicao p)
+{
+    MSFlexGrid1->setRow(p.linha);
+    MSFlexGrid1->setCol(p.coluna);
+    MSFlexGrid1->mostrarCelula(p.linha, p.coluna);
+    MSFlexGrid1_Click();
+}
+
+void frmDados::julgarPorTecla(int opcao)
+{
+    const Teclado::Posicao atual{MSFlexGrid1->Row(), MSFlexGrid1->Col()};
+    // Only where a click would open the panel: a cell right of the diagonal.
+    if (atual.coluna <= atual.linha + 1)
+        return;
+    if (m_linhaSel != atual.linha + 1 || m_colunaSel != atual.coluna)
+        MSFlexGrid1_Click();
+    limparOpcoes();
+    QRadioButton* opcoes[5] = {opt1, opt2, opt3, opt4, opt5};
+    if (opcao > 0)
+        opcoes[opcao - 1]->setChecked(true);
+    cmdGravar_Click();
+    if (opcao > 0) {
+        if (const auto proximo = Teclado::proximoParVazio(*MSFlexGrid1, m_nFatores, atual))
+            irPara(*proximo);
+    }
+    MSFlexGrid1->setFocus();
+}
+
+void frmDados::atualizarContagem()
+{
+    lblJulgados->setText(Teclado::contagem(m_estado.IdiomaAtual, Teclado::julgados(*MSFlexGrid1, m_nFatores), m_nFatores));
+}
+
+bool frmDados::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = k->modifiers() & ~Qt::KeypadModifier;
+        const bool ctrl = mods == Qt::ControlModifier;
+        if (const int opcao = Teclado::opcaoDaTecla(k->key(), k->modifiers())) {
+            julgarPorTecla(opcao);
+        } else if ((k->key() == Qt::Key_Delete || k->key() == Qt::Key_Backspace) && mods == Qt::NoModifier) {
+            julgarPorTecla(0);
+        } else if (k->key() == Qt::Key_Z && ctrl) {
+            m_historico->undo();
+        } else if ((k->key() == Qt::Key_Y && ctrl) || (k->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier))) {
+            m_historico->redo();
+        } else {
+            return QDialog::event(event);
+        }
+        MSFlexGrid1->setMoldura(true);
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+bool frmDados::eventFilter(QObject* objeto, QEvent* event)
+{
+    if (objeto == MSFlexGrid1 && event->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(event);
+        const Teclado::Posicao atual{MSFlexGrid1->Row(), MSFlexGrid1->Col()};
+        const Teclado::Grade grade{MSFlexGrid1->Rows(), MSFlexGrid1->Cols(), MSFlexGrid1->FixedCols(),
+                                   MSFlexGrid1->linhasPorPagina(), m_nFatores};
+        if (const auto destino = Teclado::destino(k->key(), k->modifiers(), atual, grade)) {
+            if (*destino != atual)
+                irPara(*destino);
+            MSFlexGrid1->setMoldura(true);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objeto, event);
 }

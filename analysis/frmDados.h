@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/Teclado.h"
 #include "shell/AppState.h"
 #include "store/Recordset.h"
 
@@ -16,6 +17,7 @@ class QGroupBox;
 class QLabel;
 class QRadioButton;
 class QToolButton;
+class QUndoStack;
 class cLogo;
 
 // The analysis window of the current case: the factors as a square matrix of
@@ -44,6 +46,12 @@ public:
     // symptom; tests replace it so that no window waits for a user.
     void setAbrirResultado(std::function<void(const QString& sintoma)> abrir);
 
+protected:
+    // Levels, erasing, undo and redo from wherever the focus is in the window.
+    bool event(QEvent* event) override;
+    // Moving the current cell with the keys while the grid has the focus.
+    bool eventFilter(QObject* objeto, QEvent* event) override;
+
 private slots:
     void MSFlexGrid1_Click();
     void cmdGravar_Click();
@@ -59,6 +67,19 @@ private:
     void limparOpcoes();
     void desenharLogo(int k, int left, const QString& caption);
     cLogo& Logo();
+
+    // Keyboard judging: one undo command per recorded pair.
+    class Julgamento;
+    struct EstadoCelula {
+        Teclado::Posicao posicao;
+        QString texto;
+        std::optional<quint32> fundo;
+    };
+    QVector<EstadoCelula> fotografar(const QVector<Teclado::Posicao>& celulas) const;
+    void restaurar(const QVector<EstadoCelula>& estados);
+    void irPara(Teclado::Posicao p);
+    void julgarPorTecla(int opcao);
+    void atualizarContagem();
 
     AppState& m_estado;
 
@@ -83,6 +104,8 @@ private:
     QLabel* Label4 = nullptr;
     QLabel* lblSintoma = nullptr;
     QToolButton* cmdGravar = nullptr;
+    QLabel* lblJulgados = nullptr;
+    QUndoStack* m_historico = nullptr;
 
     int m_nFatores = 0;
     QVector<QString> m_nomeFator = QVector<QString>(41);

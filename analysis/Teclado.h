@@ -1,0 +1,55 @@
+#pragma once
+
+#include "analysis/Emach.h"
+
+#include <Qt>
+#include <QString>
+#include <compare>
+#include <optional>
+
+// Judging from the keyboard on the matrix screen, as plain functions over
+// positions and cell texts: which option a key stands for, where a key moves
+// the current cell, which pair is the next one still to judge, and the count.
+namespace Teclado {
+
+// A grid cell, 0-based; the pair of row factor r+1 and column factor c is
+// the cell (r, c) with c > r + 1.
+struct Posicao {
+    int linha = 0;
+    int coluna = 0;
+    auto operator<=>(const Posicao&) const = default;
+};
+
+// The option (1 to 5, as opt1 to opt5) that a key records, or 0. The keys go
+// along the options as they stand on screen from left to right: 1 is opt5
+// "Muito menos", 5 is opt1 "Muito Mais". Top row and keypad alike.
+int opcaoDaTecla(int tecla, Qt::KeyboardModifiers mods);
+
+// What the grid holds: rows and columns, fixed columns at the left, how many
+// rows one page shows, and n.
+struct Grade {
+    int linhas = 0;
+    int colunas = 0;
+    int colunasFixas = 0;
+    int pagina = 1;
+    int n = 0;
+};
+
+// Where a navigation key takes the current cell: arrows one cell, Home/End
+// the row's ends (with Ctrl the grid's), PageUp/PageDown a page, Tab and
+// Shift+Tab the next or previous pair, wrapping round the matrix. Keys stay
+// out of the fixed columns. Nothing for any other key or when n < 2.
+std::optional<Posicao> destino(int tecla, Qt::KeyboardModifiers mods, Posicao atual, const Grade& g);
+
+// The next pair without a judgement after the current cell, row by row,
+// wrapping once; nothing when every pair holds a value.
+std::optional<Posicao> proximoParVazio(const GradeTextos& grade, int n, Posicao atual);
+
+// How many of the n(n-1)/2 pairs hold a value.
+int julgados(const GradeTextos& grade, int n);
+
+// "Julgados: k de N" in the current language (1 English, 2 Spanish, else
+// Portuguese).
+QString contagem(int idioma, int k, int n);
+
+} // namespace Teclado
