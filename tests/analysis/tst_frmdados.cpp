@@ -1,4 +1,5 @@
 #include "analysis/FlexGrid.h"
+#include "analysis/Teclado.h"
 #include "analysis/frmDados.h"
 #include "info/cLogo.h"
 #include "shell/Fonts.h"
@@ -118,6 +119,18 @@ struct Tela {
         return out;
     }
 };
+
+// Keys as a user types them: "4 kp1 Del ^Z ^+Z Left" (^ Ctrl, + Shift, kp keypad).
+void teclar(QWidget* w, const QString& teclas)
+{
+    for (QString t : teclas.split(u' ', Qt::SkipEmptyParts)) {
+        Qt::KeyboardModifiers m;
+        for (const auto& [prefixo, mod] : {std::pair{"^", Qt::ControlModifier}, {"+", Qt::ShiftModifier}, {"kp", Qt::KeypadModifier}})
+            if (t.size() > 1 && t.startsWith(QLatin1String(prefixo)))
+                m |= mod, t.remove(0, int(strlen(prefixo)));
+        QTest::keyClick(w, QKeySequence(t)[0].key(), m);
+    }
+}
 } // namespace
 
 class TstFrmDados : public QObject {
@@ -134,6 +147,10 @@ private slots:
     void refusals_data();
     void refusals();
     void resultAndUnknownCase();
+    void keyMovesAndPairs();
+    void keys_data();
+    void keys();
+    void keysFillTwentyFiveThenAnalyse();
 };
 
 // Decimal-comma loading: the reload in judgementsSavesAndReloads.
@@ -375,6 +392,120 @@ void TstFrmDados::resultAndUnknownCase()
     QCOMPARE(t.db.estado().QtdeFatores, QVariant(QStringLiteral("6")));
     t.botao("cmdSair")->click();
     QVERIFY(t.w->isHidden());
+}
+
+void TstFrmDados::keyMovesAndPairs()
+{
+    using P = Teclado::Posicao;
+    // n = 4: rows 0-3, column 0 fixed, a page of 2 rows.
+    const Teclado::Grade g{4, 5, 1, 2, 4};
+    for (const auto& [teclas, de, para] : {std::tuple{"Left", P{0, 1}, P{0, 1}}, {"Right", {0, 4}, {0, 4}}, {"Up", {0, 2}, {0, 2}},
+                                            {"Down", {3, 2}, {3, 2}}, {"PgDown", {0, 2}, {2, 2}}, {"PgUp", {3, 2}, {1, 2}},
+                                            {"Home", {2, 3}, {2, 1}}, {"End", {2, 1}, {2, 4}}, {"Ctrl+Home", {2, 3}, {0, 1}},
+                                            {"Ctrl+End", {0, 1}, {3, 4}}, {"Tab", {0, 4}, {1, 3}}, {"Tab", {2, 4}, {0, 2}},
+                                            {"Tab", {3, 4}, {0, 2}}, {"Shift+Tab", {0, 2}, {2, 4}}, {"Shift+Tab", {1, 3}, {0, 4}}}) {
+        const QKeyCombination k = QKeySequence(QString::fromLatin1(teclas))[0];
+        QCOMPARE(Teclado::destino(k.key(), k.keyboardModifiers(), de, g), std::optional<P>(para));
+    }
+    QCOMPARE(Teclado::destino(Qt::Key_A, {}, {0, 2}, g), std::nullopt);
+    // The next pair without a value, from (r, c), with the pairs of `cheios` judged.
+    for (const auto& [cheios, de, para] : {std::tuple{QList<P>{}, P{0, 2}, std::optional<P>(P{0, 3})}, {{{0, 3}, {0, 4}}, {0, 2}, P{1, 3}},
+                                           {{{0, 3}, {0, 4}, {1, 3}, {1, 4}, {2, 4}}, {2, 4}, P{0, 2}},
+                                           {{{0, 2}, {0, 3}, {0, 4}, {1, 3}, {1, 4}, {2, 4}}, {0, 2}, std::nullopt}}) {
+        TabelaTextos m(4, 5);
+        for (const P& p : cheios)
+            m.escrever(p.linha, p.coluna, QStringLiteral("1"));
+        QCOMPARE(Teclado::proximoParVazio(m, 4, de), para);
+    }
+}
+
+void TstFrmDados::keys_data()
+{
+    QTest::addColumn<int>("idioma");
+    QTest::addColumn<QPoint>("clique"); // (row, column) clicked first
+    QTest::addColumn<QString>("teclas");
+    // Then: the six pairs' texts and their mirrors' ("." empty), the pairs'
+    // colours (Amarelo, Branco), the current cell, the panel, the count.
+    QTest::addColumn<QStringList>("visto");
+    QTest::addColumn<QPoint>("atual");
+    QTest::newRow("levels 1-5") << 3 << QPoint(0, 2) << "1 2 3 4 5"
+                                << QStringList{"0.1 0.2 1 5 10 .", "10 5 1 0.2 0.1 .", "BBBBBA", "1", "Julgados: 5 de 6"} << QPoint(2, 4);
+    QTest::newRow("keypad, worked example") << 1 << QPoint(0, 2) << "kp4 kp1 kp1 kp4 kp3 kp1"
+                                            << QStringList{"5 0.1 0.1 5 1 0.1", "0.2 10 10 0.2 1 10", "BBBBBB", "0", "Judged: 6 of 6"} << QPoint(2, 4);
+    QTest::newRow("no level keys") << 2 << QPoint(0, 2) << "0 6 ^1 +1"
+                                   << QStringList{". . . . . .", ". . . . . .", "ABBBBB", "1", "Juzgados: 0 de 6"} << QPoint(0, 2);
+    QTest::newRow("wrap, then none left") << 3 << QPoint(2, 4) << "3 3 3 3 3 3"
+                                          << QStringList{"1 1 1 1 1 1", "1 1 1 1 1 1", "BBBBBB", "0", "Julgados: 6 de 6"} << QPoint(1, 4);
+    QTest::newRow("arrows click; erase") << 3 << QPoint(0, 2) << "4 4 Left Del Left Backspace"
+                                         << QStringList{". . . . . .", ". . . . . .", "BBABBB", "0", "Julgados: 0 de 6"} << QPoint(0, 2);
+    QTest::newRow("undo erase") << 3 << QPoint(0, 2) << "5 4 Left Del ^Z"
+                                << QStringList{"10 5 . . . .", "0.1 0.2 . . . .", "BAABBB", "1", "Julgados: 2 de 6"} << QPoint(0, 3);
+    QTest::newRow("undo record") << 3 << QPoint(0, 2) << "5 4 Left Del ^Z ^Z"
+                                 << QStringList{"10 . . . . .", "0.1 . . . . .", "BAABBB", "1", "Julgados: 1 de 6"} << QPoint(0, 3);
+    QTest::newRow("redo both") << 3 << QPoint(0, 2) << "5 4 Left Del ^Z ^Z ^Y ^+Z"
+                               << QStringList{"10 . . . . .", "0.1 . . . . .", "BBABBB", "1", "Julgados: 1 de 6"} << QPoint(0, 3);
+}
+
+void TstFrmDados::keys()
+{
+    QFETCH(int, idioma);
+    QFETCH(QPoint, clique);
+    QFETCH(QString, teclas);
+    QFETCH(QStringList, visto);
+    QFETCH(QPoint, atual);
+    Tela t(1, 4, {}, idioma);
+    FlexGrid* g = t.abrir();
+    t.clicar(clique.x(), clique.y());
+    teclar(g, teclas);
+    QStringList pares, espelhos;
+    QString cores;
+    auto texto = [g](int r, int c) { return g->TextMatrix(r, c).isEmpty() ? QStringLiteral(".") : g->TextMatrix(r, c); };
+    for (const auto& [r, c] : {std::pair{0, 2}, {0, 3}, {0, 4}, {1, 3}, {1, 4}, {2, 4}}) {
+        pares << texto(r, c);
+        espelhos << texto(c - 1, r + 1);
+        cores += g->corCelula(r, c) == kAmarelo ? u'A' : g->corCelula(r, c) == kBranco ? u'B' : u'?';
+    }
+    const QString painel = t.painel() ? "1" : "0";
+    QCOMPARE(QStringList({pares.join(u' '), espelhos.join(u' '), cores, painel, t.rotulo("lblJulgados")}), visto);
+    QCOMPARE(QPoint(g->Row(), g->Col()), atual);
+}
+
+// One key to start and 300 level keys fill 25 factors; after the analysis
+// keys follow a click's rules and the current cell stays in sight.
+void TstFrmDados::keysFillTwentyFiveThenAnalyse()
+{
+    Tela t(1, 25);
+    FlexGrid* g = t.abrir();
+    teclar(g, "Tab");
+    for (int i = 0; i < 300; ++i)
+        teclar(g, QString::number(i % 5 + 1));
+    QCOMPARE(t.rotulo("lblJulgados"), u("Julgados: 300 de 300"));
+    const QStringList nivel{"0.1", "0.2", "1", "5", "10"};
+    for (int r = 0, i = 0; r < 24; ++r)
+        for (int c = r + 2; c <= 25; ++c, ++i)
+            QCOMPARE(QStringList({g->TextMatrix(r, c), g->TextMatrix(c - 1, r + 1)}), QStringList({nivel[i % 5], nivel[4 - i % 5]}));
+    RecordingSink sink;
+    t.botao("cmdCalcular")->click();
+    QCOMPARE(sink.count(), 0);
+    teclar(g, "5"); // the current cell lies in the result rows
+    QCOMPARE(t.estado(), QList<bool>({false, true, true, false}));
+    teclar(g, "^Home End 5");
+    QCOMPARE(QPoint(g->Row(), g->Col()), QPoint(0, 28));
+    QCOMPARE(QStringList({g->TextMatrix(0, 28), t.rotulo("lblJulgados")}), QStringList({"10", u("Julgados: 300 de 300")}));
+    QCOMPARE(t.estado(), QList<bool>({false, true, false, false}));
+    QVERIFY(g->moldura());
+    t.clicar(1, 0);
+    QVERIFY(!g->moldura());
+
+    // A grid too narrow for its columns scrolls the one asked for into sight.
+    FlexGrid estreita;
+    estreita.setCols(30);
+    estreita.colocar(0, 0, 3000, 1000);
+    estreita.show();
+    for (int c : {29, 3}) {
+        estreita.mostrarCelula(1, c);
+        QCOMPARE(estreita.cellRect(1, c).width(), Twips::px(960));
+    }
 }
 
 QTEST_MAIN(TstFrmDados)
