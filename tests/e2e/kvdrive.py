@@ -22,6 +22,34 @@ def px(twips):
     return int(round(twips / TWIPS_PER_PIXEL))
 
 
+# Where things are, measured once from the screens: the case register's rows
+# (header line plus half a row, then a row pitch of 16) and the matrix
+# screen's cells, options (1 to 5) and its comparison panel.
+def cases_row(k):
+    return px(300) + 25 + (k - 1) * 16
+
+
+def matrix_cell(r, c):
+    """Pixel middle of matrix cell (row r, column c), 0-based row."""
+    x = px(300) + px(2000) + (c - 1) * px(350) + px(350) // 2
+    y = px(2475) + r * px(240) + px(240) // 2
+    return x, y
+
+
+FRAME1 = (1605, 4335)
+OPTIONS = {1: (7980, 1125, 1140, 585), 2: (6660, 1125, 1155, 585), 3: (4740, 1125, 1755, 585),
+           4: (3300, 1245, 1155, 350), 5: (1770, 1125, 1365, 585)}
+GRAVAR = (8085, 2700, 990, 855)
+LEVEL = {1: 10, 2: 5, 3: 1, 4: 0.2, 5: 0.1}
+MIRROR = {1: 0.1, 2: 0.2, 3: 1, 4: 5, 5: 10}
+
+
+def in_frame(control):
+    """Middle pixel of a control of the comparison panel."""
+    left, top, width, height = control
+    return px(FRAME1[0] + left) + px(width) // 2, px(FRAME1[1] + top) + px(height) // 2
+
+
 def _display_alive(display):
     return subprocess.run(["xdpyinfo", "-display", display], stdout=subprocess.DEVNULL,
                           stderr=subprocess.DEVNULL).returncode == 0
@@ -173,6 +201,29 @@ class KV:
             self.xdo("key", "--clearmodifiers", k)
             time.sleep(0.08)
         time.sleep(0.15)
+
+    def key_run(self, wid, keys, delay_ms=20):
+        """Keys in one go, delay_ms apart, as a fast typist would press them."""
+        self.front(wid)
+        self.xdo("key", "--clearmodifiers", "--delay", delay_ms, *keys)
+        time.sleep(0.3)
+
+    def click_run(self, wid, points, pause=0.05):
+        """Clicks at pixel points of a window, pause seconds apart, in one go."""
+        self.front(wid)
+        args = []
+        for x, y in points:
+            args += ["mousemove", "--window", wid, x, y, "click", 1, "sleep", pause]
+        self.xdo(*args)
+        time.sleep(0.3)
+
+    def choose_case(self, menu, k):
+        """Makes case k current in the case register and leaves it."""
+        self.key(menu, "alt+c")
+        cases = self.wait_window("Cadastramento de Casos  (Máximo  10)")
+        self.click(cases, 150, cases_row(k), double=True)
+        self.click_twips(cases, 150, 4650, 1140, 915)  # Voltar
+        self.wait_gone("Cadastramento de Casos  (Máximo  10)")
 
     def type(self, wid, text):
         self.front(wid)

@@ -11,7 +11,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from emach import emach  # noqa: E402
-from kvdrive import KV, px, x_display  # noqa: E402
+from kvdrive import GRAVAR, KV, LEVEL, MIRROR, OPTIONS, cases_row, in_frame, matrix_cell, px, x_display  # noqa: E402
 
 build, shots = sys.argv[1], sys.argv[2]
 
@@ -23,8 +23,6 @@ FACTORS = ["Temperatura", "Pressao", "Vibracao", "Desgaste", "Lubrificacao", "Op
 N = len(FACTORS)
 # Option (1 to 5) chosen for each pair (row factor, column factor) above the
 # diagonal, a mix of the five levels.
-LEVEL = {1: 10, 2: 5, 3: 1, 4: 0.2, 5: 0.1}
-MIRROR = {1: 0.1, 2: 0.2, 3: 1, 4: 5, 5: 10}
 CHOICES = {
     (1, 2): 2, (1, 3): 5, (1, 4): 4, (1, 5): 3, (1, 6): 1,
     (2, 3): 1, (2, 4): 2, (2, 5): 5, (2, 6): 3,
@@ -32,30 +30,6 @@ CHOICES = {
     (4, 5): 3, (4, 6): 5,
     (5, 6): 4,
 }
-OPTIONS = {1: (7980, 1125, 1140, 585), 2: (6660, 1125, 1155, 585), 3: (4740, 1125, 1755, 585),
-           4: (3300, 1245, 1155, 350), 5: (1770, 1125, 1365, 585)}
-FRAME1 = (1605, 4335)
-
-# Row pitch of the bound grids and their first row's middle, measured once
-# from the screens (header line plus half a row).
-GRID_ROW = 16
-
-
-def cases_row(k):
-    return px(300) + 25 + (k - 1) * GRID_ROW
-
-
-def matrix_cell(r, c):
-    """Pixel middle of matrix cell (row r, column c), 0-based row."""
-    x = px(300) + px(2000) + (c - 1) * px(350) + px(350) // 2
-    y = px(2475) + r * px(240) + px(240) // 2
-    return x, y
-
-
-def in_frame(control):
-    left, top, width, height = control
-    return FRAME1[0] + left, FRAME1[1] + top, width, height
-
 
 with x_display() as display:
     kv = KV(build, shots, display)
@@ -110,8 +84,8 @@ with x_display() as display:
                 kv.click(dados, *matrix_cell(i - 1, j))
                 if (i, j) == (1, 2):
                     kv.shot("road-09-comparison-panel")
-                kv.click_twips(dados, *in_frame(OPTIONS[option]))
-                kv.click_twips(dados, *in_frame((8085, 2700, 990, 855)))  # Gravar
+                kv.click(dados, *in_frame(OPTIONS[option]))
+                kv.click(dados, *in_frame(GRAVAR))
             kv.shot("road-10-matrix-judged")
 
         with kv.step("analyse"):
