@@ -208,12 +208,13 @@ class KV:
         self.xdo("key", "--clearmodifiers", "--delay", delay_ms, *keys)
         time.sleep(0.3)
 
-    def click_run(self, wid, points, pause=0.05):
-        """Clicks at pixel points of a window, pause seconds apart, in one go."""
+    def click_run(self, wid, points, pause=0.03):
+        """Clicks at pixel points of a window, pause seconds apart, in one go
+        (press and release: xdotool's click waits 100 ms of its own)."""
         self.front(wid)
         args = []
         for x, y in points:
-            args += ["mousemove", "--window", wid, x, y, "click", 1, "sleep", pause]
+            args += ["mousemove", "--window", wid, x, y, "mousedown", 1, "mouseup", 1, "sleep", pause]
         self.xdo(*args)
         time.sleep(0.3)
 
