@@ -548,7 +548,6 @@ void frmDados::julgarPorTecla(int opcao)
         if (const auto proximo = Teclado::proximoParVazio(*MSFlexGrid1, m_nFatores, atual))
             irPara(*proximo);
     }
-    MSFlexGrid1->setFocus();
 }
 
 void frmDados::atualizarContagem()
@@ -573,6 +572,8 @@ bool frmDados::event(QEvent* event)
         } else {
             return QDialog::event(event);
         }
+        // The keys judge in the grid: it keeps the focus and shows its frame.
+        MSFlexGrid1->setFocus();
         MSFlexGrid1->setMoldura(true);
         return true;
     }
