@@ -147,10 +147,10 @@ private slots:
     void refusals_data();
     void refusals();
     void resultAndUnknownCase();
-    void keyMovesAndPairs();
+    void keyMoves();
     void keys_data();
     void keys();
-    void keysFillTwentyFiveThenAnalyse();
+    void keysAfterAnalysis();
 };
 
 // Decimal-comma loading: the reload in judgementsSavesAndReloads.
@@ -394,28 +394,17 @@ void TstFrmDados::resultAndUnknownCase()
     QVERIFY(t.w->isHidden());
 }
 
-void TstFrmDados::keyMovesAndPairs()
+// Moves that the window table below does not reach: the edges, pages, the
+// grid's corners and Shift+Tab's wrap (n = 4, column 0 fixed, pages of 2).
+void TstFrmDados::keyMoves()
 {
     using P = Teclado::Posicao;
-    // n = 4: rows 0-3, column 0 fixed, a page of 2 rows.
-    const Teclado::Grade g{4, 5, 1, 2, 4};
-    for (const auto& [teclas, de, para] : {std::tuple{"Left", P{0, 1}, P{0, 1}}, {"Right", {0, 4}, {0, 4}}, {"Up", {0, 2}, {0, 2}},
-                                            {"Down", {3, 2}, {3, 2}}, {"PgDown", {0, 2}, {2, 2}}, {"PgUp", {3, 2}, {1, 2}},
-                                            {"Home", {2, 3}, {2, 1}}, {"End", {2, 1}, {2, 4}}, {"Ctrl+Home", {2, 3}, {0, 1}},
-                                            {"Ctrl+End", {0, 1}, {3, 4}}, {"Tab", {0, 4}, {1, 3}}, {"Tab", {2, 4}, {0, 2}},
+    for (const auto& [teclas, de, para] : {std::tuple{"Left", P{0, 1}, P{0, 1}}, {"Down", {3, 2}, {3, 2}}, {"PgDown", {0, 2}, {2, 2}},
+                                            {"PgUp", {3, 2}, {1, 2}}, {"Home", {2, 3}, {2, 1}}, {"End", {2, 1}, {2, 4}},
+                                            {"Ctrl+Home", {2, 3}, {0, 1}}, {"Ctrl+End", {0, 1}, {3, 4}}, {"Tab", {0, 4}, {1, 3}},
                                             {"Tab", {3, 4}, {0, 2}}, {"Shift+Tab", {0, 2}, {2, 4}}, {"Shift+Tab", {1, 3}, {0, 4}}}) {
         const QKeyCombination k = QKeySequence(QString::fromLatin1(teclas))[0];
-        QCOMPARE(Teclado::destino(k.key(), k.keyboardModifiers(), de, g), std::optional<P>(para));
-    }
-    QCOMPARE(Teclado::destino(Qt::Key_A, {}, {0, 2}, g), std::nullopt);
-    // The next pair without a value, from (r, c), with the pairs of `cheios` judged.
-    for (const auto& [cheios, de, para] : {std::tuple{QList<P>{}, P{0, 2}, std::optional<P>(P{0, 3})}, {{{0, 3}, {0, 4}}, {0, 2}, P{1, 3}},
-                                           {{{0, 3}, {0, 4}, {1, 3}, {1, 4}, {2, 4}}, {2, 4}, P{0, 2}},
-                                           {{{0, 2}, {0, 3}, {0, 4}, {1, 3}, {1, 4}, {2, 4}}, {0, 2}, std::nullopt}}) {
-        TabelaTextos m(4, 5);
-        for (const P& p : cheios)
-            m.escrever(p.linha, p.coluna, QStringLiteral("1"));
-        QCOMPARE(Teclado::proximoParVazio(m, 4, de), para);
+        QCOMPARE(Teclado::destino(k.key(), k.keyboardModifiers(), de, {4, 5, 1, 2, 4}), std::optional<P>(para));
     }
 }
 
@@ -425,7 +414,7 @@ void TstFrmDados::keys_data()
     QTest::addColumn<QPoint>("clique"); // (row, column) clicked first
     QTest::addColumn<QString>("teclas");
     // Then: the six pairs' texts and their mirrors' ("." empty), the pairs'
-    // colours (Amarelo, Branco), the current cell, the panel, the count.
+    // colours (Amarelo, Branco), the panel, the count; and the current cell.
     QTest::addColumn<QStringList>("visto");
     QTest::addColumn<QPoint>("atual");
     QTest::newRow("levels 1-5") << 3 << QPoint(0, 2) << "1 2 3 4 5"
@@ -465,33 +454,24 @@ void TstFrmDados::keys()
         espelhos << texto(c - 1, r + 1);
         cores += g->corCelula(r, c) == kAmarelo ? u'A' : g->corCelula(r, c) == kBranco ? u'B' : u'?';
     }
-    const QString painel = t.painel() ? "1" : "0";
-    QCOMPARE(QStringList({pares.join(u' '), espelhos.join(u' '), cores, painel, t.rotulo("lblJulgados")}), visto);
+    QCOMPARE(QStringList({pares.join(u' '), espelhos.join(u' '), cores, t.painel() ? "1" : "0", t.rotulo("lblJulgados")}), visto);
     QCOMPARE(QPoint(g->Row(), g->Col()), atual);
 }
 
-// One key to start and 300 level keys fill 25 factors; after the analysis
-// keys follow a click's rules and the current cell stays in sight.
-void TstFrmDados::keysFillTwentyFiveThenAnalyse()
+// After the analysis keys follow a click's rules, and the frame they show
+// goes with the next click.
+void TstFrmDados::keysAfterAnalysis()
 {
-    Tela t(1, 25);
+    Tela t(1, 4);
     FlexGrid* g = t.abrir();
-    teclar(g, "Tab");
-    for (int i = 0; i < 300; ++i)
-        teclar(g, QString::number(i % 5 + 1));
-    QCOMPARE(t.rotulo("lblJulgados"), u("Julgados: 300 de 300"));
-    const QStringList nivel{"0.1", "0.2", "1", "5", "10"};
-    for (int r = 0, i = 0; r < 24; ++r)
-        for (int c = r + 2; c <= 25; ++c, ++i)
-            QCOMPARE(QStringList({g->TextMatrix(r, c), g->TextMatrix(c - 1, r + 1)}), QStringList({nivel[i % 5], nivel[4 - i % 5]}));
-    RecordingSink sink;
+    t.clicar(0, 2);
+    teclar(g, "4 1 1 4 3 1");
     t.botao("cmdCalcular")->click();
-    QCOMPARE(sink.count(), 0);
+    QCOMPARE(t.celulas(0, 7, 3, 7), QStringList({"4.00", "0.00", "0.40", "-1.00"}));
     teclar(g, "5"); // the current cell lies in the result rows
     QCOMPARE(t.estado(), QList<bool>({false, true, true, false}));
     teclar(g, "^Home End 5");
-    QCOMPARE(QPoint(g->Row(), g->Col()), QPoint(0, 28));
-    QCOMPARE(QStringList({g->TextMatrix(0, 28), t.rotulo("lblJulgados")}), QStringList({"10", u("Julgados: 300 de 300")}));
+    QCOMPARE(QStringList({g->TextMatrix(0, 7), t.rotulo("lblJulgados")}), QStringList({"10", u("Julgados: 6 de 6")}));
     QCOMPARE(t.estado(), QList<bool>({false, true, false, false}));
     QVERIFY(g->moldura());
     t.clicar(1, 0);
