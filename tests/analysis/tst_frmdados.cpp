@@ -120,16 +120,11 @@ struct Tela {
     }
 };
 
-// Keys as a user types them: "4 kp1 Del ^Z ^+Z Left" (^ Ctrl, + Shift, kp keypad).
+// Keys as a user types them, one QKeySequence text each: "4 Num+1 Del Ctrl+Z".
 void teclar(QWidget* w, const QString& teclas)
 {
-    for (QString t : teclas.split(u' ', Qt::SkipEmptyParts)) {
-        Qt::KeyboardModifiers m;
-        for (const auto& [prefixo, mod] : {std::pair{"^", Qt::ControlModifier}, {"+", Qt::ShiftModifier}, {"kp", Qt::KeypadModifier}})
-            if (t.size() > 1 && t.startsWith(QLatin1String(prefixo)))
-                m |= mod, t.remove(0, int(strlen(prefixo)));
-        QTest::keyClick(w, QKeySequence(t)[0].key(), m);
-    }
+    for (const QString& t : teclas.split(u' ', Qt::SkipEmptyParts))
+        QTest::keyClick(w, QKeySequence(t)[0].key(), QKeySequence(t)[0].keyboardModifiers());
 }
 } // namespace
 
@@ -419,19 +414,19 @@ void TstFrmDados::keys_data()
     QTest::addColumn<QPoint>("atual");
     QTest::newRow("levels 1-5") << 3 << QPoint(0, 2) << "1 2 3 4 5"
                                 << QStringList{"0.1 0.2 1 5 10 .", "10 5 1 0.2 0.1 .", "BBBBBA", "1", "Julgados: 5 de 6"} << QPoint(2, 4);
-    QTest::newRow("keypad, worked example") << 1 << QPoint(0, 2) << "kp4 kp1 kp1 kp4 kp3 kp1"
+    QTest::newRow("keypad, worked example") << 1 << QPoint(0, 2) << "Num+4 Num+1 Num+1 Num+4 Num+3 Num+1"
                                             << QStringList{"5 0.1 0.1 5 1 0.1", "0.2 10 10 0.2 1 10", "BBBBBB", "0", "Judged: 6 of 6"} << QPoint(2, 4);
-    QTest::newRow("no level keys") << 2 << QPoint(0, 2) << "0 6 ^1 +1"
+    QTest::newRow("no level keys") << 2 << QPoint(0, 2) << "0 6 Ctrl+1 Shift+1"
                                    << QStringList{". . . . . .", ". . . . . .", "ABBBBB", "1", "Juzgados: 0 de 6"} << QPoint(0, 2);
     QTest::newRow("wrap, then none left") << 3 << QPoint(2, 4) << "3 3 3 3 3 3"
                                           << QStringList{"1 1 1 1 1 1", "1 1 1 1 1 1", "BBBBBB", "0", "Julgados: 6 de 6"} << QPoint(1, 4);
     QTest::newRow("arrows click; erase") << 3 << QPoint(0, 2) << "4 4 Left Del Left Backspace"
                                          << QStringList{". . . . . .", ". . . . . .", "BBABBB", "0", "Julgados: 0 de 6"} << QPoint(0, 2);
-    QTest::newRow("undo erase") << 3 << QPoint(0, 2) << "5 4 Left Del ^Z"
+    QTest::newRow("undo erase") << 3 << QPoint(0, 2) << "5 4 Left Del Ctrl+Z"
                                 << QStringList{"10 5 . . . .", "0.1 0.2 . . . .", "BAABBB", "1", "Julgados: 2 de 6"} << QPoint(0, 3);
-    QTest::newRow("undo record") << 3 << QPoint(0, 2) << "5 4 Left Del ^Z ^Z"
+    QTest::newRow("undo record") << 3 << QPoint(0, 2) << "5 4 Left Del Ctrl+Z Ctrl+Z"
                                  << QStringList{"10 . . . . .", "0.1 . . . . .", "BAABBB", "1", "Julgados: 1 de 6"} << QPoint(0, 3);
-    QTest::newRow("redo both") << 3 << QPoint(0, 2) << "5 4 Left Del ^Z ^Z ^Y ^+Z"
+    QTest::newRow("redo both") << 3 << QPoint(0, 2) << "5 4 Left Del Ctrl+Z Ctrl+Z Ctrl+Y Ctrl+Shift+Z"
                                << QStringList{"10 . . . . .", "0.1 . . . . .", "BBABBB", "1", "Julgados: 1 de 6"} << QPoint(0, 3);
 }
 
@@ -470,7 +465,7 @@ void TstFrmDados::keysAfterAnalysis()
     QCOMPARE(t.celulas(0, 7, 3, 7), QStringList({"4.00", "0.00", "0.40", "-1.00"}));
     teclar(g, "5"); // the current cell lies in the result rows
     QCOMPARE(t.estado(), QList<bool>({false, true, true, false}));
-    teclar(g, "^Home End 5");
+    teclar(g, "Ctrl+Home End 5");
     QCOMPARE(QStringList({g->TextMatrix(0, 7), t.rotulo("lblJulgados")}), QStringList({"10", u("Julgados: 6 de 6")}));
     QCOMPARE(t.estado(), QList<bool>({false, true, false, false}));
     QVERIFY(g->moldura());
