@@ -4,7 +4,9 @@
 #include "shell/Twips.h"
 #include "store/Regional.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionFocusRect>
@@ -13,7 +15,7 @@
 namespace {
 constexpr int kLarguraPadrao = 960; // twips
 constexpr int kAlturaLinha = 240; // twips
-constexpr int kMargem = 2; // pixels between a cell's edge and its text
+constexpr int kMargem = 1; // pixels between a cell's edge and its text
 
 constexpr quint32 kBackColor = 0x80000005; // window background
 constexpr quint32 kBackColorFixed = 0x8000000F; // button face
@@ -395,13 +397,16 @@ void FlexGrid::paintEvent(QPaintEvent*)
 
             const QString& t = m_celulas[r][c].texto;
             if (!t.isEmpty()) {
+                const QFont fonte = fonteCelula(r, c);
+                p.setFont(fonte);
                 int a = m_colAlign[c];
                 if (a == flexAlignGeneral)
                     a = !fixa && Regional::isNumeric(t) ? flexAlignRightCenter : flexAlignLeftCenter;
                 const Qt::Alignment h = a <= 2 ? Qt::AlignLeft : a <= 5 ? Qt::AlignHCenter : Qt::AlignRight;
                 const Qt::Alignment v = a % 3 == 0 ? Qt::AlignTop : a % 3 == 1 ? Qt::AlignVCenter : Qt::AlignBottom;
                 p.setPen(texto);
-                p.drawText(cel.adjusted(kMargem, 0, -kMargem - 1, -1), int(h | v) | Qt::TextSingleLine, t);
+                p.drawText(cel.adjusted(kMargem, 0, -kMargem - 1, -1), int(h | v) | Qt::TextSingleLine,
+                           QFontMetrics(fonte).elidedText(t, Qt::ElideRight, larguraTexto(c)));
             }
             if (hasFocus() && r == m_row && c == m_col) {
                 QStyleOptionFocusRect o;
@@ -423,6 +428,39 @@ void FlexGrid::setMoldura(bool visivel)
 {
     m_moldura = visivel;
     viewport()->update();
+}
+
+int FlexGrid::larguraTexto(int col) const
+{
+    // The margin at each side and the grid line at the right.
+    return larguraPx(col) - 2 * kMargem - 1;
+}
+
+QFont FlexGrid::fonteCelula(int row, int col) const
+{
+    const QString& t = celula(row, col).texto;
+    const int livre = larguraTexto(col);
+    if (QFontMetrics(font()).horizontalAdvance(t) <= livre || !Regional::isNumeric(t))
+        return font();
+    QFont estreita = Fontes::fonte(QStringLiteral("Liberation Sans Narrow"), font().pointSizeF(), font().bold());
+    while (QFontMetrics(estreita).horizontalAdvance(t) > livre && estreita.pointSizeF() > 6)
+        estreita.setPointSizeF(estreita.pointSizeF() - 0.25);
+    return estreita;
+}
+
+bool FlexGrid::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QAbstractScrollArea::viewportEvent(event);
+    auto* ajuda = static_cast<QHelpEvent*>(event);
+    int r = 0;
+    int c = 0;
+    if (celulaEm(ajuda->pos(), &r, &c)
+        && QFontMetrics(fonteCelula(r, c)).horizontalAdvance(m_celulas[r][c].texto) > larguraTexto(c))
+        QToolTip::showText(ajuda->globalPos(), m_celulas[r][c].texto, viewport());
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent* event)

@@ -74,6 +74,12 @@ public:
     // cell is inside the viewport (empty while scrolled out of sight).
     QColor corCelula(int row, int col) const;
     QRect cellRect(int row, int col) const;
+    // The font of a cell's text and the width the text has in its column: a
+    // number wider than its cell takes the narrow face, smaller if need be,
+    // so it shows whole; any other text that is too wide ends in an ellipsis
+    // and shows whole as a tooltip.
+    QFont fonteCelula(int row, int col) const;
+    int larguraTexto(int col) const;
 
     // The background a cell was given, if any, so that it can be put back
     // exactly (no colour of its own included).
@@ -97,6 +103,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

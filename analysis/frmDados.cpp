@@ -5,6 +5,7 @@
 #include "info/cLogo.h"
 #include "results/frmResultado.h"
 #include "shell/Captions.h"
+#include "shell/Cortes.h"
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
 #include "shell/Fonts.h"
@@ -49,7 +50,7 @@ QString legendaEscala()
 
 QLabel* rotulo(QWidget* pai, const char* nome, const char* texto, const QFont& fonte)
 {
-    auto* l = new QLabel(u(texto), pai);
+    auto* l = new RotuloCortado(u(texto), pai);
     l->setObjectName(QString::fromLatin1(nome));
     l->setFont(fonte);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -113,7 +114,7 @@ private:
 
 frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estado(estado)
 {
-    prepararJanela(this, "frmDados", u("Entrada de dados para análise"), m_largura, m_altura);
+    prepararJanela(this, "frmDados", u("Entrada de dados para análise"), 11475, 8295);
 
     m_picLogo.resize(kLogos + 1);
     for (int k = 1; k <= kLogos; ++k) {
@@ -154,6 +155,8 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     Frame1 = new QGroupBox(u("Comparação: "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFont(Fontes::fonte(u("MS Sans Serif"), 9.75, true));
+    // Opaque, as a frame is: the grid must not show through the sentence.
+    Frame1->setAutoFillBackground(true);
     Twips::colocar(Frame1, 1605, 4335, 9300, 3705);
     const QFont texto = Fontes::fonte(u("Arial"), 12);
     const QFont nome = Fontes::fonte(u("Arial"), 14.25, true);
@@ -250,6 +253,18 @@ void frmDados::desenharLogo(int k, int left, const QString& caption)
     Logo().Draw();
 }
 
+void frmDados::liberarGrade()
+{
+    // From 17 factors on the enlarged grid reaches under Back: Back moves
+    // below the grid and the window grows to hold it, so no result is hidden.
+    const int fundo = MSFlexGrid1->Top() + MSFlexGrid1->Height();
+    if (Twips::twips(cmdSair->y()) >= fundo)
+        return;
+    const int topo = fundo + 90;
+    Twips::colocar(cmdSair, 285, topo, 1065, 840);
+    setFixedHeight(qMax(height(), Twips::px(topo + 840 + 90)));
+}
+
 void frmDados::Form_Load()
 {
     Legendas::aplicarIdioma(this, Legendas::Tela::Dados, m_estado.IdiomaAtual);
@@ -272,9 +287,7 @@ void frmDados::Form_Load()
     lblSintoma->setText(rsCasesDados.Fields(QStringLiteral("Sintoma")).toString());
 
     if (n > 16) {
-        m_altura = 8400 + 260 * (n - 17);
-        m_largura = 11400 + 160 * (n - 17);
-        Twips::tamanhoCliente(this, m_largura, m_altura);
+        Twips::tamanhoExterno(this, 11400 + 160 * (n - 17), 8400 + 260 * (n - 17));
         Twips::colocar(cmdSair, 285, 7080 + 260 * (n - 17), 1065, 840);
     }
 
@@ -462,6 +475,7 @@ void frmDados::cmdCalcular_Click()
 
     g.setWidth(g.Width() + 1300);
     g.setHeight(g.Height() + 500);
+    liberarGrade();
 
     g.setTextMatrix(n, 0, ingles ? u("Points to Column") : u("Pontos da Coluna"));
     g.setTextMatrix(n + 1, 0, ingles ? u("Normatization V 0-5") : u("Normatização V 0-5"));

@@ -38,9 +38,6 @@ public:
     int ColunaSel() const { return m_colunaSel; }
     // Header strip k (1 to 28); nullptr for any other k.
     LogoPicture* picLogo(int k) const;
-    // The window's client size in twips.
-    int larguraTwips() const { return m_largura; }
-    int alturaTwips() const { return m_altura; }
 
     // How the Result button shows the result screen (modally) for the
     // symptom; tests replace it so that no window waits for a user.
@@ -66,6 +63,7 @@ private:
     void salvar(bool comEmach);
     void limparOpcoes();
     void desenharLogo(int k, int left, const QString& caption);
+    void liberarGrade();
     cLogo& Logo();
 
     // Keyboard judging: one undo command per recorded pair.
@@ -115,7 +113,5 @@ private:
     std::unique_ptr<cLogo> m_logo;
     Recordset rsCasesDados;
 
-    int m_largura = 11475;
-    int m_altura = 8295;
     std::function<void(const QString&)> m_abrirResultado;
 };

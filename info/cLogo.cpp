@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 #include <cmath>
 
 namespace {
@@ -171,13 +172,22 @@ void cLogo::Draw()
     f.setItalic(base.italic());
     f.setUnderline(base.underline());
     f.setStrikeOut(base.strikeOut());
-    p.setFont(f);
-    p.setPen(Cores::cor(pic->ForeColor()));
     // The reference point is the top-left corner of the text's own cell:
     // with the text turned 90 degrees the glyphs' tops face the left edge.
     p.translate(0, h - 16);
     p.rotate(-90);
-    p.drawText(QPoint(0, QFontMetrics(f).ascent()), m_caption);
+    // A thin dark edge keeps light letters readable over the light end of
+    // the gradient, and dark ones are drawn as they are.
+    const QColor frente = Cores::cor(pic->ForeColor());
+    QPainterPath letras;
+    letras.addText(QPointF(0, QFontMetrics(f).ascent()), f, m_caption);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (frente.lightness() > 128)
+        p.strokePath(letras, QPen(QColor(40, 40, 40), 1.5));
+    p.fillPath(letras, frente);
     p.end();
+    // A caption longer than the strip is cut at its top: the whole of it
+    // shows as a tooltip.
+    pic->setToolTip(QFontMetrics(f).horizontalAdvance(m_caption) > h - 16 ? m_caption : QString());
     pic->Refresh();
 }

@@ -10,7 +10,10 @@ public:
     {
         QString shown = texto;
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QMessageBox box(icone == Icone::Critico ? QMessageBox::Critical : QMessageBox::Warning, titulo, shown,
+        const QMessageBox::Icon tipo = icone == Icone::Critico  ? QMessageBox::Critical
+                                       : icone == Icone::Informacao ? QMessageBox::Information
+                                                                    : QMessageBox::Warning;
+        QMessageBox box(tipo, titulo, shown,
                         QMessageBox::Ok, QApplication::activeWindow());
         box.setTextFormat(Qt::PlainText);
         box.exec();

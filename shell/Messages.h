@@ -4,7 +4,7 @@
 
 // The one way a window shows a message box. The real sink shows a QMessageBox
 // with one OK button; tests install a recorder so no test waits on a box.
-enum class Icone { Exclamacao, Critico };
+enum class Icone { Exclamacao, Critico, Informacao };
 
 class MessageSink {
 public:

@@ -31,6 +31,11 @@ void tamanhoCliente(QWidget* w, int width, int height)
     w->setFixedSize(px(width), px(height));
 }
 
+void tamanhoExterno(QWidget* w, int width, int height)
+{
+    tamanhoCliente(w, width - kMolduraLargura, height - kMolduraAltura);
+}
+
 } // namespace Twips
 
 namespace Cores {

@@ -18,6 +18,13 @@ void colocar(QWidget* w, int left, int top, int width, int height);
 // Gives a window a fixed client area in twips.
 void tamanhoCliente(QWidget* w, int width, int height);
 
+// A window's Width and Height in twips are its outside: title bar and borders
+// included, as much as these frames take.
+inline constexpr int kMolduraLargura = 90;
+inline constexpr int kMolduraAltura = 310;
+// Gives a window a fixed size from its outside in twips.
+void tamanhoExterno(QWidget* w, int width, int height);
+
 } // namespace Twips
 
 namespace Cores {

@@ -50,7 +50,10 @@ QString format0(double value)
 
 QString format00(double value)
 {
-    return locale().toString(value, 'f', 2);
+    // A value that rounds to zero has no sign: "0.00", never "-0.00".
+    const QString texto = locale().toString(value, 'f', 2);
+    const QString zero = locale().toString(0.0, 'f', 2);
+    return texto == locale().negativeSign() + zero ? zero : texto;
 }
 
 } // namespace Regional

@@ -11,6 +11,8 @@
 
 #include <QLabel>
 #include <QRadioButton>
+#include <QRandomGenerator>
+#include <QToolTip>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -146,6 +148,8 @@ private slots:
     void keys_data();
     void keys();
     void keysAfterAnalysis();
+    void nothingHiddenNothingCut_data();
+    void nothingHiddenNothingCut();
 };
 
 // Decimal-comma loading: the reload in judgementsSavesAndReloads.
@@ -183,7 +187,7 @@ void TstFrmDados::loadsTheCase()
 void TstFrmDados::sizes_data()
 {
     QTest::addColumn<int>("n");
-    QTest::addColumn<QRect>("twips"); // y: Back's top; size: the window's
+    QTest::addColumn<QRect>("twips"); // y: Back's top; size: the window's (outside above 16)
     QTest::newRow("4") << 4 << QRect(0, 7155, 11475, 8295);
     QTest::newRow("16") << 16 << QRect(0, 7155, 11475, 8295);
     QTest::newRow("17") << 17 << QRect(0, 7080, 11400, 8400);
@@ -196,7 +200,10 @@ void TstFrmDados::sizes()
     QFETCH(QRect, twips);
     Tela t(10, n);
     FlexGrid* g = t.abrir();
-    QCOMPARE(t.w->size(), QSize(Twips::px(twips.width()), Twips::px(twips.height())));
+    // Above 16 factors the sizes are the window's outside, as the result
+    // screen reads its height: the frame takes 90 x 310 twips.
+    const QSize moldura = n > 16 ? QSize(90, 310) : QSize();
+    QCOMPARE(t.w->size(), QSize(Twips::px(twips.width() - moldura.width()), Twips::px(twips.height() - moldura.height())));
     QCOMPARE(t.botao("cmdSair")->geometry(), Twips::rect(285, twips.top(), 1065, 840));
     QCOMPARE(QList<int>({g->Cols(), g->Rows(), g->Width(), g->Height()}), QList<int>({n + 1, n, 340 * n + 2200, 260 * n}));
     for (int k = 1; k <= n; ++k)
@@ -481,6 +488,76 @@ void TstFrmDados::keysAfterAnalysis()
         estreita.mostrarCelula(1, c);
         QCOMPARE(estreita.cellRect(1, c).width(), Twips::px(960));
     }
+}
+
+void TstFrmDados::nothingHiddenNothingCut_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("local");
+    QTest::newRow("4 point") << 4 << "en_US";
+    QTest::newRow("9 comma") << 9 << "pt_BR";
+    QTest::newRow("16 point") << 16 << "en_US";
+    QTest::newRow("25 comma") << 25 << "pt_BR";
+    QTest::newRow("25 point") << 25 << "en_US";
+}
+
+void TstFrmDados::nothingHiddenNothingCut()
+{
+    QFETCH(int, n);
+    QFETCH(QString, local);
+    QLocale::setDefault(QLocale(local));
+    const QString longo = u("Desgaste prematuro do rolamento do eixo principal da bomba de recalque por falta de "
+                            "lubrificação nas paradas programadas");
+    Tela t(1, n, {u("Bomba"), longo});
+    const double niveis[] = {10, 5, 1, 0.2, 0.1};
+    QRandomGenerator sorte{quint32(n)};
+    for (int r = 1; r <= n; ++r)
+        for (int c = r + 1; c <= n; ++c) {
+            const int i = int(sorte.bounded(5));
+            t.db.exec(QStringLiteral("UPDATE Eventos SET N%1 = ? WHERE Numero = ?").arg(c, 2, 10, QChar(u'0')), {niveis[i], r});
+            t.db.exec(QStringLiteral("UPDATE Eventos SET N%1 = ? WHERE Numero = ?").arg(r, 2, 10, QChar(u'0')), {niveis[4 - i], c});
+        }
+    FlexGrid* g = t.abrir();
+    auto dica = [](QWidget* w, QPoint p) {
+        QToolTip::hideText();
+        QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+        QHelpEvent e(QEvent::ToolTip, p, w->mapToGlobal(p));
+        QApplication::sendEvent(w, &e);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+
+    // The panel hides the grid under it: not one blue diagonal pixel shows.
+    t.clicar(0, 2);
+    const QImage tela = t.w->grab().toImage();
+    const QRect sob = t.filho("Frame1")->geometry().intersected(g->geometry());
+    for (int y = sob.top(); y <= sob.bottom(); ++y)
+        for (int x = sob.left(); x <= sob.right(); ++x)
+            QVERIFY2(tela.pixelColor(x, y) != kAzul, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+
+    // A cut name shows whole as a tooltip: sentence, name column, strip.
+    QLabel* y = t.filho<QLabel>("lblFatorY");
+    QCOMPARE(y->text(), longo);
+    QCOMPARE(dica(y, y->rect().center()), longo);
+    QCOMPARE(dica(t.filho<QLabel>("lblFatorX"), QPoint(2, 2)), QString());
+    QCOMPARE(dica(g->viewport(), g->cellRect(1, 0).center()), longo);
+    QCOMPARE(dica(g->viewport(), g->cellRect(0, 0).center()), QString());
+    QCOMPARE(QStringList({t.w->picLogo(1)->toolTip(), t.w->picLogo(2)->toolTip()}), QStringList({QString(), longo}));
+
+    // Analysed: every number whole in its cell, and no control over the grid.
+    RecordingSink sink;
+    t.botao("cmdCalcular")->click();
+    QCOMPARE(sink.count(), 0);
+    for (int r = 0; r < n + 2; ++r)
+        for (int c = 1; c < n + 4; ++c) {
+            const QFont f = g->fonteCelula(r, c);
+            const QString texto = g->TextMatrix(r, c);
+            QVERIFY2(QFontMetrics(f).horizontalAdvance(texto) <= g->larguraTexto(c) && f.pointSizeF() >= 6,
+                     qPrintable(QStringLiteral("%1,%2: %3").arg(r).arg(c).arg(texto)));
+            QVERIFY(g->larguraTexto(c) < Twips::px(g->ColWidth(c)));
+        }
+    for (QWidget* c : t.w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        QVERIFY2(c == g || c->isHidden() || !c->geometry().intersects(g->geometry()), qPrintable(c->objectName()));
+    QVERIFY(t.w->rect().contains(t.botao("cmdSair")->geometry()));
 }
 
 QTEST_MAIN(TstFrmDados)
