@@ -406,7 +406,7 @@ void FlexGrid::paintEvent(QPaintEvent*)
                 const Qt::Alignment v = a % 3 == 0 ? Qt::AlignTop : a % 3 == 1 ? Qt::AlignVCenter : Qt::AlignBottom;
                 p.setPen(texto);
                 p.drawText(cel.adjusted(kMargem, 0, -kMargem - 1, -1), int(h | v) | Qt::TextSingleLine,
-                           QFontMetrics(fonte).elidedText(t, Qt::ElideRight, larguraTexto(c)));
+                           QFontMetricsF(fonte).elidedText(t, Qt::ElideRight, larguraTexto(c)));
             }
             if (hasFocus() && r == m_row && c == m_col) {
                 QStyleOptionFocusRect o;
@@ -440,10 +440,10 @@ QFont FlexGrid::fonteCelula(int row, int col) const
 {
     const QString& t = celula(row, col).texto;
     const int livre = larguraTexto(col);
-    if (QFontMetrics(font()).horizontalAdvance(t) <= livre || !Regional::isNumeric(t))
+    if (QFontMetricsF(font()).horizontalAdvance(t) <= livre || !Regional::isNumeric(t))
         return font();
     QFont estreita = Fontes::fonte(QStringLiteral("Liberation Sans Narrow"), font().pointSizeF(), font().bold());
-    while (QFontMetrics(estreita).horizontalAdvance(t) > livre && estreita.pointSizeF() > 6)
+    while (QFontMetricsF(estreita).horizontalAdvance(t) > livre && estreita.pointSizeF() > 6)
         estreita.setPointSizeF(estreita.pointSizeF() - 0.25);
     return estreita;
 }
@@ -456,7 +456,7 @@ bool FlexGrid::viewportEvent(QEvent* event)
     int r = 0;
     int c = 0;
     if (celulaEm(ajuda->pos(), &r, &c)
-        && QFontMetrics(fonteCelula(r, c)).horizontalAdvance(m_celulas[r][c].texto) > larguraTexto(c))
+        && QFontMetricsF(fonteCelula(r, c)).horizontalAdvance(m_celulas[r][c].texto) > larguraTexto(c))
         QToolTip::showText(ajuda->globalPos(), m_celulas[r][c].texto, viewport());
     else
         QToolTip::hideText();

@@ -3,7 +3,9 @@
 #include "shell/Twips.h"
 #include "store/RecordsetModel.h"
 
+#include <QAbstractButton>
 #include <QFocusEvent>
+#include <QTimer>
 #include <QPainter>
 
 QValidator::State TextoInteiro::validate(QString& texto, int& pos) const
@@ -24,7 +26,7 @@ QValidator::State TextoInteiro::validate(QString& texto, int& pos) const
     return Acceptable;
 }
 
-AoSairDaCaixa::AoSairDaCaixa(QWidget* caixa, std::function<void()> verificar)
+AoSairDaCaixa::AoSairDaCaixa(QWidget* caixa, std::function<bool()> verificar)
     : QObject(caixa), m_verificar(std::move(verificar))
 {
     caixa->installEventFilter(this);
@@ -36,8 +38,17 @@ bool AoSairDaCaixa::eventFilter(QObject* alvo, QEvent* e)
         const auto motivo = static_cast<QFocusEvent*>(e)->reason();
         if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason) {
             m_verificando = true;
-            m_verificar();
+            const bool semMensagem = m_verificar();
             m_verificando = false;
+            // A button pressed to leave the box never gets the release, which
+            // went to the message: it must not stay drawn pressed.
+            if (!semMensagem) {
+                QWidget* janela = static_cast<QWidget*>(alvo)->window();
+                QTimer::singleShot(0, janela, [janela] {
+                    for (QAbstractButton* b : janela->findChildren<QAbstractButton*>())
+                        b->setDown(false);
+                });
+            }
         }
     }
     return QObject::eventFilter(alvo, e);
@@ -105,6 +116,14 @@ GradeDados::GradeDados(QWidget* parent) : QTableView(parent)
 void GradeDados::setLarguraColuna(int coluna, int twips)
 {
     setColumnWidth(coluna, Twips::px(twips));
+}
+
+void GradeDados::mostrarLinhas(int linhas)
+{
+    const int linha = Twips::px(225);
+    verticalHeader()->setMinimumSectionSize(linha);
+    verticalHeader()->setDefaultSectionSize(linha);
+    horizontalHeader()->setFixedHeight(height() - 2 * frameWidth() - linhas * linha);
 }
 
 void GradeDados::concluirEdicao()

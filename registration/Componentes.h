@@ -19,14 +19,15 @@ public:
 };
 
 // Runs a check when a box loses the focus to another control of its window;
-// another window or a popup taking the focus is not leaving the box.
+// another window or a popup taking the focus is not leaving the box. The
+// check returns false when it showed a message.
 class AoSairDaCaixa final : public QObject {
 public:
-    AoSairDaCaixa(QWidget* caixa, std::function<void()> verificar);
+    AoSairDaCaixa(QWidget* caixa, std::function<bool()> verificar);
     bool eventFilter(QObject* alvo, QEvent* e) override;
 
 private:
-    std::function<void()> m_verificar;
+    std::function<bool()> m_verificar;
     bool m_verificando = false;
 };
 
@@ -56,6 +57,9 @@ public:
     // move to another cell would; nothing happens when no cell is being edited.
     void concluirEdicao();
     void setLarguraColuna(int coluna, int twips);
+    // Shows `linhas` rows at once in the grid's height, without a scroll bar:
+    // rows of 225 twips and the header line takes what is left.
+    void mostrarLinhas(int linhas);
 
 protected:
     void currentChanged(const QModelIndex& atual, const QModelIndex& anterior) override;

@@ -2,6 +2,7 @@
 
 #include "registration/Componentes.h"
 #include "registration/Verificacao.h"
+#include "shell/Cortes.h"
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
 #include "shell/Captions.h"
@@ -82,8 +83,17 @@ void frmCases::montarTela()
     for (int c = 0; c < 4; ++c)
         DBGrid1->setLarguraColuna(c, larguras[c]);
     Twips::colocar(DBGrid1, 600, 300, 9075, 2520);
+    DBGrid1->mostrarLinhas(10);
+    dicaNasCelulasCortadas(DBGrid1);
     connect(DBGrid1, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& i) {
         DBGrid1->setCurrentIndex(i);
+        DBGrid1_DblClick();
+    });
+    // The record selector at a row's left chooses the case as its cells do.
+    connect(DBGrid1->verticalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int linha) {
+        if (linha < 0)
+            return;
+        DBGrid1->setCurrentIndex(m_modelo->index(linha, qMax(0, DBGrid1->currentIndex().column())));
         DBGrid1_DblClick();
     });
 
@@ -107,7 +117,7 @@ void frmCases::montarTela()
     Label1 = rotulo(this, "Label1", "Quantidade de Fatores:", 1425, 4515, 915, 390);
     Label1->setWordWrap(true);
     txtQtde = caixa(this, "txtQtde", 2400, 4590, 540, 315);
-    new AoSairDaCaixa(txtQtde, [this] { txtQtde_LostFocus(); });
+    new AoSairDaCaixa(txtQtde, [this] { return txtQtde_LostFocus(); });
 
     cmdLimpar = new BotaoFigura(Figura::Limpar, u("&Limpar histórico anterior"), this);
     cmdLimpar->setObjectName(QStringLiteral("cmdLimpar"));
@@ -146,6 +156,8 @@ void frmCases::Form_Load()
     rsCases.setIndex(QStringLiteral("PrimaryKey"));
 
     Legendas::aplicarIdioma(this, Legendas::Tela::Cases, m_estado.IdiomaAtual);
+    // A longer caption than the designed width (the Spanish one) shows whole.
+    Label4->resize(qMax(Label4->width(), Label4->fontMetrics().horizontalAdvance(Label4->text()) + 2), Label4->height());
 }
 
 void frmCases::DBGrid1_DblClick()

@@ -2,6 +2,7 @@
 
 #include "registration/Componentes.h"
 #include "registration/Verificacao.h"
+#include "shell/Cortes.h"
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
 #include "shell/Captions.h"
@@ -68,7 +69,7 @@ void frmEventos::montarTela()
     txtSintoma->setMaxLength(kVisivel);
     Label1 = rotulo(this, "Label1", "Quantidade de Fatores:", 225, 1575, 1815, 240);
     txtQtde = caixa(this, "txtQtde", 2100, 1500, 540, 315);
-    new AoSairDaCaixa(txtQtde, [this] { txtQtde_LostFocus(); });
+    new AoSairDaCaixa(txtQtde, [this] { return txtQtde_LostFocus(); });
 
     m_data1 = new DataSource(this);
     m_data1->setObjectName(QStringLiteral("Data1"));
@@ -88,6 +89,7 @@ void frmEventos::montarTela()
     DBGrid1->setLarguraColuna(0, 705);
     DBGrid1->setLarguraColuna(1, 5505);
     Twips::colocar(DBGrid1, 2115, 2100, 6795, 3360);
+    dicaNasCelulasCortadas(DBGrid1);
     // A row's edit is written as soon as another row becomes current.
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, m_modelo,
             [this](const QModelIndex&, const QModelIndex&) { m_modelo->submit(); });
@@ -120,7 +122,7 @@ void frmEventos::Form_Load()
     // A case without a stored count has no factor rows to show.
     const QVariant qtde = rsCases.Fields(QStringLiteral("Qtde"));
     const int n = qtde.isNull() ? 0 : int(Regional::roundHalfEven(qtde.toDouble()));
-    txtQtde->setText(qtde.isNull() ? QStringLiteral("0") : Verificacao::textoCampo(qtde));
+    txtQtde->setText(Verificacao::textoCampo(qtde));
     m_estado.QtdeFatores = n;
 
     m_data1->setDatabaseName(m_estado.caminhoBanco());
@@ -131,22 +133,23 @@ void frmEventos::Form_Load()
         DBGrid1->setCurrentIndex(m_modelo->index(0, 1));
 }
 
-void frmEventos::txtQtde_LostFocus()
+bool frmEventos::txtQtde_LostFocus()
 {
     const Verificacao::Qtde veredito = Verificacao::qtdeEventos(txtQtde->text());
     if (veredito == Verificacao::Qtde::NaoNumerica) {
         txtQtde->clear();
         txtQtde->setFocus();
-        return;
+        return true;
     }
     if (veredito != Verificacao::Qtde::Maximo)
-        return;
+        return true;
     const auto aviso = Verificacao::avisoMaximoEventos(m_estado.IdiomaAtual);
     if (!aviso)
-        return;
+        return true;
     MsgBox(aviso->texto, Icone::Exclamacao, aviso->titulo);
     txtQtde->clear();
     txtQtde->setFocus();
+    return false;
 }
 
 void frmEventos::cmdSair_Click()

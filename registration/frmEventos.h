@@ -22,7 +22,8 @@ public:
 
     // Event handlers, public so the window can be driven without a user.
     void Form_Load();
-    void txtQtde_LostFocus();
+    // False when the count was refused with a message.
+    bool txtQtde_LostFocus();
     void cmdSair_Click();
 
     DataSource* Data1() const { return m_data1; }

@@ -6,13 +6,13 @@
 #include "shell/Twips.h"
 #include "store/StoreError.h"
 #include "store/Tables.h"
+#include "tests/support/Dica.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/TestDb.h"
 
 #include <QLabel>
 #include <QRadioButton>
 #include <QRandomGenerator>
-#include <QToolTip>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -518,13 +518,6 @@ void TstFrmDados::nothingHiddenNothingCut()
             t.db.exec(QStringLiteral("UPDATE Eventos SET N%1 = ? WHERE Numero = ?").arg(r, 2, 10, QChar(u'0')), {niveis[4 - i], c});
         }
     FlexGrid* g = t.abrir();
-    auto dica = [](QWidget* w, QPoint p) {
-        QToolTip::hideText();
-        QTest::qWaitFor([] { return !QToolTip::isVisible(); });
-        QHelpEvent e(QEvent::ToolTip, p, w->mapToGlobal(p));
-        QApplication::sendEvent(w, &e);
-        return QToolTip::isVisible() ? QToolTip::text() : QString();
-    };
 
     // The panel hides the grid under it: not one blue diagonal pixel shows.
     t.clicar(0, 2);
@@ -537,10 +530,10 @@ void TstFrmDados::nothingHiddenNothingCut()
     // A cut name shows whole as a tooltip: sentence, name column, strip.
     QLabel* y = t.filho<QLabel>("lblFatorY");
     QCOMPARE(y->text(), longo);
-    QCOMPARE(dica(y, y->rect().center()), longo);
-    QCOMPARE(dica(t.filho<QLabel>("lblFatorX"), QPoint(2, 2)), QString());
-    QCOMPARE(dica(g->viewport(), g->cellRect(1, 0).center()), longo);
-    QCOMPARE(dica(g->viewport(), g->cellRect(0, 0).center()), QString());
+    QCOMPARE(dicaEm(y, y->rect().center()), longo);
+    QCOMPARE(dicaEm(t.filho<QLabel>("lblFatorX"), QPoint(2, 2)), QString());
+    QCOMPARE(dicaEm(g->viewport(), g->cellRect(1, 0).center()), longo);
+    QCOMPARE(dicaEm(g->viewport(), g->cellRect(0, 0).center()), QString());
     QCOMPARE(QStringList({t.w->picLogo(1)->toolTip(), t.w->picLogo(2)->toolTip()}), QStringList({QString(), longo}));
 
     // Analysed: every number whole in its cell, and no control over the grid.
@@ -551,7 +544,7 @@ void TstFrmDados::nothingHiddenNothingCut()
         for (int c = 1; c < n + 4; ++c) {
             const QFont f = g->fonteCelula(r, c);
             const QString texto = g->TextMatrix(r, c);
-            QVERIFY2(QFontMetrics(f).horizontalAdvance(texto) <= g->larguraTexto(c) && f.pointSizeF() >= 6,
+            QVERIFY2(QFontMetricsF(f).horizontalAdvance(texto) <= g->larguraTexto(c) && f.pointSizeF() >= 6,
                      qPrintable(QStringLiteral("%1,%2: %3").arg(r).arg(c).arg(texto)));
             QVERIFY(g->larguraTexto(c) < Twips::px(g->ColWidth(c)));
         }

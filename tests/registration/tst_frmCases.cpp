@@ -2,7 +2,11 @@
 #include "shell/Fonts.h"
 #include "store/DataSource.h"
 #include "tests/registration/Janela.h"
+#include "tests/support/Dica.h"
 #include "tests/support/RecordingSink.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
 
 using J = Janela<frmCases>;
 
@@ -177,6 +181,33 @@ private slots:
         QCOMPARE(status.size(), 2);
     }
 
+    void selectorReleasedButtonAndCutNames()
+    {
+        TestDb db;
+        RecordingSink sink;
+        const QString longo = u("Paradas da linha de envase por falha de vedação nas válvulas de enchimento");
+        db.setCase(3, longo, u("s"), 6);
+        J j(db);
+        // A double click on the record selector chooses that case.
+        QHeaderView* seletor = j.grade()->verticalHeader();
+        const QPoint p(seletor->width() / 2, seletor->sectionViewportPosition(2) + seletor->sectionSize(2) / 2);
+        QTest::mouseClick(seletor->viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseDClick(seletor->viewport(), Qt::LeftButton, {}, p);
+        QCOMPARE(atual(db), 3);
+        QCOMPARE(j.texto("txtCase"), longo);
+        // The cut name whole as a tooltip; a name that fits has none.
+        QCOMPARE(dicaEm(j.grade()->viewport(), j.grade()->visualRect(j.grade()->model()->index(2, 1)).center()), longo);
+        QCOMPARE(dicaEm(j.grade()->viewport(), j.grade()->visualRect(j.grade()->model()->index(2, 0)).center()), QString());
+        // "&Gravar" pressed to leave a refused count: the message takes the
+        // release, and the button must not stay down.
+        j.c("txtQtde")->setFocus();
+        j.c<QLineEdit>("txtQtde")->setText(u("3"));
+        QTest::mousePress(j.c("cmdGravar"), Qt::LeftButton);
+        QCOMPARE(sink.count(), 1);
+        QTRY_VERIFY(!j.c<QAbstractButton>("cmdGravar")->isDown());
+        QCOMPARE(guardado(db, 3), longo + u("|s|6"));
+    }
+
     void textsInThreeLanguages()
     {
         // Title, Label4, Label2, Label1, Label3, cmdSair, cmdLimpar, cmdGravar,
@@ -211,6 +242,11 @@ private slots:
                 visto << m.titulo + u(": ") + m.texto;
             }
             QCOMPARE(visto, u(esperado[idioma % 3]).split(u'|'));
+            // The label whole, and the ten cases at once without a scroll bar.
+            auto* l4 = j.c<QLabel>("Label4");
+            QVERIFY(l4->width() >= l4->fontMetrics().horizontalAdvance(l4->text()));
+            QVERIFY(!j.grade()->verticalScrollBar()->isVisible());
+            QVERIFY(j.grade()->visualRect(j.grade()->model()->index(9, 3)).bottom() < j.grade()->viewport()->height());
         }
     }
 };

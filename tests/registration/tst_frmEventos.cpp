@@ -50,7 +50,7 @@ private slots:
             {3, u("Atraso|Entregas fora do prazo|12"), u("1= 2= 3= 4= 5= 6= 7= 8= 9= 10= 11= 12=")},
             {4, QStringLiteral("1234567890").repeated(4) + u("|") + QString(39, QLatin1Char('x')) + u("|4"),
              u("1=E1 2=E2 3=E3 4=E4")},
-            {6, u("||0"), QString()}, // Null fields and count
+            {6, u("||"), QString()}, // Null fields and count: empty boxes
             {0, u("||"), QString()},  // no Cases row: nothing loaded
         };
         for (const auto& c : casos) {

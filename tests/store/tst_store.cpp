@@ -175,7 +175,7 @@ private slots:
         // What rounds to zero has no sign, as the database holds it.
         for (double quaseZero : {-0.004, -0.0049, -0.0, 0.004})
             QCOMPARE(Regional::format00(quaseZero), QStringLiteral("0") + dois.at(1) + QStringLiteral("00"));
-        QCOMPARE(Regional::format00(-0.006), menosUm.left(2) + dois.at(1) + QStringLiteral("01"));
+        QCOMPARE(Regional::format00(-0.006), QStringLiteral("-0") + dois.at(1) + QStringLiteral("01"));
         QCOMPARE(Regional::format00(4), QStringLiteral("4") + dois.at(1) + QStringLiteral("00"));
         QVERIFY(!Regional::isNumeric(QString()));
         QVERIFY(!Regional::isNumeric(QStringLiteral("abc")));

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QTest>
+#include <QToolTip>
+#include <QWidget>
+
+// The tooltip a user gets by resting the mouse at p of w; empty when none.
+inline QString dicaEm(QWidget* w, QPoint p)
+{
+    QToolTip::hideText();
+    QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+    QHelpEvent e(QEvent::ToolTip, p, w->mapToGlobal(p));
+    QApplication::sendEvent(w, &e);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
