@@ -6,7 +6,10 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QLocale>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -89,7 +92,14 @@ bool Printer::EndDoc(QWidget* janela)
     const QList<ItemColocado> itens = std::exchange(m_itens, {});
     m_x = 0;
     m_y = 0;
-    return imprimir(itens, Printers::atual(), janela);
+    m_arquivo.clear();
+    return imprimir(itens, Printers::atual(), janela, &m_arquivo, m_titulo, m_nomeProposto);
+}
+
+void Printer::setPerguntaPdf(const QString& titulo, const QString& nomeProposto)
+{
+    m_titulo = titulo;
+    m_nomeProposto = nomeProposto;
 }
 
 QString Printer::nomeDocumento()
@@ -106,15 +116,53 @@ QPageLayout Printer::pagina()
                        QMarginsF(240, 240, 240, 240) / 20.0, QPageLayout::Point);
 }
 
-bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impressora, QWidget* janela)
+QPageLayout Printer::paginaDe(const Impressora& impressora)
+{
+    QPageSize papel;
+    if (impressora.tipo == Impressora::Tipo::Cups)
+        papel = QPrinterInfo::printerInfo(impressora.DeviceName).defaultPageSize();
+    if (!papel.isValid())
+        papel = QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                            : QPageSize::A4);
+    QPageLayout pagina = Printer::pagina();
+    pagina.setPageSize(papel, pagina.margins());
+    return pagina;
+}
+
+double Printer::escala(const QList<ItemColocado>& itens, const QSizeF& areaTwips)
+{
+    double direita = 0;
+    double fundo = 0;
+    for (const ItemColocado& i : itens) {
+        if (i.tipo == ItemColocado::Tipo::Figura) {
+            direita = std::max(direita, double(i.x + i.largura));
+            fundo = std::max(fundo, double(i.y + i.altura));
+        } else {
+            const QFontMetricsF m = metricas(i.fonte, i.tamanho, i.negrito);
+            direita = std::max(direita, i.x + m.horizontalAdvance(i.texto));
+            fundo = std::max(fundo, i.y + m.lineSpacing());
+        }
+    }
+    double f = 1;
+    if (direita > areaTwips.width())
+        f = areaTwips.width() / direita;
+    if (fundo > areaTwips.height())
+        f = std::min(f, areaTwips.height() / fundo);
+    return f;
+}
+
+bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impressora, QWidget* janela,
+                       QString* arquivo, const QString& titulo, const QString& nomeProposto)
 {
     QPrinter printer(QPrinter::HighResolution);
     if (impressora.tipo == Impressora::Tipo::Pdf) {
-        const QString arquivo = Printers::escolherArquivo(janela);
-        if (arquivo.isEmpty())
+        const QString destino = Printers::escolherArquivo(janela, titulo, nomeProposto);
+        if (destino.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(arquivo);
+        printer.setOutputFileName(destino);
+        if (arquivo)
+            *arquivo = destino;
     } else {
         printer.setOutputFormat(QPrinter::NativeFormat);
         printer.setPrinterName(impressora.DeviceName);
@@ -122,7 +170,7 @@ bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impre
     printer.setDocName(nomeDocumento());
     // A printer that cannot come that close to the edge keeps its own
     // smallest margins; size and orientation are set on their own for that.
-    const QPageLayout desejada = pagina();
+    const QPageLayout desejada = paginaDe(impressora);
     printer.setPageSize(desejada.pageSize());
     printer.setPageOrientation(desejada.orientation());
     if (!printer.setPageMargins(desejada.margins(), desejada.units()))
@@ -134,6 +182,10 @@ bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impre
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setRenderHint(QPainter::TextAntialiasing);
 
+    // A layout wider or longer than the printable area of this paper shrinks
+    // as a whole.
+    const double f = escala(itens, printer.pageLayout().paintRect(QPageLayout::Inch).size() * kTwipsPorPolegada);
+    p.scale(f, f);
     const double escalaX = printer.logicalDpiX() / double(kTwipsPorPolegada);
     const double escalaY = printer.logicalDpiY() / double(kTwipsPorPolegada);
     p.setPen(Qt::black);

@@ -59,8 +59,15 @@ public:
     // cancelled and nothing was printed. A printer that cannot start throws.
     bool EndDoc(QWidget* janela = nullptr);
 
-    // Paints placed items as one page on a printer.
-    static bool imprimir(const QList<ItemColocado>& itens, const Impressora& impressora, QWidget* janela);
+    // The PDF printer's question: the dialog's title and the file name it
+    // proposes. After EndDoc, the file it wrote (empty for a print queue).
+    void setPerguntaPdf(const QString& titulo, const QString& nomeProposto);
+    QString arquivoGravado() const { return m_arquivo; }
+
+    // Paints placed items as one page on a printer, scaled to its paper;
+    // `arquivo` is the PDF file to write, asked for when it is empty.
+    static bool imprimir(const QList<ItemColocado>& itens, const Impressora& impressora, QWidget* janela,
+                         QString* arquivo = nullptr, const QString& titulo = {}, const QString& nomeProposto = {});
 
     // The document's name, which print queues show (cups-pdf names its file
     // after it).
@@ -68,6 +75,13 @@ public:
 
     // The page the report is laid out for.
     static QPageLayout pagina();
+    // The page a printer prints on: its own paper (for the PDF printer the
+    // region's: Letter where inches rule, A4 elsewhere), portrait, with the
+    // same margins.
+    static QPageLayout paginaDe(const Impressora& impressora);
+    // The one factor (at most 1) that brings the placed items inside an area
+    // of that size in twips, positions and proportions kept.
+    static double escala(const QList<ItemColocado>& itens, const QSizeF& areaTwips);
 
 private:
     QString m_fonte = QStringLiteral("arial");
@@ -76,4 +90,7 @@ private:
     int m_x = 0;
     int m_y = 0;
     QList<ItemColocado> m_itens;
+    QString m_titulo;
+    QString m_nomeProposto;
+    QString m_arquivo;
 };

@@ -46,14 +46,13 @@ Estado& pronto()
     return e;
 }
 
-QString dialogo(QWidget* janela)
+QString dialogo(QWidget* janela, const QString& titulo, const QString& nome)
 {
     // Qt's own dialog rather than the desktop's, so it looks and behaves
-    // the same everywhere.
-    return QFileDialog::getSaveFileName(janela, QStringLiteral("Salvar relatório em PDF"),
-                                        QDir::home().filePath(QStringLiteral("Resultado Emach.pdf")),
-                                        QStringLiteral("PDF (*.pdf)"), nullptr,
-                                        QFileDialog::DontUseNativeDialog);
+    // the same everywhere and speaks the program's language.
+    return QFileDialog::getSaveFileName(janela, titulo,
+                                        QDir::home().filePath(nome.isEmpty() ? nomeProposto({}, QDate()) : nome),
+                                        QStringLiteral("PDF (*.pdf)"), nullptr, QFileDialog::DontUseNativeDialog);
 }
 
 } // namespace
@@ -101,10 +100,22 @@ void instalarEscolhaArquivo(EscolhaArquivo escolha)
     estado().escolha = std::move(escolha);
 }
 
-QString escolherArquivo(QWidget* janela)
+QString escolherArquivo(QWidget* janela, const QString& titulo, const QString& nome)
 {
     const Estado& e = estado();
-    return e.escolha ? e.escolha(janela) : dialogo(janela);
+    return e.escolha ? e.escolha(janela) : dialogo(janela, titulo, nome);
+}
+
+QString nomeProposto(const QString& nomeCase, const QDate& data)
+{
+    QString nome = nomeCase.simplified();
+    for (const QChar c : QStringLiteral("/\\:*?\"<>|"))
+        nome.replace(c, u'-');
+    if (nome.isEmpty())
+        nome = QStringLiteral("Resultado Emach");
+    if (data.isValid())
+        nome += u' ' + data.toString(Qt::ISODate);
+    return nome + QStringLiteral(".pdf");
 }
 
 } // namespace Printers

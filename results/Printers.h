@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -42,7 +43,12 @@ void reiniciar();
 // nullptr brings the dialog back.
 using EscolhaArquivo = std::function<QString(QWidget* janela)>;
 void instalarEscolhaArquivo(EscolhaArquivo escolha);
-QString escolherArquivo(QWidget* janela);
+// The dialog carries a title and proposes a file name in the home folder.
+QString escolherArquivo(QWidget* janela, const QString& titulo = {}, const QString& nomeProposto = {});
+
+// The file name proposed for a case's report: its name and the date, with
+// the characters a file name cannot hold replaced.
+QString nomeProposto(const QString& nomeCase, const QDate& data);
 
 } // namespace Printers
 

@@ -6,6 +6,7 @@
 #include "results/Relatorio.h"
 
 #include "shell/Captions.h"
+#include "shell/Cortes.h"
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
 #include "shell/Fonts.h"
@@ -16,6 +17,7 @@
 #include "store/Tables.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -113,7 +115,7 @@ void frmResultado::montarLayout()
     Frame2->setFont(sansSerif(true));
     Twips::colocar(Frame2, 360, 1080, 6705, 1005);
 
-    lblSintoma = new QLabel(Frame2);
+    lblSintoma = new RotuloCortado(Frame2);
     lblSintoma->setObjectName(u("lblSintoma"));
     lblSintoma->setFont(Fontes::fonte(u("Arial"), 14.25, true));
     lblSintoma->setWordWrap(true);
@@ -135,6 +137,7 @@ void frmResultado::montarLayout()
     MSFlexGrid2->setFocusPolicy(Qt::NoFocus);
     MSFlexGrid2->setColumnCount(2);
     MSFlexGrid2->setRowCount(2);
+    dicaNasCelulasCortadas(MSFlexGrid2);
     Twips::colocar(MSFlexGrid2, 360, 2250, 5415, 2355);
 
     Label7 = rotulo(this, "Label7", u("Impressora:"), 6075, 2190, 1035, 255, false);
@@ -268,7 +271,16 @@ void frmResultado::cmdPrinter_Click()
         rs.MoveNext();
     }
 
+    // The PDF printer asks in the user's language and says where it wrote.
+    const struct { const char* pergunta; const char* titulo; const char* texto; } pdf[] = {
+        {"Save the report as PDF", "PDF report", "The report was saved to:"},
+        {"Guardar el informe en PDF", "Informe en PDF", "El informe se guardó en:"},
+        {"Salvar o relatório em PDF", "Relatório em PDF", "O relatório foi salvo em:"},
+    };
+    const auto& t = pdf[m_estado.IdiomaAtual == 1 ? 0 : m_estado.IdiomaAtual == 2 ? 1 : 2];
     Printer prn;
     Relatorio::escrever(prn, dados);
-    prn.EndDoc(this);
+    prn.setPerguntaPdf(u(t.pergunta), Printers::nomeProposto(m_estado.NomeCase, dados.data));
+    if (prn.EndDoc(this) && !prn.arquivoGravado().isEmpty())
+        MsgBox(u(t.texto) + u("\n") + QDir::toNativeSeparators(prn.arquivoGravado()), Icone::Informacao, u(t.titulo));
 }

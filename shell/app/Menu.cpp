@@ -10,6 +10,7 @@
 #include "shell/Fonts.h"
 #include "shell/Messages.h"
 #include "shell/SecondCopy.h"
+#include "shell/Traducoes.h"
 #include "shell/Twips.h"
 #include "store/Tables.h"
 
@@ -158,6 +159,7 @@ bool Menu::Form_Load()
         }
         if (numero && v == 3)
             m_estado.IdiomaAtual = 3;
+        Traducoes::aplicar(m_estado.IdiomaAtual);
 
         setPainel(1, aviso(m_estado.IdiomaAtual));
         setPainel(2, m_estado.IdiomaAtual == 1 ? u("Version: 22.12.15") : u("Versão: 22.12.15"));
@@ -231,6 +233,7 @@ void Menu::mnuUtil_Click()
         Legendas::aplicarIngles(this, Legendas::Tela::Menu);
     else if (m_estado.IdiomaAtual == 2)
         Legendas::aplicarEspanhol(this, Legendas::Tela::Menu);
+    Traducoes::aplicar(m_estado.IdiomaAtual);
 }
 
 void Menu::mnuSair_Click()

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -551,6 +552,16 @@ void TstFrmDados::nothingHiddenNothingCut()
     for (QWidget* c : t.w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         QVERIFY2(c == g || c->isHidden() || !c->geometry().intersects(g->geometry()), qPrintable(c->objectName()));
     QVERIFY(t.w->rect().contains(t.botao("cmdSair")->geometry()));
+
+    // The result screen opens over this window, its parent.
+    QWidget* pai = nullptr;
+    QTimer::singleShot(0, [&] {
+        QWidget* r = QApplication::activeModalWidget();
+        pai = r->parentWidget();
+        r->close();
+    });
+    t.botao("cmdResultado")->click();
+    QCOMPARE(pai, t.w.get());
 }
 
 QTEST_MAIN(TstFrmDados)

@@ -135,6 +135,24 @@ private slots:
         medida.setFontSize(10);
         QVERIFY(9000 + medida.TextWidth(u("Causa Raíz ou principal FCS")) < util.width() * 1440);
         QVERIFY(pe->y + 400 < util.height() * 1440);
+
+        // A4 is too narrow for the third column: the whole page shrinks by
+        // one factor until everything is inside; Letter keeps its layout.
+        for (const auto& [papel, encolhe] : {std::pair{QPageSize::A4, true}, {QPageSize::Letter, false}}) {
+            QPageLayout folha = pagina;
+            folha.setPageSize(QPageSize(papel), pagina.margins());
+            const QSizeF area = folha.paintRect(QPageLayout::Inch).size() * 1440;
+            const double f = Printer::escala(itens, area);
+            QCOMPARE(f < 1, encolhe);
+            QVERIFY(f > 0.95);
+            for (const ItemColocado& i : itens) {
+                medida.setFontName(i.fonte);
+                medida.setFontSize(i.tamanho);
+                medida.setFontBold(i.negrito);
+                const int direita = i.x + (i.tipo == ItemColocado::Tipo::Figura ? i.largura : medida.TextWidth(i.texto));
+                QVERIFY2(direita * f <= area.width() + 1 && (i.y + 400) * f < area.height(), qPrintable(i.texto));
+            }
+        }
     }
 
     void palavrasDasLinhas()

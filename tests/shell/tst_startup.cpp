@@ -24,6 +24,9 @@
 namespace {
 QString u(const char* s) { return QString::fromUtf8(s); }
 
+// The file dialog's "File name:" in English, Spanish and Portuguese.
+const QString kNomeDoArquivo[] = {u("File &name:"), u("&Nombre de fichero:"), u("&Nome do arquivo:")};
+
 QByteArray impressao(const QString& path)
 {
     QFile f(path);
@@ -130,6 +133,8 @@ private slots:
         QCOMPARE(m.painel(1), Menu::aviso(codigo));
         QCOMPARE(m.findChild<QLabel*>(u("Label1"))->text(), Legendas::creditos(codigo));
         QCOMPARE(m.windowTitle(), u("KV - Orvalis"));
+        // Qt's own dialogs speak the same language.
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), kNomeDoArquivo[codigo - 1]);
     }
 
     void arquivoRuimMostraErroENadaMuda_data()
@@ -244,12 +249,39 @@ private slots:
         fecharProximaModal();
         m.mnuUtil_Click();
         QCOMPARE(itens(m).mid(0, 3), (QStringList{u("mnuCases=&Casos"), u("mnuEventos=Eventos"), u("mnuDados=Análisis")}));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), kNomeDoArquivo[1]);
         // Back to Portuguese: the main window keeps its captions until restart.
         db.exec("UPDATE Parametro SET Idioma = 3");
         db.estado().IdiomaAtual = 3;
         fecharProximaModal();
         m.mnuUtil_Click();
         QCOMPARE(itens(m).at(4), u("mnuSair=Dejar"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), kNomeDoArquivo[2]);
+    }
+
+    void janelasPresasAoMenu()
+    {
+        // Each window opens over the main window as its parent, so the window
+        // manager keeps them together, with no minimise or maximise button.
+        TestDb db(false);
+        RecordingSink sink;
+        db.setCase(1, u("A"), u("B"), 4);
+        db.estado().CaseAtual = 1;
+        Menu m(db.estado());
+        QVERIFY(m.Form_Load());
+        QStringList vistas;
+        for (void (Menu::*comando)() : {&Menu::mnuCases_Click, &Menu::mnuEventos_Click, &Menu::mnuDados_Click, &Menu::mnuUtil_Click}) {
+            QTimer::singleShot(0, [&] {
+                QWidget* w = QApplication::activeModalWidget();
+                const Qt::WindowFlags f = w->windowFlags();
+                const bool botoes = (f & Qt::WindowCloseButtonHint) && !(f & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+                vistas << w->windowTitle() + (w->parentWidget() == &m && botoes ? u(" ok") : u(" solta"));
+                w->close();
+            });
+            (m.*comando)();
+        }
+        QCOMPARE(vistas, (QStringList{u("Cadastramento de Casos  (Máximo  10) ok"), u("Cadastro de Eventos ok"),
+                                      u("Entrada de dados para análise ok"), u("Informações Gerais ok")}));
     }
 
     void segundaCopiaEncerraAsDuas()
