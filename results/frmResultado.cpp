@@ -273,9 +273,9 @@ void frmResultado::cmdPrinter_Click()
 
     // The PDF printer asks in the user's language and says where it wrote.
     const struct { const char* pergunta; const char* titulo; const char* texto; } pdf[] = {
-        {"Save the report as PDF", "PDF report", "The report was saved to:"},
-        {"Guardar el informe en PDF", "Informe en PDF", "El informe se guardó en:"},
-        {"Salvar o relatório em PDF", "Relatório em PDF", "O relatório foi salvo em:"},
+        {"Save report as PDF", "PDF report", "The report was saved to:"},
+        {"Guardar informe en PDF", "Informe en PDF", "El informe se guardó en:"},
+        {"Salvar relatório em PDF", "Relatório em PDF", "O relatório foi salvo em:"},
     };
     const auto& t = pdf[m_estado.IdiomaAtual == 1 ? 0 : m_estado.IdiomaAtual == 2 ? 1 : 2];
     Printer prn;

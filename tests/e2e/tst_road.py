@@ -123,6 +123,10 @@ with x_display() as display:
             kv.key(dialog, "ctrl+a")
             kv.type(dialog, pdf)
             kv.key(dialog, "Return")
+            saved = kv.wait_window("Relatório em PDF")  # says where the file is
+            kv.shot("road-13b-saved-where")
+            kv.key(saved, "Return")
+            kv.wait_gone("Relatório em PDF")
             end = time.time() + 20
             while not (os.path.exists(pdf) and os.path.getsize(pdf) > 0) and time.time() < end:
                 time.sleep(0.1)
