@@ -2,7 +2,10 @@
 
 #include "store/Regional.h"
 
+#include <algorithm>
+#include <optional>
 #include <stdexcept>
+#include <vector>
 
 TabelaTextos::TabelaTextos(int linhas, int colunas)
     : m_linhas(linhas), m_colunas(colunas), m_textos(qMax(0, linhas) * qMax(0, colunas))
@@ -42,17 +45,25 @@ qint64 moeda(const QString& texto)
 
 Desfecho calcular(GradeTextos& g, int n)
 {
+    const Regional::Lote lote;
+
+    // Each matrix cell is read once; both sums add its value in their order.
+    std::vector<std::optional<double>> celulas(std::size_t(std::max(n, 0)) * std::max(n, 0));
+    for (int r = 0; r < n; ++r)
+        for (int c = 1; c <= n; ++c)
+            celulas[std::size_t(r) * n + (c - 1)] = Regional::toNumber(g.texto(r, c));
+
     // Points: one pass per index does the row sum and the column sum.
     for (int r = 0; r < n; ++r) {
         double linha = 0;
         for (int c = 1; c <= n; ++c)
-            if (const auto v = Regional::toNumber(g.texto(r, c)))
+            if (const auto& v = celulas[std::size_t(r) * n + (c - 1)])
                 linha += *v;
         g.escrever(r, n + 1, Regional::numberText(linha));
 
         double coluna = 0;
         for (int k = 0; k < n; ++k)
-            if (const auto v = Regional::toNumber(g.texto(k, r + 1)))
+            if (const auto& v = celulas[std::size_t(k) * n + r])
                 coluna += *v;
         g.escrever(n, r + 1, Regional::numberText(coluna));
     }
@@ -62,32 +73,43 @@ Desfecho calcular(GradeTextos& g, int n)
     QString rowMin = rowMax;
     QString colMax = g.texto(n, 1);
     QString colMin = colMax;
+    qint64 mRowMax = moeda(rowMax), mRowMin = mRowMax, mColMax = moeda(colMax), mColMin = mColMax;
     for (int k = 0; k <= n - 2; ++k) {
         const QString linha = g.texto(k + 1, n + 1);
-        if (moeda(linha) > moeda(rowMax))
+        const qint64 ml = moeda(linha);
+        if (ml > mRowMax) {
             rowMax = linha;
-        if (moeda(linha) < moeda(rowMin))
+            mRowMax = ml;
+        }
+        if (ml < mRowMin) {
             rowMin = linha;
+            mRowMin = ml;
+        }
         const QString coluna = g.texto(n, k + 2);
-        if (moeda(coluna) > moeda(colMax))
+        const qint64 mc = moeda(coluna);
+        if (mc > mColMax) {
             colMax = coluna;
-        if (moeda(coluna) < moeda(colMin))
+            mColMax = mc;
+        }
+        if (mc < mColMin) {
             colMin = coluna;
+            mColMin = mc;
+        }
     }
 
     // Normalisations to 0-5, each written with two decimals.
+    const double minLinhas = valor(rowMin), faixaLinhas = valor(rowMax) - minLinhas;
+    const double minColunas = valor(colMin), faixaColunas = valor(colMax) - minColunas;
     for (int r = 0; r < n; ++r) {
-        const double faixaLinhas = valor(rowMax) - valor(rowMin);
         if (faixaLinhas == 0)
             return Desfecho::LinhasIguais;
         const double e = valor(g.texto(r, n + 1));
-        g.escrever(r, n + 2, Regional::format00(((e - valor(rowMin)) / faixaLinhas) * 5));
+        g.escrever(r, n + 2, Regional::format00(((e - minLinhas) / faixaLinhas) * 5));
 
-        const double faixaColunas = valor(colMax) - valor(colMin);
         if (faixaColunas == 0)
             return Desfecho::ColunasIguais;
         const double f = valor(g.texto(n, r + 1));
-        g.escrever(n + 1, r + 1, Regional::format00((5 * (f - valor(colMin))) / faixaColunas));
+        g.escrever(n + 1, r + 1, Regional::format00((5 * (f - minColunas)) / faixaColunas));
     }
 
     // E-Mach from the normalisations as displayed.

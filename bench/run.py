@@ -6,7 +6,8 @@
 - time to open and paint the 25-factor matrix window, against a bare dialog
   holding a 25 x 25 table;
 - keys needed to fill the 25-factor matrix, and the time from a key (and from
-  each click of today's click-option-Gravar path) to the repainted window."""
+  each click of today's click-option-Gravar path) to the repainted window;
+- consistency and robustness of a full 25-factor matrix (1200 recomputations)."""
 import os
 import re
 import shutil
@@ -107,9 +108,16 @@ def judging_by_keys():
     print(out.stdout.strip())
 
 
+def consistency_robustness():
+    out = subprocess.run([os.path.join(build, "bench_analise"), str(runs)], capture_output=True, text=True, check=True)
+    print(out.stdout.splitlines()[0])
+
+
 if __name__ == "__main__":
     startup()
     if os.path.exists(os.path.join(build, "bench_screens")):
         disk_syncs()
         matrix_open()
         judging_by_keys()
+    if os.path.exists(os.path.join(build, "bench_analise")):
+        consistency_robustness()

@@ -28,4 +28,15 @@ QString format00(double value);
 // conversions of the program do.
 long long roundHalfEven(double value);
 
+// While one lives on a thread, the default locale's signs are read once, when
+// the first one starts: a long run of conversions (an analysis, or a
+// thousand of them) does not ask the system locale for every cell.
+class Lote final {
+public:
+    Lote();
+    ~Lote();
+    Lote(const Lote&) = delete;
+    Lote& operator=(const Lote&) = delete;
+};
+
 } // namespace Regional

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "analysis/Analise.h"
+
+#include <QString>
+#include <QVector>
+
+// Whether a case's judgements agree with one another: the circular triads
+// (A over B, B over C, C over A) among the directed pairs and Kendall and
+// Babington Smith's coefficient of consistence.
+namespace Consistencia {
+
+// The five levels of the scale, from "much less" to "much more"; level i's
+// mirror is level 4 - i.
+inline constexpr double kNiveis[5] = {0.1, 0.2, 1, 5, 10};
+// The level (0 to 4) a cell text holds, or -1 for an empty or other text.
+int nivel(const QString& texto);
+
+// Three factors (0-based) in the order of their cycle: a over b, b over c, c over a.
+struct Triade {
+    int a = 0, b = 0, c = 0;
+};
+
+// A pair whose two cells are not a level and its reciprocal.
+struct Par {
+    int linha = 0, coluna = 0; // linha < coluna
+};
+
+struct Resultado {
+    int n = 0;
+    int pares = 0; // n (n - 1) / 2
+    int dirigidos = 0; // 5 or 10 one way, 0.2 or 0.1 the other
+    int naoDirigidos = 0; // 1, or both cells empty
+    int irregulares = 0; // counted apart, never in a triad
+    long long d = 0;
+    long long dMax = 0;
+    double zeta = 1;
+    QVector<Triade> triades; // the first ten, in factor order
+    QVector<Par> paresIrregulares; // the first ten
+};
+
+// (n^3 - n) / 24 for odd n, (n^3 - 4n) / 24 for even n.
+long long maximoTriades(int n);
+
+Resultado avaliar(const Analise::Matriz& matriz);
+
+} // namespace Consistencia
