@@ -57,6 +57,18 @@ void Printer::PaintPicture(const QImage& figura, int x, int y, int largura, int 
     m_itens.append(item);
 }
 
+void Printer::PaintPicture(const ItemColocado::Desenho& desenho, int x, int y, int largura, int altura)
+{
+    ItemColocado item;
+    item.tipo = ItemColocado::Tipo::Desenho;
+    item.x = x;
+    item.y = y;
+    item.desenho = desenho;
+    item.largura = largura;
+    item.altura = altura;
+    m_itens.append(item);
+}
+
 void Printer::Print(const QString& texto, bool ficarNaLinha)
 {
     if (!texto.isEmpty()) {
@@ -191,8 +203,15 @@ bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impre
     p.setPen(Qt::black);
     for (const ItemColocado& item : itens) {
         const QPointF canto(item.x * escalaX, item.y * escalaY);
+        const QRectF caixa(canto, QSizeF(item.largura * escalaX, item.altura * escalaY));
         if (item.tipo == ItemColocado::Tipo::Figura) {
-            p.drawImage(QRectF(canto, QSizeF(item.largura * escalaX, item.altura * escalaY)), item.figura);
+            p.drawImage(caixa, item.figura);
+            continue;
+        }
+        if (item.tipo == ItemColocado::Tipo::Desenho) {
+            p.save();
+            item.desenho(p, caixa);
+            p.restore();
             continue;
         }
         const QFont f = fonteDe(item.fonte, item.tamanho, item.negrito);

@@ -3,8 +3,11 @@
 #include <QImage>
 #include <QList>
 #include <QPageLayout>
+#include <QRectF>
 #include <QString>
+#include <functional>
 
+class QPainter;
 class QWidget;
 struct Impressora;
 
@@ -12,7 +15,10 @@ struct Impressora;
 // the printable area's top-left corner (a text's position is the top of its
 // line).
 struct ItemColocado {
-    enum class Tipo { Texto, Figura };
+    enum class Tipo { Texto, Figura, Desenho };
+    // A drawing paints itself into its box (in the device's units), so
+    // lines and texts stay sharp on any printer.
+    using Desenho = std::function<void(QPainter& p, const QRectF& caixa)>;
     Tipo tipo = Tipo::Texto;
     int x = 0;
     int y = 0;
@@ -23,6 +29,7 @@ struct ItemColocado {
     QImage figura;
     int largura = 0;
     int altura = 0;
+    Desenho desenho;
 };
 
 // The printer object the report writes on. Output is kept as placed items;
@@ -44,6 +51,8 @@ public:
 
     // Draws a picture scaled into the box.
     void PaintPicture(const QImage& figura, int x, int y, int largura, int altura);
+    // Has a drawing paint itself into the box.
+    void PaintPicture(const ItemColocado::Desenho& desenho, int x, int y, int largura, int altura);
     // Prints a text; ending the line moves to the left edge one line lower,
     // staying on it moves right past the text. Print() is an empty line.
     void Print(const QString& texto = QString(), bool ficarNaLinha = false);

@@ -1,6 +1,8 @@
 #include "results/frmResultado.h"
 
 #include "results/Logo.h"
+#include "results/Mapa.h"
+#include "results/frmMapa.h"
 #include "results/Printer.h"
 #include "results/Printers.h"
 #include "results/Relatorio.h"
@@ -161,6 +163,11 @@ void frmResultado::montarLayout()
     cmdPrinter = botaoFigura(this, "cmdPrinter", u("&Imprimir"), Figura::Impressora, 32);
     Twips::colocar(cmdPrinter, 7500, 1155, 990, 855);
     connect(cmdPrinter, &QToolButton::clicked, this, &frmResultado::cmdPrinter_Click);
+
+    // The influence map, in the free strip between the logo and the buttons.
+    cmdMapa = botaoFigura(this, "cmdMapa", u("&Mapa"), Figura::Mapa, 32);
+    Twips::colocar(cmdMapa, 6390, 105, 990, 855);
+    connect(cmdMapa, &QToolButton::clicked, this, &frmResultado::cmdMapa_Click);
 }
 
 void frmResultado::definirAltura(int twips)
@@ -178,6 +185,7 @@ void frmResultado::colorirLinha(int linha, quint32 cor)
 void frmResultado::Form_Load()
 {
     Legendas::aplicarIdioma(this, Legendas::Tela::Resultado, m_estado.IdiomaAtual);
+    cmdMapa->setText(Mapa::textos(m_estado.IdiomaAtual).mnuMapa);
 
     // The combo's text is the current printer, its list every printer.
     const QString atual = Printers::atual().DeviceName;
@@ -283,4 +291,9 @@ void frmResultado::cmdPrinter_Click()
     prn.setPerguntaPdf(u(t.pergunta), Printers::nomeProposto(m_estado.NomeCase, dados.data));
     if (prn.EndDoc(this) && !prn.arquivoGravado().isEmpty())
         MsgBox(u(t.texto) + u("\n") + QDir::toNativeSeparators(prn.arquivoGravado()), Icone::Informacao, u(t.titulo));
+}
+
+void frmResultado::cmdMapa_Click()
+{
+    frmMapa::abrir(m_estado, this);
 }

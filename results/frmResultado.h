@@ -31,6 +31,7 @@ public:
 private slots:
     void cmdSair_Click();
     void cmdPrinter_Click();
+    void cmdMapa_Click();
 
 private:
     void montarLayout();
@@ -45,6 +46,7 @@ private:
     DataSource* Data1 = nullptr;
     QToolButton* cmdSair = nullptr;
     QToolButton* cmdPrinter = nullptr;
+    QToolButton* cmdMapa = nullptr;
     QLabel* Image1 = nullptr;
     QGroupBox* Frame2 = nullptr;
     QLabel* lblSintoma = nullptr;

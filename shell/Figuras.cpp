@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QToolButton>
@@ -137,6 +138,40 @@ void impressora(QPainter& p, const QRectF& r)
     p.drawLine(QPointF(r.left() + s * 0.34, r.top() + s * 0.81), QPointF(r.left() + s * 0.59, r.top() + s * 0.81));
 }
 
+void mapa(QPainter& p, const QRectF& r)
+{
+    // A chart with the dashed dividing line and a point of each class colour.
+    const qreal s = r.width();
+    auto pt = [&](qreal x, qreal y) { return QPointF(r.left() + s * x, r.top() + s * y); };
+    p.setPen(QPen(QColor(50, 50, 50), s * 0.045));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(pt(0.06, 0.06), pt(0.94, 0.94)));
+    p.setPen(QPen(QColor(60, 60, 60), s * 0.04, Qt::DashLine));
+    p.drawLine(pt(0.08, 0.70), pt(0.70, 0.08));
+    p.setPen(QPen(QColor(40, 40, 40), s * 0.03));
+    const struct { qreal x, y; QColor c; } pontos[] = {{0.25, 0.25, QColor(0, 255, 255)},
+                                                       {0.42, 0.62, QColor(255, 255, 0)},
+                                                       {0.66, 0.42, QColor(255, 255, 0)},
+                                                       {0.75, 0.78, QColor(0, 255, 0)}};
+    for (const auto& q : pontos) {
+        p.setBrush(q.c);
+        p.drawEllipse(pt(q.x, q.y), s * 0.09, s * 0.09);
+    }
+}
+
+void exportar(QPainter& p, const QRectF& r)
+{
+    // A sheet with a folded corner and an arrow leaving it.
+    const qreal s = r.width();
+    auto pt = [&](qreal x, qreal y) { return QPointF(r.left() + s * x, r.top() + s * y); };
+    p.setPen(QPen(QColor(50, 50, 50), s * 0.045));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({pt(0.14, 0.04), pt(0.58, 0.04), pt(0.76, 0.22), pt(0.76, 0.96), pt(0.14, 0.96)}));
+    p.setPen(QPen(QColor(40, 120, 200), s * 0.10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(pt(0.30, 0.52), pt(0.90, 0.52));
+    p.drawPolyline(QPolygonF({pt(0.72, 0.36), pt(0.90, 0.52), pt(0.72, 0.68)}));
+}
+
 } // namespace
 
 void desenharFigura(QPainter& p, const QRectF& q, Figura figura)
@@ -170,6 +205,12 @@ void desenharFigura(QPainter& p, const QRectF& q, Figura figura)
         break;
     case Figura::Impressora:
         impressora(p, q);
+        break;
+    case Figura::Mapa:
+        mapa(p, q);
+        break;
+    case Figura::Exportar:
+        exportar(p, q);
         break;
     }
     p.restore();

@@ -5,6 +5,8 @@
 #include "info/frmInformacoes.h"
 #include "registration/frmCases.h"
 #include "registration/frmEventos.h"
+#include "results/Mapa.h"
+#include "results/frmMapa.h"
 
 #include "shell/Captions.h"
 #include "shell/Fonts.h"
@@ -20,7 +22,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
-
 
 namespace {
 QString u(const char* s) { return QString::fromUtf8(s); }
@@ -49,6 +50,7 @@ Menu::Menu(AppState& estado, QWidget* parent) : QMainWindow(parent), m_estado(es
         {"mnuCases", "&Casos", &Menu::mnuCases_Click},
         {"mnuEventos", "&Eventos", &Menu::mnuEventos_Click},
         {"mnuDados", "&Análise", &Menu::mnuDados_Click},
+        {"mnuMapa", "&Mapa", &Menu::mnuMapa_Click},
         {"mnuUtil", "&Informações", &Menu::mnuUtil_Click},
         {"mnuSair", "&Sair", &Menu::mnuSair_Click},
     };
@@ -161,6 +163,7 @@ bool Menu::Form_Load()
             m_estado.IdiomaAtual = 3;
         Traducoes::aplicar(m_estado.IdiomaAtual);
 
+        legendarMapa();
         setPainel(1, aviso(m_estado.IdiomaAtual));
         setPainel(2, m_estado.IdiomaAtual == 1 ? u("Version: 22.12.15") : u("Versão: 22.12.15"));
 
@@ -234,6 +237,20 @@ void Menu::mnuUtil_Click()
     else if (m_estado.IdiomaAtual == 2)
         Legendas::aplicarEspanhol(this, Legendas::Tela::Menu);
     Traducoes::aplicar(m_estado.IdiomaAtual);
+    legendarMapa();
+}
+
+void Menu::legendarMapa()
+{
+    if (auto* a = findChild<QAction*>(u("mnuMapa")))
+        a->setText(Mapa::textos(m_estado.IdiomaAtual).mnuMapa);
+}
+
+void Menu::mnuMapa_Click()
+{
+    if (faltaCase(true))
+        return;
+    frmMapa::abrir(m_estado, this);
 }
 
 void Menu::mnuSair_Click()

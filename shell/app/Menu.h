@@ -34,11 +34,14 @@ public slots:
     void mnuCases_Click();
     void mnuEventos_Click();
     void mnuDados_Click();
+    void mnuMapa_Click();
     void mnuUtil_Click();
     void mnuSair_Click();
 
 private:
     bool faltaCase(bool analise) const;
+    // The map command follows the current language, whatever the sets did.
+    void legendarMapa();
 
     AppState& m_estado;
     std::unique_ptr<SegundaCopia> m_copia;

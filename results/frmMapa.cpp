@@ -1,0 +1,312 @@
+#include "results/frmMapa.h"
+
+#include "analysis/Consistencia.h"
+#include "analysis/Robustez.h"
+#include "results/Logo.h"
+#include "results/Mapa.h"
+#include "results/Printer.h"
+#include "results/Printers.h"
+#include "results/cMapa.h"
+#include "shell/Figuras.h"
+#include "shell/Janelas.h"
+#include "shell/Messages.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QScrollArea>
+#include <QSvgGenerator>
+#include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+namespace {
+
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+// Names longer than this are cut on paper, so each figure stays on one line.
+constexpr int kNomeNoPapel = 24;
+
+std::function<void(frmMapa&)>& exibicao()
+{
+    static std::function<void(frmMapa&)> f;
+    return f;
+}
+
+std::function<QString(QWidget*)>& escolhaExportacao()
+{
+    static std::function<QString(QWidget*)> f;
+    return f;
+}
+
+// The map on screen: it fills the widget and tells about the point under the mouse.
+class PainelMapa final : public QWidget {
+public:
+    PainelMapa(std::shared_ptr<const cMapa> mapa, QWidget* pai) : QWidget(pai), m_mapa(std::move(mapa))
+    {
+        setObjectName(u("picMapa"));
+        setMinimumSize(360, 300);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        m_mapa->desenhar(p, rect());
+    }
+
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::ToolTip) {
+            auto* h = static_cast<QHelpEvent*>(e);
+            const QVector<int> pontos = m_mapa->pontosEm(h->pos(), rect(), this);
+            if (pontos.isEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(h->globalPos(), m_mapa->dica(pontos), this);
+            return true;
+        }
+        return QWidget::event(e);
+    }
+
+private:
+    std::shared_ptr<const cMapa> m_mapa;
+};
+
+QToolButton* botao(QWidget* pai, const char* nome, const QString& texto, Figura figura)
+{
+    QToolButton* b = botaoFigura(pai, nome, texto, figura, 32);
+    b->setMinimumSize(80, 56);
+    return b;
+}
+
+QLabel* figuras(QWidget* pai, const char* nome, const QStringList& linhas)
+{
+    auto* l = new QLabel(pai);
+    l->setObjectName(QString::fromLatin1(nome));
+    l->setWordWrap(true);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The first line is the heading.
+    QStringList html;
+    for (int i = 0; i < linhas.size(); ++i) {
+        const QString t = linhas[i].toHtmlEscaped();
+        html << (i == 0 ? u("<b>") + t + u("</b>") : linhas[i].startsWith(u("   ")) ? u("&nbsp;&nbsp;&nbsp;") + t.trimmed() : t);
+    }
+    l->setText(html.join(u("<br>")));
+    return l;
+}
+
+} // namespace
+
+void frmMapa::instalarExibicao(std::function<void(frmMapa&)> exibir)
+{
+    exibicao() = std::move(exibir);
+}
+
+void frmMapa::instalarEscolhaExportacao(std::function<QString(QWidget*)> escolha)
+{
+    escolhaExportacao() = std::move(escolha);
+}
+
+void frmMapa::abrir(AppState& estado, QWidget* parent)
+{
+    const Analise::Caso caso = Analise::lerCaso(estado.BancoDados, estado.caseAtual());
+    Analise::Resultado resultado = Analise::analisar(caso.matriz);
+    // Fewer than two factors cannot be normalised: refused as an empty matrix.
+    if (caso.matriz.n < 2)
+        resultado.desfecho = Emach::Desfecho::LinhasIguais;
+    if (!resultado.completo()) {
+        const Emach::Aviso a = Emach::aviso(resultado.desfecho, estado.IdiomaAtual);
+        MsgBox(a.texto, Icone::Exclamacao, a.titulo);
+        return;
+    }
+    frmMapa janela(estado, caso, resultado, parent);
+    if (exibicao())
+        exibicao()(janela);
+    else
+        janela.exec();
+}
+
+frmMapa::frmMapa(AppState& estado, const Analise::Caso& caso, const Analise::Resultado& resultado, QWidget* parent)
+    : QDialog(parent), m_estado(estado), m_nomeCase(caso.nome.toString()), m_sintoma(caso.sintoma.toString()),
+      m_mapa(std::make_shared<cMapa>(resultado, estado.IdiomaAtual))
+{
+    const int idioma = estado.IdiomaAtual;
+    const Mapa::Textos t = Mapa::textos(idioma);
+    prepararJanela(this, "frmMapa", t.titulo, 15000, 10200);
+    setWindowIcon(LogoKV::icone());
+    // Unlike the other windows the map grows with its window and may fill the
+    // screen; it still has no minimise button, like every modal window here.
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+    setMinimumSize(640, 480);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setSizeGripEnabled(true);
+
+    const Consistencia::Resultado c = Consistencia::avaliar(caso.matriz);
+    const Robustez::Resultado r = Robustez::avaliar(caso.matriz);
+    m_consistencia = Mapa::linhasConsistencia(c, caso.matriz, idioma, kNomeNoPapel);
+    m_robustez = Mapa::linhasRobustez(r, caso.matriz, idioma, kNomeNoPapel);
+
+    picMapa = new PainelMapa(m_mapa, this);
+
+    auto* lado = new QWidget;
+    auto* coluna = new QVBoxLayout(lado);
+    coluna->setContentsMargins(4, 4, 4, 4);
+    lblConsistencia = figuras(lado, "lblConsistencia", Mapa::linhasConsistencia(c, caso.matriz, idioma));
+    lblRobustez = figuras(lado, "lblRobustez", Mapa::linhasRobustez(r, caso.matriz, idioma));
+    coluna->addWidget(lblConsistencia);
+    coluna->addSpacing(10);
+    coluna->addWidget(lblRobustez);
+    coluna->addStretch(1);
+    auto* rolagem = new QScrollArea;
+    rolagem->setWidget(lado);
+    rolagem->setWidgetResizable(true);
+    rolagem->setFrameShape(QFrame::NoFrame);
+    rolagem->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto* Label7 = new QLabel(t.impressora);
+    Label7->setObjectName(u("Label7"));
+    Combo1 = new QComboBox;
+    Combo1->setObjectName(u("Combo1"));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    for (const Impressora& i : Printers::lista())
+        Combo1->addItem(i.DeviceName);
+    Combo1->setEditText(Printers::atual().DeviceName);
+
+    cmdImprimir = botao(this, "cmdImprimir", t.cmdImprimir, Figura::Impressora);
+    cmdExportar = botao(this, "cmdExportar", t.cmdExportar, Figura::Exportar);
+    cmdSair = botao(this, "cmdSair", t.cmdSair, Figura::Voltar);
+    connect(cmdImprimir, &QToolButton::clicked, this, &frmMapa::cmdImprimir_Click);
+    connect(cmdExportar, &QToolButton::clicked, this, &frmMapa::cmdExportar_Click);
+    connect(cmdSair, &QToolButton::clicked, this, &frmMapa::cmdSair_Click);
+    auto* botoes = new QHBoxLayout;
+    for (QToolButton* b : {cmdImprimir, cmdExportar, cmdSair})
+        botoes->addWidget(b);
+
+    auto* direita = new QVBoxLayout;
+    direita->addWidget(rolagem, 1);
+    direita->addWidget(Label7);
+    direita->addWidget(Combo1);
+    direita->addLayout(botoes);
+    auto* principal = new QHBoxLayout(this);
+    principal->addWidget(picMapa, 1);
+    principal->addLayout(direita);
+    rolagem->setFixedWidth(300);
+}
+
+frmMapa::~frmMapa() = default;
+
+void frmMapa::cmdImprimir_Click()
+{
+    if (!Selecionar_Impressora(Combo1->currentText())) {
+        MsgBox(u("Impressora não encontrada"), Icone::Critico, u("Verifique....."));
+        return;
+    }
+    Mapa::Pagina pg;
+    pg.idioma = m_estado.IdiomaAtual;
+    pg.nomeCase = m_nomeCase;
+    pg.sintoma = m_sintoma;
+    pg.logo = LogoKV::imagem();
+    pg.mapa = m_mapa;
+    pg.consistencia = m_consistencia;
+    pg.robustez = m_robustez;
+    pg.data = QDate::currentDate();
+    Printer prn;
+    Mapa::escrever(prn, pg);
+    prn.EndDoc(this);
+}
+
+void frmMapa::cmdExportar_Click()
+{
+    const Mapa::Textos t = Mapa::textos(m_estado.IdiomaAtual);
+    QString arquivo;
+    if (escolhaExportacao()) {
+        arquivo = escolhaExportacao()(this);
+    } else {
+        QString filtro;
+        arquivo = QFileDialog::getSaveFileName(this, t.dialogoExportar, QDir::home().filePath(t.titulo + u(".png")),
+                                               u("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"), &filtro,
+                                               QFileDialog::DontUseNativeDialog);
+        // A name typed without a known ending takes the chosen type's.
+        const QString fim = QFileInfo(arquivo).suffix().toLower();
+        if (!arquivo.isEmpty() && fim != u("png") && fim != u("svg") && fim != u("pdf"))
+            arquivo += u(".") + filtro.left(3).toLower();
+    }
+    if (arquivo.isEmpty())
+        return;
+    QString erro;
+    if (!exportar(*m_mapa, arquivo, picMapa->size(), &erro))
+        MsgBox(t.exportarFalhouTexto.arg(QDir::toNativeSeparators(arquivo), erro), Icone::Exclamacao, t.exportarFalhou);
+}
+
+void frmMapa::cmdSair_Click()
+{
+    close();
+}
+
+bool frmMapa::exportar(const cMapa& mapa, const QString& arquivo, const QSize& tamanho, QString* erro)
+{
+    const QString fim = QFileInfo(arquivo).suffix().toLower();
+    const QRectF area(QPointF(0, 0), QSizeF(tamanho));
+    // Written beside the target and renamed at the end: a failure leaves nothing.
+    QSaveFile f(arquivo);
+    if (!f.open(QIODevice::WriteOnly)) {
+        *erro = f.errorString();
+        return false;
+    }
+    bool ok = false;
+    if (fim == u("svg")) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&f);
+        svg.setSize(tamanho);
+        svg.setViewBox(area);
+        svg.setResolution(96);
+        svg.setTitle(mapa.titulo());
+        QPainter p;
+        if (p.begin(&svg)) {
+            mapa.desenhar(p, area);
+            ok = p.end();
+        }
+    } else if (fim == u("pdf")) {
+        QPdfWriter pdf(&f);
+        pdf.setResolution(300);
+        pdf.setPageSize(QPageSize(QSizeF(tamanho) * 72.0 / 96.0, QPageSize::Point, QString(), QPageSize::ExactMatch));
+        pdf.setPageMargins(QMarginsF());
+        pdf.setTitle(mapa.titulo());
+        QPainter p;
+        if (p.begin(&pdf)) {
+            mapa.desenhar(p, QRectF(0, 0, pdf.width(), pdf.height()));
+            ok = p.end();
+        }
+    } else {
+        // PNG at twice the screen's density.
+        QImage img(tamanho * 2, QImage::Format_RGB32);
+        img.setDevicePixelRatio(2);
+        img.fill(Qt::white);
+        {
+            QPainter p(&img);
+            mapa.desenhar(p, area);
+        }
+        ok = img.save(&f, "PNG");
+    }
+    if (!ok) {
+        *erro = f.error() != QFileDevice::NoError ? f.errorString() : u("I/O");
+        f.cancelWriting();
+        return false;
+    }
+    if (!f.commit()) {
+        *erro = f.errorString();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "analysis/Analise.h"
+#include "shell/AppState.h"
+
+#include <QDialog>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QToolButton;
+class cMapa;
+
+// The influence map of the current case, with the consistency of its
+// judgements and the firmness of its root cause beside it; printed on one
+// page and exported as PNG, SVG or PDF.
+class frmMapa final : public QDialog {
+    Q_OBJECT
+public:
+    // Reads the current case's stored judgements, analyses them and shows the
+    // map modally. A matrix the analysis refuses gets the Analyse button's
+    // message, and nothing opens.
+    static void abrir(AppState& estado, QWidget* parent = nullptr);
+
+    frmMapa(AppState& estado, const Analise::Caso& caso, const Analise::Resultado& resultado, QWidget* parent = nullptr);
+    ~frmMapa() override;
+
+    std::shared_ptr<const cMapa> mapa() const { return m_mapa; }
+
+    // Writes the map at `tamanho` (logical pixels) as PNG (at twice that
+    // density), SVG or PDF, by the file's suffix; all or nothing. False with
+    // the reason when the file cannot be written.
+    static bool exportar(const cMapa& mapa, const QString& arquivo, const QSize& tamanho, QString* erro);
+
+    // Seams for tests: how the window is shown once built (exec by default),
+    // and the file the export writes (a file dialog by default; empty cancels).
+    static void instalarExibicao(std::function<void(frmMapa&)> exibir);
+    static void instalarEscolhaExportacao(std::function<QString(QWidget*)> escolha);
+
+private slots:
+    void cmdImprimir_Click();
+    void cmdExportar_Click();
+    void cmdSair_Click();
+
+private:
+    AppState& m_estado;
+    QString m_nomeCase;
+    QString m_sintoma;
+    std::shared_ptr<const cMapa> m_mapa;
+    QStringList m_consistencia, m_robustez; // as printed: long names cut
+    QWidget* picMapa = nullptr;
+    QLabel* lblConsistencia = nullptr;
+    QLabel* lblRobustez = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QToolButton* cmdImprimir = nullptr;
+    QToolButton* cmdExportar = nullptr;
+    QToolButton* cmdSair = nullptr;
+};
