@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(sink.count(), 0);
         QCOMPARE(m.windowTitle(), u("KV - Orvalis"));
         QCOMPARE(itens(m), (QStringList{u("mnuCases=&Casos"), u("mnuEventos=&Eventos"), u("mnuDados=&Análise"),
-                                        u("mnuUtil=&Informações"), u("mnuSair=&Sair")}));
+                                        u("mnuMapa=&Mapa"), u("mnuUtil=&Informações"), u("mnuSair=&Sair")}));
         for (QAction* a : m.menuBar()->actions())
             QVERIFY(!a->menu());
         QCOMPARE(m.centralWidget()->size(), QSize(599, 406));
@@ -100,14 +100,14 @@ private slots:
         QTest::addColumn<QStringList>("menu");
         QTest::addColumn<QString>("versao");
         const QStringList pt{u("mnuCases=&Casos"), u("mnuEventos=&Eventos"), u("mnuDados=&Análise"),
-                             u("mnuUtil=&Informações"), u("mnuSair=&Sair")};
+                             u("mnuMapa=&Mapa"), u("mnuUtil=&Informações"), u("mnuSair=&Sair")};
         QTest::newRow("1") << QVariant(1) << 1
                            << QStringList{u("mnuCases=Cases"), u("mnuEventos=Events"), u("mnuDados=Analysis"),
-                                          u("mnuUtil=Information"), u("mnuSair=Quit")}
+                                          u("mnuMapa=&Map"), u("mnuUtil=Information"), u("mnuSair=Quit")}
                            << u("Version: 22.12.15");
         QTest::newRow("2") << QVariant(2) << 2
                            << QStringList{u("mnuCases=&Casos"), u("mnuEventos=Eventos"), u("mnuDados=Análisis"),
-                                          u("mnuUtil=Informacion"), u("mnuSair=Dejar")}
+                                          u("mnuMapa=&Mapa"), u("mnuUtil=Informacion"), u("mnuSair=Dejar")}
                            << u("Versão: 22.12.15");
         QTest::newRow("3") << QVariant(3) << 3 << pt << u("Versão: 22.12.15");
         QTest::newRow("0") << QVariant(0) << 3 << pt << u("Versão: 22.12.15");
@@ -228,7 +228,10 @@ private slots:
                 db.estado().CaseAtual = semCase;
                 sink.clear();
                 e.analise ? m.mnuDados_Click() : m.mnuEventos_Click();
-                QCOMPARE(sink.count(), 1);
+                if (e.analise)
+                    m.mnuMapa_Click(); // the map refuses as the analysis does
+                QCOMPARE(sink.count(), e.analise ? 2 : 1);
+                QCOMPARE(sink.mensagens.first().titulo, sink.ultima().titulo);
                 QCOMPARE(sink.ultima().icone, Icone::Exclamacao);
                 QCOMPARE(sink.ultima().titulo, u(e.titulo));
                 QCOMPARE(sink.ultima().texto, u(e.texto));
@@ -255,7 +258,7 @@ private slots:
         db.estado().IdiomaAtual = 3;
         fecharProximaModal();
         m.mnuUtil_Click();
-        QCOMPARE(itens(m).at(4), u("mnuSair=Dejar"));
+        QCOMPARE(itens(m).at(5), u("mnuSair=Dejar"));
         QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), kNomeDoArquivo[2]);
     }
 
