@@ -5,6 +5,7 @@ ranked result and its report on the PDF printer. Then the database is read
 back and checked against values computed here from the judgements entered."""
 import contextlib
 import os
+import shutil
 import subprocess
 import sys
 import time
@@ -112,6 +113,31 @@ with x_display() as display:
             kv.click_twips(dados, 720, 1320, 1140, 840)  # Resultado
             result = kv.wait_window("Resultado Emach")
             kv.shot("road-12-result")
+
+        with kv.step("influence map: open it from the result and export a PNG"):
+            kv.key(result, "alt+m")
+            mapa = kv.wait_window("Mapa de influência")
+            kv.shot("road-12a-map")
+            png = os.path.join(kv.folder, "mapa.png")
+            kv.key(mapa, "alt+e")
+            dialog = kv.wait_window("Exportar mapa")
+            kv.key(dialog, "ctrl+a")
+            kv.type(dialog, png)
+            kv.key(dialog, "Return")
+            kv.wait_gone("Exportar mapa")
+            end = time.time() + 20
+            while not os.path.exists(png) and time.time() < end:
+                time.sleep(0.1)
+            # Kept beside the screenshots, to be looked at: the map at twice
+            # the window's density.
+            shutil.copy(png, os.path.join(shots, "road-12b-map-export.png"))
+            with open(png, "rb") as f:
+                head = f.read(24)
+            assert head[:8] == b"\x89PNG\r\n\x1a\n", head
+            width = int.from_bytes(head[16:20], "big")
+            assert width >= 2 * 360, width
+            kv.key(mapa, "alt+v")
+            kv.wait_gone("Mapa de influência")
 
         with kv.step("print on the PDF printer"):
             kv.click_twips(result, 6075, 2430, 2655 - 300, 315)
