@@ -35,6 +35,8 @@ struct Textos {
     QString dialogoExportar;
     QString exportarFalhou; // title of the box
     QString exportarFalhouTexto; // %1 the file, %2 the reason
+    QString salvarPdf; // the PDF printer's question
+    QString pdfSalvo; // and where it wrote, after the page
 };
 Textos textos(int idioma);
 

@@ -146,7 +146,7 @@ double Printer::escala(const QList<ItemColocado>& itens, const QSizeF& areaTwips
     double direita = 0;
     double fundo = 0;
     for (const ItemColocado& i : itens) {
-        if (i.tipo == ItemColocado::Tipo::Figura) {
+        if (i.tipo != ItemColocado::Tipo::Texto) {
             direita = std::max(direita, double(i.x + i.largura));
             fundo = std::max(fundo, double(i.y + i.altura));
         } else {

@@ -221,9 +221,12 @@ void frmMapa::cmdImprimir_Click()
     pg.consistencia = m_consistencia;
     pg.robustez = m_robustez;
     pg.data = QDate::currentDate();
+    const Mapa::Textos t = Mapa::textos(m_estado.IdiomaAtual);
     Printer prn;
     Mapa::escrever(prn, pg);
-    prn.EndDoc(this);
+    prn.setPerguntaPdf(t.salvarPdf, Printers::nomeProposto(t.titulo + u(" ") + m_nomeCase, pg.data));
+    if (prn.EndDoc(this) && !prn.arquivoGravado().isEmpty())
+        MsgBox(t.pdfSalvo + u("\n") + QDir::toNativeSeparators(prn.arquivoGravado()), Icone::Informacao, t.titulo);
 }
 
 void frmMapa::cmdExportar_Click()

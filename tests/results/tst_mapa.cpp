@@ -198,8 +198,11 @@ private slots:
         const QImage png(pasta.filePath(u("mapa.png")));
         QVERIFY(png.width() >= 2 * 360);
 
-        // The one that could not be written: a clear message and no file at all.
-        QCOMPARE(sink.count(), 1);
+        // Where the page went, then the one file that could not be written:
+        // a clear message and no file at all.
+        QCOMPARE(sink.count(), 2);
+        QCOMPARE(sink.mensagens[0].titulo + QLatin1Char('|') + sink.mensagens[0].texto,
+                 u("Mapa de influência|O mapa foi salvo em:\n") + QDir::toNativeSeparators(pasta.filePath(u("pagina.pdf"))));
         QCOMPARE(sink.ultima().titulo, u("Mapa não exportado"));
         QVERIFY(sink.ultima().texto.startsWith(u("Não foi possível gravar o arquivo ") + QDir::toNativeSeparators(pasta.filePath(u("falta/mapa.png")))));
         QVERIFY(!QFileInfo::exists(pasta.filePath(u("falta"))));
