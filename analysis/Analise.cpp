@@ -87,4 +87,39 @@ Resultado analisar(const Matriz& m)
     return resultado;
 }
 
+CasoCsv::Exportacao exportacao(const Database& banco, int caso)
+{
+    const Caso c = lerCaso(banco, caso);
+    const Matriz& m = c.matriz;
+    CasoCsv::Exportacao e;
+    e.caso = caso;
+    e.nome = c.nome.toString();
+    e.sintoma = c.sintoma.toString();
+    e.n = m.n;
+    for (const QVariant& nome : m.nomes)
+        e.fatores << nome.toString();
+    e.celulas = m.celulas;
+    if (m.n == 0 || c.linhasLidas < m.n)
+        return e;
+
+    // Analysed means the Analyse button stored an E-Mach for every factor;
+    // the figures themselves are computed again from the matrix.
+    const Recordset rs = banco.OpenRecordset(Tables::consultaFatores(caso, m.n), dbOpenDynaset);
+    for (int r = 0; r < rs.RecordCount(); ++r)
+        if (rs.value(r, QStringLiteral("emach")).isNull())
+            return e;
+    const Resultado resultado = analisar(m);
+    if (!resultado.completo())
+        return e;
+    const QVector<Fator> ordem = resultado.ranking();
+    for (int i = 0; i < ordem.size(); ++i) {
+        const Fator& f = ordem[i];
+        const CasoCsv::Classe classe = i == ordem.size() - 1 ? CasoCsv::Classe::Raiz
+            : f.valorEmach() >= 0                            ? CasoCsv::Classe::Efeito
+                                                             : CasoCsv::Classe::Causal;
+        e.ranking.append({f.nome.toString(), f.pontosLinha, f.pontosColuna, f.normH, f.normV, f.emach, classe});
+    }
+    return e;
+}
+
 } // namespace Analise

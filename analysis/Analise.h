@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/Emach.h"
+#include "store/CasoCsv.h"
 
 #include <QString>
 #include <QVariant>
@@ -65,5 +66,10 @@ struct Resultado {
 
 // The analysis of a matrix through Emach::calcular on a text grid.
 Resultado analisar(const Matriz& matriz);
+
+// A stored case as its CSV file holds it: the matrix as the matrix screen
+// loads it and, once every factor has a stored E-Mach, the ranking of this
+// analysis in the result screen's order. Throws StoreError.
+CasoCsv::Exportacao exportacao(const Database& banco, int caso);
 
 } // namespace Analise

@@ -1,0 +1,93 @@
+#include "shell/ArquivoCaso.h"
+
+#include "shell/Dialogos.h"
+#include "shell/Messages.h"
+#include "store/CasoCsvTextos.h"
+#include "store/Database.h"
+#include "store/StoreError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace ArquivoCaso {
+
+namespace {
+// The folder of the last file the user chose, for the next dialog.
+QString& pasta()
+{
+    static QString p = QDir::homePath();
+    return p;
+}
+
+void lembrarPasta(const QString& arquivo)
+{
+    pasta() = QFileInfo(arquivo).absolutePath();
+}
+
+QString nomeSugerido(const CasoCsv::Exportacao& d)
+{
+    QString nome = d.nome.trimmed();
+    nome.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
+    if (nome.isEmpty() || nome.startsWith(u'.'))
+        nome = QStringLiteral("case%1").arg(d.caso);
+    return QDir(pasta()).filePath(nome + QStringLiteral(".csv"));
+}
+} // namespace
+
+QString exportar(QWidget* janela, int idioma, const CasoCsv::Exportacao& dados)
+{
+    const CasoCsv::Mensagens m = CasoCsv::mensagens(idioma);
+    if (dados.n <= 0) {
+        MsgBox(m.semFatores.arg(dados.caso), Icone::Exclamacao, m.tituloExportar);
+        return QString();
+    }
+    const QString arquivo = EscolherArquivoGravar(janela, m.tituloExportar, nomeSugerido(dados), m.filtro);
+    if (arquivo.isEmpty())
+        return QString();
+    lembrarPasta(arquivo);
+    const QString erro = CasoCsv::salvar(arquivo, CasoCsv::escrever(dados, idioma));
+    if (!erro.isEmpty()) {
+        MsgBox(m.falhaArquivo.arg(QDir::toNativeSeparators(arquivo), erro), Icone::Exclamacao, m.tituloExportar);
+        return QString();
+    }
+    return arquivo;
+}
+
+std::optional<CasoCsv::Caso> importar(QWidget* janela, AppState& estado, int caso)
+{
+    const CasoCsv::Mensagens m = CasoCsv::mensagens(estado.IdiomaAtual);
+    const QString arquivo = EscolherArquivoAbrir(janela, m.tituloImportar, pasta(), m.filtro);
+    if (arquivo.isEmpty())
+        return std::nullopt;
+    lembrarPasta(arquivo);
+
+    const CasoCsv::Leitura leitura = CasoCsv::lerArquivo(arquivo);
+    if (!leitura.valida()) {
+        MsgBox(CasoCsv::descrever(leitura, estado.IdiomaAtual), Icone::Exclamacao, m.tituloImportar);
+        return std::nullopt;
+    }
+    const CasoCsv::Caso& dados = leitura.caso;
+    try {
+        if (CasoCsv::temFatores(estado.BancoDados, caso)) {
+            Recordset cases = estado.BancoDados.OpenRecordset(QStringLiteral("Cases"), dbOpenTable);
+            cases.setIndex(QStringLiteral("PrimaryKey"));
+            cases.Seek(QStringLiteral("="), caso);
+            const QString pergunta = m.confirmar.arg(QString::number(caso), cases.Fields(QStringLiteral("Case")).toString(),
+                                                     cases.Fields(QStringLiteral("Qtde")).toString(),
+                                                     QString::number(dados.n()));
+            if (!Confirmar(janela, m.tituloImportar, pergunta))
+                return std::nullopt;
+        }
+        CasoCsv::gravar(estado.BancoDados, caso, dados);
+    } catch (const StoreError& e) {
+        MsgBox(m.falhaGravar.arg(e.text()), Icone::Exclamacao, m.tituloImportar);
+        return std::nullopt;
+    }
+    if (estado.caseAtual() == caso)
+        estado.QtdeFatores = QString::number(dados.n());
+    MsgBox(m.importado.arg(dados.n()).arg(dados.julgamentos()).arg(caso), Icone::Informacao, m.tituloImportar);
+    return dados;
+}
+
+} // namespace ArquivoCaso

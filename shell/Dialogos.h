@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The one way a window asks for a file or for a yes-or-no answer. The real
+// answerer shows Qt's dialogs; tests install one that answers at once, so no
+// test waits on a dialog.
+class Respondedor {
+public:
+    virtual ~Respondedor() = default;
+    // The chosen path; the empty text when the user cancels.
+    virtual QString arquivoParaGravar(QWidget* pai, const QString& titulo, const QString& sugestao, const QString& filtro) = 0;
+    virtual QString arquivoParaAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro) = 0;
+    // True for Yes; No is the default answer.
+    virtual bool confirmar(QWidget* pai, const QString& titulo, const QString& pergunta) = 0;
+};
+
+QString EscolherArquivoGravar(QWidget* pai, const QString& titulo, const QString& sugestao, const QString& filtro);
+QString EscolherArquivoAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro);
+bool Confirmar(QWidget* pai, const QString& titulo, const QString& pergunta);
+
+// Installs an answerer (nullptr brings back the real dialogs); returns the previous one.
+Respondedor* instalarRespondedor(Respondedor* respondedor);

@@ -1,0 +1,333 @@
+// A case to and from CSV: the file of the worked example letter by letter in
+// both regional formats, the round trip through another case, every refusal
+// with the database untouched, the question before replacing factors, and a
+// fuzz of the reader.
+#include "analysis/Analise.h"
+#include "shell/ArquivoCaso.h"
+#include "store/CasoCsv.h"
+#include "store/Regional.h"
+#include "store/Tables.h"
+#include "tests/support/RecordingSink.h"
+#include "tests/support/Respostas.h"
+#include "tests/support/TestDb.h"
+
+#include <QLocale>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+// The worked example of the E-Mach, with names a file must quote or guard.
+const char* const kNomes[4] = {"Selo \"velho\"", "Rotor;eixo", "Vibração\nforte", "=Ímã+1"};
+const double kMatriz[4][4] = {{0, 5, 0.1, 0.1}, {0.2, 0, 5, 1}, {10, 0.2, 0, 0.1}, {10, 1, 10, 0}};
+
+void exemplo(TestDb& db, int caso)
+{
+    db.setCase(caso, u("Bomba, 3"), u("-Pressão baixa"), 4);
+    for (int r = 0; r < 4; ++r) {
+        QVariantList v{u(kNomes[r])};
+        for (int c = 0; c < 4; ++c)
+            v << (r == c ? QVariant() : QVariant(kMatriz[r][c]));
+        v << r + 1;
+        db.exec(QStringLiteral("UPDATE %1 SET Evento = ?, N01 = ?, N02 = ?, N03 = ?, N04 = ?, emach = 1 WHERE Numero = ?")
+                    .arg(Tables::TabelaEventos(caso)), v);
+    }
+}
+
+// Everything a case holds (its factor rows up to `ate`), to compare before and after.
+QString conteudo(TestDb& db, int caso, int ate = 30)
+{
+    QString s;
+    const QString t = Tables::TabelaEventos(caso);
+    for (const auto& linhas : {db.linhas("SELECT * FROM Cases WHERE Numero = ?", {caso}),
+                               db.linhas(QStringLiteral("SELECT * FROM %1 WHERE Numero <= ? ORDER BY Numero").arg(t), {ate})})
+        for (const QVariantList& l : linhas)
+            for (const QVariant& v : l)
+                s += (v.isNull() ? u("~") : v.toString()) + u'|';
+    return s;
+}
+
+// The file of the worked example as a pt_BR user gets it.
+const char* const kArquivoPt =
+    "\xEF\xBB\xBF"
+    "Case;Bomba, 3\r\n"
+    "Objetivo a alcançar ou Sintoma indesejado;'-Pressão baixa\r\n"
+    "Quantidade de Fatores;4\r\n"
+    "\r\n"
+    ";\"Selo \"\"velho\"\"\";\"Rotor;eixo\";\"Vibração\nforte\";'=Ímã+1\r\n"
+    "\"Selo \"\"velho\"\"\";;5;0,1;0,1\r\n"
+    "\"Rotor;eixo\";0,2;;5;1\r\n"
+    "\"Vibração\nforte\";10;0,2;;0,1\r\n"
+    "'=Ímã+1;10;1;10;\r\n"
+    "\r\n"
+    "Fatores;Pontos da Linha;Pontos da Coluna;Normatização H 0-5;Normatização V 0-5;Emach;Classe\r\n"
+    "\"Selo \"\"velho\"\"\";5,2;20,2;0,00;5,00;4,00;Efeito\r\n"
+    "\"Vibração\nforte\";10,3;15,1;1,61;3,66;0,40;Efeito\r\n"
+    "\"Rotor;eixo\";6,2;6,2;0,32;1,32;0,00;Efeito\r\n"
+    "'=Ímã+1;21;1,2;5,00;0,00;-1,00;Causa Raíz ou principal FCS\r\n";
+
+const char* const kBase = ",A,B,C,D\nA,,5,0.1,0.1\nB,0.2,,5,1\nC,10,0.2,,0.1\nD,10,1,10,\n";
+
+QString gravarArquivo(const QTemporaryDir& dir, const QByteArray& bytes)
+{
+    const QString caminho = dir.filePath(QStringLiteral("caso.csv"));
+    QFile f(caminho);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(bytes);
+    return caminho;
+}
+
+// A checked case written out and read back must be the same case.
+CasoCsv::Exportacao paraExportar(const CasoCsv::Caso& c)
+{
+    CasoCsv::Exportacao e;
+    e.nome = c.nome;
+    e.sintoma = c.sintoma;
+    e.n = c.n();
+    e.fatores = c.fatores;
+    for (double v : c.valores)
+        e.celulas << (v == 0 ? QString() : QLocale().toString(v));
+    return e;
+}
+} // namespace
+
+class TstCasoCsv : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
+
+    void exemploIdaEVoltaNosDoisFormatos()
+    {
+        for (const char* local : {"pt_BR", "en_US"}) {
+            QLocale::setDefault(QLocale(QString::fromLatin1(local)));
+            TestDb db;
+            RecordingSink sink;
+            Respostas respostas;
+            QTemporaryDir dir;
+            exemplo(db, 1);
+            respostas.arquivo = dir.filePath(QStringLiteral("saida.csv"));
+            QCOMPARE(ArquivoCaso::exportar(nullptr, 3, Analise::exportacao(db.estado().BancoDados, 1)), respostas.arquivo);
+            QVERIFY(respostas.pedidos.value(0).startsWith(u("Exportar case|")) && respostas.pedidos.value(0).endsWith(u("/Bomba, 3.csv")));
+            QFile f(respostas.arquivo);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QByteArray bytes = f.readAll();
+            QString esperado = u(kArquivoPt);
+            if (QLatin1String(local) == QLatin1String("en_US"))
+                esperado.replace(u',', u'.').replace(u';', u',').replace(u("Case,Bomba. 3"), u("Case,\"Bomba, 3\""))
+                    .replace(u("\"Rotor,eixo\""), u("Rotor;eixo"));
+            QCOMPARE(QString::fromUtf8(bytes), esperado);
+
+            // Into case 2, in the other locale: the same names, matrix and count,
+            // no E-Mach, and after the analysis the worked example's E-Mach.
+            QLocale::setDefault(QLocale(QLatin1String(local) == QLatin1String("pt_BR") ? u("en_US") : u("pt_BR")));
+            QVERIFY(ArquivoCaso::importar(nullptr, db.estado(), 2).has_value());
+            QCOMPARE(sink.ultima().texto, u("4 fatores e 6 julgamentos importados para o case 2."));
+            db.exec("UPDATE Eventos SET emach = NULL");
+            QCOMPARE(conteudo(db, 2, 4).mid(2), conteudo(db, 1, 4).mid(2));
+            const Analise::Resultado r = Analise::analisar(Analise::lerCaso(db.estado().BancoDados, 2).matriz);
+            QStringList emach;
+            for (const Analise::Fator& x : r.fatores)
+                emach << QString::number(Regional::toNumber(x.emach).value_or(99));
+            QCOMPARE(emach.join(u' '), u("4 0 0.4 -1"));
+        }
+    }
+
+    void nomesQueParecemFormulasFicamTexto()
+    {
+        const QStringList nomes{u("=1+1"), u("+1"), u("-1"), u("@SOMA(A1)"), u("\tx"), u("\rx"), u("'=x"), u("''+y"), u("'a"), u("a=b")};
+        const QStringList escritos{u("'=1+1"), u("'+1"), u("'-1"), u("'@SOMA(A1)"), u("'\tx"), u("\"'\rx\""),
+                                   u("''=x"), u("'''+y"), u("'a"), u("a=b")};
+        for (int i = 0; i < nomes.size(); i += 5) {
+            CasoCsv::Caso c;
+            c.fatores = nomes.mid(i, 5);
+            c.valores.fill(0, 25);
+            const QString texto = QString::fromUtf8(CasoCsv::escrever(paraExportar(c), 3));
+            QVERIFY2(texto.contains(u(",") + escritos.mid(i, 5).join(u(",")) + u("\r\n")), qPrintable(texto));
+            QCOMPARE(CasoCsv::ler(texto.toUtf8()).caso.fatores, c.fatores);
+        }
+    }
+
+    void recusasNaoMudamNada_data()
+    {
+        QTest::addColumn<QByteArray>("arquivo");
+        QTest::addColumn<QString>("mensagem");
+        const QByteArray base(kBase);
+        auto trocar = [&](const char* de, const char* para) { return QByteArray(base).replace(de, para); };
+        QByteArray nomes26(",");
+        for (int i = 0; i < 26; ++i)
+            nomes26 += "F" + QByteArray::number(i) + ",";
+        QTest::newRow("vazio") << QByteArray() << u("O arquivo está vazio.\n\nNada foi alterado.");
+        QTest::newRow("só brancos") << QByteArray("\xEF\xBB\xBF \r\n\t\r\n") << u("O arquivo está vazio.");
+        QTest::newRow("binário") << QByteArray("PK\x03\x04\x00\x00", 6) << u("O arquivo não é um texto CSV.");
+        QTest::newRow("grande") << QByteArray(CasoCsv::kTamanhoMaximo + 1, 'A') << u("O arquivo tem mais de 1 MB");
+        QTest::newRow("ilegível") << QByteArray("/") << u("O arquivo não pôde ser lido: ");
+        QTest::newRow("3 fatores") << QByteArray(",A,B,C\nA,,5,1\nB,0.2,,1\nC,1,1,\n")
+                                   << u("Linha 1, coluna 1: a matriz tem 3 fatores; o mínimo é 4");
+        QTest::newRow("26 fatores") << nomes26 << u("Linha 1, coluna 1: a matriz tem 26 fatores; o máximo é 25");
+        QTest::newRow("sem nome") << trocar("\nB,", "\n ,") << u("Linha 3, coluna 1: falta o nome do fator");
+        QTest::newRow("nome longo") << QByteArray(base).replace("A", QByteArray(81, 'a'))
+                                    << u("Linha 2, coluna 1: o texto tem 81 caracteres; o máximo é 80");
+        QTest::newRow("repetido") << trocar("C", "a") << u("Linha 4, coluna 1: o nome \"a\" já aparece na linha 2");
+        QTest::newRow("cabeçalho") << trocar(",B,C", ",X,C") << u("Linha 1, coluna 3: o nome \"X\" do cabeçalho não é o da linha 3 (\"B\")");
+        QTest::newRow("nível") << trocar("B,0.2,,5", "B,0.2,,7") << u("Linha 3, coluna 4: \"7\" não é um dos níveis 10; 5; 1; 0,2; 0,1 (ou 1/5; 1/10)");
+        QTest::newRow("diagonal") << trocar("A,,5", "A,1,5") << u("Linha 2, coluna 2: a diagonal (o fator contra ele mesmo) fica vazia");
+        QTest::newRow("recíproco") << trocar("B,0.2", "B,5") << u("Linha 3, coluna 2: 5 não é o recíproco de 5 (linha 2, coluna 3)");
+        QTest::newRow("falta linha") << trocar("D,10,1,10,\n", "") << u("Linha 5, coluna 1: falta a linha do fator 4 (\"D\")");
+        QTest::newRow("linha a mais") << base + "E,1,1,1,1\n" << u("Linha 6, coluna 1: linha a mais: a matriz tem 4 fatores");
+        QTest::newRow("fora") << trocar("0.1,0.1\n", "0.1,0.1,,9\n") << u("Linha 2, coluna 7: valor fora da matriz");
+        QTest::newRow("aspas") << trocar("\nA,", "\n\"A,") << u("Linha 2, coluna 1: aspas abertas e nunca fechadas");
+        QTest::newRow("após aspas") << trocar("\nA,", "\n\"A\"x,") << u("Linha 2, coluna 1: texto depois das aspas de fechamento");
+        QTest::newRow("qtde") << "Case,x\nQtde,4x\n\n" + base << u("Linha 2, coluna 2: a quantidade de fatores \"4x\" não é um número inteiro");
+        QTest::newRow("qtde outra") << "Case,x\nNumber of Factors:,5\n" + base
+                                    << u("Linha 2, coluna 2: a quantidade de fatores 5 não confere com os 4 fatores da matriz");
+        QTest::newRow("case longo") << "Case," + QByteArray(81, 'c') + "\n" + base << u("Linha 1, coluna 2: o texto tem 81 caracteres");
+        QTest::newRow("sem matriz") << QByteArray("Case;x\r\n\r\n") << u("Linha 3, coluna 1: falta a matriz");
+        QTest::newRow("muitos") << trocar("5", "7").replace("0.2", "3").replace("0.1", "x")
+                                << u("Nada foi importado: o arquivo tem 7 problemas.\n\nLinha 2, coluna 3: \"7\"");
+    }
+
+    void recusasNaoMudamNada()
+    {
+        QFETCH(QByteArray, arquivo);
+        QFETCH(QString, mensagem);
+        QLocale::setDefault(QLocale(u("pt_BR")));
+        TestDb db;
+        RecordingSink sink;
+        Respostas respostas;
+        QTemporaryDir dir;
+        exemplo(db, 2);
+        const QString antes = conteudo(db, 2);
+        respostas.arquivo = arquivo == "/" ? dir.path() : gravarArquivo(dir, arquivo);
+        QVERIFY(!ArquivoCaso::importar(nullptr, db.estado(), 2));
+        QCOMPARE(sink.count(), 1);
+        QVERIFY2(sink.ultima().texto.contains(mensagem), qPrintable(sink.ultima().texto));
+        QCOMPARE(sink.ultima().titulo, u("Importar case"));
+        QCOMPARE(conteudo(db, 2), antes);
+        QCOMPARE(respostas.pedidos, QStringList{u("Importar case")}); // no question
+        if (QTest::currentDataTag() == QByteArray("muitos"))
+            QVERIFY(sink.ultima().texto.endsWith(u("… e mais 2.")));
+    }
+
+    void formasAceitas()
+    {
+        const QByteArray base(kBase);
+        const QList<QPair<QByteArray, QString>> casos{
+            {base, u("6|0.2")},
+            {"\xEF\xBB\xBF" + QByteArray(base).replace(',', ';').replace('.', ',').replace("\n", "\r\n"), u("6|0.2")},
+            {QByteArray(base).replace(',', '\t').replace("0.2", "1/5").replace("0.1", " 1/10 "), u("6|0.2")},
+            // one side of each pair is mirrored; a spreadsheet pads rows with separators
+            {"Case,x,,,\n,,,,\n,A,B,C,D,,\nA,,5,0.1,0.1,,\nB,,,5,1,,\nC,,,,0.1,,\nD,,,,,,\n,,,,,,\n", u("6|0.2")},
+            {",A,B,C,D\nA\nB,,,5\nC,10\nD", u("2|0")},
+            {",\xC1gua,B,C,D\n\xC1gua,,5,0.1,0.1\nB,0.2,,5,1\nC,10,0.2,,0.1\nD,10,1,10,\n", u("6|0.2")}, // Latin-1
+        };
+        for (const auto& [bytes, esperado] : casos) {
+            const CasoCsv::Leitura l = CasoCsv::ler(bytes);
+            QVERIFY2(l.valida(), qPrintable(CasoCsv::descrever(l, 1)));
+            QCOMPARE(QString::number(l.caso.julgamentos()) + u'|' + QString::number(l.caso.valor(1, 0)), esperado);
+            QCOMPARE(l.caso.fatores.last(), u("D"));
+        }
+        QCOMPARE(CasoCsv::ler(casos.last().first).caso.fatores.first(), u("Água"));
+    }
+
+    void substituirPedeConfirmacao()
+    {
+        TestDb db;
+        RecordingSink sink;
+        Respostas respostas;
+        QTemporaryDir dir;
+        db.setCase(4, u("Vazio"), QVariant(), 0);
+        respostas.arquivo = gravarArquivo(dir, "Case,Novo\n" + QByteArray(kBase));
+        QVERIFY(ArquivoCaso::importar(nullptr, db.estado(), 4)); // nothing to lose: no question
+        exemplo(db, 2);
+        const QString antes = conteudo(db, 2);
+        respostas.sim = false;
+        QVERIFY(!ArquivoCaso::importar(nullptr, db.estado(), 2));
+        QCOMPARE(conteudo(db, 2), antes);
+        QCOMPARE(respostas.pedidos.last(),
+                 u("Importar case|O case 2 (Bomba, 3) já tem 4 fatores.\nSubstituí-los pelos 4 fatores do arquivo?"));
+        respostas.sim = true;
+        db.estado().CaseAtual = 2;
+        QVERIFY(ArquivoCaso::importar(nullptr, db.estado(), 2));
+        QCOMPARE(conteudo(db, 2), conteudo(db, 4).replace(u("4|Novo"), u("2|Novo")));
+        QCOMPARE(db.estado().QtdeFatores.toString(), u("4"));
+        QCOMPARE(db.valor("SELECT count(*) FROM Eventos2 WHERE Numero > 4 AND (Evento <> '' OR N01 IS NOT NULL)").toInt(), 0);
+        QCOMPARE(sink.count(), 2);
+    }
+
+    void exportarSemFatoresOuSemPasta()
+    {
+        TestDb db;
+        RecordingSink sink;
+        Respostas respostas;
+        db.estado().IdiomaAtual = 1;
+        QVERIFY(ArquivoCaso::exportar(nullptr, 1, Analise::exportacao(db.estado().BancoDados, 5)).isEmpty());
+        QCOMPARE(sink.ultima().texto, u("Case 5 has no factors to export."));
+        QVERIFY(respostas.pedidos.isEmpty());
+        exemplo(db, 5);
+        respostas.arquivo = QStringLiteral("/nonexistent-kv-folder/x.csv");
+        QVERIFY(ArquivoCaso::exportar(nullptr, 1, Analise::exportacao(db.estado().BancoDados, 5)).isEmpty());
+        QVERIFY(sink.ultima().texto.startsWith(u("The file\n/nonexistent-kv-folder/x.csv\ncould not be written.")));
+        QVERIFY(sink.ultima().texto.endsWith(u("No file was created or changed.")));
+        QVERIFY(!QFile::exists(respostas.arquivo));
+    }
+
+    // Random and mutated files through reading and checking: no crash, no
+    // hang, and whatever is accepted is a valid case that survives its own
+    // round trip.
+    void fuzz()
+    {
+        const int total = qEnvironmentVariableIsSet("KV_FUZZ_INPUTS") ? qEnvironmentVariableIntValue("KV_FUZZ_INPUTS") : 100000;
+        const quint32 semente = qEnvironmentVariableIsSet("KV_FUZZ_SEED") ? quint32(qEnvironmentVariableIntValue("KV_FUZZ_SEED")) : 1604;
+        QRandomGenerator g(semente);
+        QList<QByteArray> sementes{QByteArray(kArquivoPt), QByteArray(kBase),
+                                   QByteArray(kBase).replace(',', '\t').replace("0.2", "1/5"),
+                                   "Case,x\nQtde,4\n" + QByteArray(kBase).replace("\n", "\r\n")};
+        const QByteArray pedacos[] = {";", ",", "\"", "\r\n", "\n", "\t", "0,1", "0.2", "1/10", "10", "=", "'", "",
+                                      QByteArray(1, '\0'), "\xC3", "\xFF", "Case", "Qtde,", "\xEF\xBB\xBF"};
+        int aceitos = 0;
+        for (int i = 0; i < total; ++i) {
+            QByteArray b = sementes[g.bounded(int(sementes.size()))];
+            const int passos = g.bounded(1, 6);
+            for (int k = 0; k < passos && g.bounded(20) > 0; ++k) {
+                const int p = b.isEmpty() ? 0 : g.bounded(int(b.size()));
+                switch (g.bounded(6)) {
+                case 0: if (!b.isEmpty()) b[p] = char(g.bounded(256)); break;
+                case 1: b.insert(p, pedacos[g.bounded(int(std::size(pedacos)))]); break;
+                case 2: b.remove(p, g.bounded(1, 40)); break;
+                case 3: b.insert(p, b.mid(g.bounded(int(b.size()) + 1), g.bounded(1, 80))); break;
+                case 4: b.truncate(p); break;
+                default: b = b.left(p) + sementes[g.bounded(int(sementes.size()))].mid(p); break;
+                }
+            }
+            if (g.bounded(50) == 0) { // now and then pure noise
+                b.resize(g.bounded(0, 300));
+                for (char& c : b)
+                    c = char(g.bounded(256));
+            }
+            const CasoCsv::Leitura l = CasoCsv::ler(b);
+            QVERIFY(l.valida() == l.problemas.isEmpty());
+            if (!l.valida()) {
+                QVERIFY(!CasoCsv::descrever(l, 1 + i % 3).isEmpty());
+                continue;
+            }
+            ++aceitos;
+            const CasoCsv::Caso& c = l.caso;
+            QVERIFY(c.n() >= 4 && c.n() <= 25 && c.valores.size() == c.n() * c.n());
+            for (int r = 0; r < c.n(); ++r)
+                for (int s = 0; s < c.n(); ++s)
+                    QVERIFY2(r == s ? c.valor(r, s) == 0 : c.valor(r, s) * c.valor(s, r) == 0 || qFuzzyCompare(c.valor(r, s) * c.valor(s, r), 1.0),
+                             b.toPercentEncoding().constData());
+            const CasoCsv::Leitura volta = CasoCsv::ler(CasoCsv::escrever(paraExportar(c), 1 + i % 3));
+            QVERIFY2(volta.valida() && volta.caso.fatores == c.fatores && volta.caso.valores == c.valores
+                         && volta.caso.nome == c.nome && volta.caso.sintoma == c.sintoma,
+                     b.toPercentEncoding().constData());
+        }
+        qInfo("%d inputs (seed %u), %d accepted", total, semente, aceitos);
+        QVERIFY(aceitos > total / 100 && total - aceitos > total / 100);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstCasoCsv)
+#include "tst_casocsv.moc"
