@@ -1,14 +1,18 @@
 #include "registration/frmCases.h"
 
+#include "analysis/Analise.h"
+
 #include "registration/Componentes.h"
 #include "registration/Verificacao.h"
 #include "shell/Cortes.h"
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
+#include "shell/ArquivoCaso.h"
 #include "shell/Captions.h"
 #include "shell/Fonts.h"
 #include "shell/Messages.h"
 #include "shell/Twips.h"
+#include "store/CasoCsvTextos.h"
 #include "store/Connection.h"
 #include "store/DataSource.h"
 #include "store/Regional.h"
@@ -133,6 +137,15 @@ void frmCases::montarTela()
     connect(cmdLimpar, &QPushButton::clicked, this, &frmCases::cmdLimpar_Click);
     connect(cmdGravar, &QPushButton::clicked, this, &frmCases::cmdGravar_Click);
     connect(cmdSair, &QPushButton::clicked, this, &frmCases::cmdSair_Click);
+    // In the free space under the symptom box, in a row with "Gravar".
+    cmdImportar = new BotaoFigura(Figura::Importar, u("&Importar…"), this);
+    cmdImportar->setObjectName(QStringLiteral("cmdImportar"));
+    Twips::colocar(cmdImportar, 5445, 4575, 1290, 990);
+    cmdExportar = new BotaoFigura(Figura::Exportar, u("E&xportar…"), this);
+    cmdExportar->setObjectName(QStringLiteral("cmdExportar"));
+    Twips::colocar(cmdExportar, 6885, 4575, 1290, 990);
+    connect(cmdImportar, &QPushButton::clicked, this, &frmCases::cmdImportar_Click);
+    connect(cmdExportar, &QPushButton::clicked, this, &frmCases::cmdExportar_Click);
 
     // The grid comes first, so the window opens where a case is chosen.
     QWidget::setTabOrder(DBGrid1, txtCase);
@@ -141,6 +154,8 @@ void frmCases::montarTela()
     QWidget::setTabOrder(txtQtde, cmdLimpar);
     QWidget::setTabOrder(cmdLimpar, cmdGravar);
     QWidget::setTabOrder(cmdGravar, cmdSair);
+    QWidget::setTabOrder(cmdSair, cmdImportar);
+    QWidget::setTabOrder(cmdImportar, cmdExportar);
     DBGrid1->setFocus();
 }
 
@@ -158,6 +173,9 @@ void frmCases::Form_Load()
     Legendas::aplicarIdioma(this, Legendas::Tela::Cases, m_estado.IdiomaAtual);
     // A longer caption than the designed width (the Spanish one) shows whole.
     Label4->resize(qMax(Label4->width(), Label4->fontMetrics().horizontalAdvance(Label4->text()) + 2), Label4->height());
+    const CasoCsv::Mensagens m = CasoCsv::mensagens(m_estado.IdiomaAtual);
+    cmdImportar->setText(m.botaoImportar);
+    cmdExportar->setText(m.botaoExportar);
 }
 
 void frmCases::DBGrid1_DblClick()
@@ -269,4 +287,38 @@ void frmCases::cmdSair_Click()
         m_estado.escreverStatus(QStringLiteral(" Case:  ") + nome);
     m_estado.NomeCase = nome;
     accept();
+}
+
+int frmCases::caseDaLinha() const
+{
+    const QModelIndex atual = DBGrid1->currentIndex();
+    return atual.isValid() ? m_data1->Recordset().value(atual.row(), QStringLiteral("Numero")).toInt() : 0;
+}
+
+void frmCases::cmdExportar_Click()
+{
+    if (const int caso = caseDaLinha())
+        ArquivoCaso::exportar(this, m_estado.IdiomaAtual, Analise::exportacao(m_estado.BancoDados, caso));
+}
+
+void frmCases::cmdImportar_Click()
+{
+    const int caso = caseDaLinha();
+    if (caso == 0)
+        return;
+    ArquivoCaso::importar(this, m_estado, caso, [this, caso](const CasoCsv::Caso& lido) {
+        const QModelIndex atual = DBGrid1->currentIndex();
+        m_data1->Refresh();
+        DBGrid1->setCurrentIndex(DBGrid1->model()->index(atual.row(), atual.column()));
+        // The boxes still hold the case chosen last; when that is the case just
+        // replaced, they show what it now holds, so "Gravar" cannot write the
+        // old texts back over the import.
+        if (!rsCases.NoMatch() && rsCases.Fields(QStringLiteral("Numero")).toInt() == caso) {
+            if (lido.temBlocoCaso) {
+                txtCase->setText(lido.nome);
+                txtSintoma->setText(lido.sintoma);
+            }
+            txtQtde->setText(QString::number(lido.n()));
+        }
+    });
 }

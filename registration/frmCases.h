@@ -28,12 +28,17 @@ public:
     void cmdGravar_Click();
     void cmdLimpar_Click();
     void cmdSair_Click();
+    // The case of the grid's current row to a CSV file, and a file into it.
+    void cmdExportar_Click();
+    void cmdImportar_Click();
 
     DataSource* Data1() const { return m_data1; }
     DataSource* Data2() const { return m_data2; }
 
 private:
     void montarTela();
+    // Numero of the grid's current row; 0 when no row is current.
+    int caseDaLinha() const;
 
     AppState& m_estado;
     Recordset rsCases;
@@ -52,4 +57,6 @@ private:
     BotaoFigura* cmdLimpar = nullptr;
     BotaoFigura* cmdGravar = nullptr;
     BotaoFigura* cmdSair = nullptr;
+    BotaoFigura* cmdImportar = nullptr;
+    BotaoFigura* cmdExportar = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "results/frmResultado.h"
 
+#include "analysis/Analise.h"
+
 #include "results/Logo.h"
 #include "results/Mapa.h"
 #include "results/frmMapa.h"
@@ -7,6 +9,7 @@
 #include "results/Printers.h"
 #include "results/Relatorio.h"
 
+#include "shell/ArquivoCaso.h"
 #include "shell/Captions.h"
 #include "shell/Cortes.h"
 #include "shell/Figuras.h"
@@ -14,6 +17,7 @@
 #include "shell/Fonts.h"
 #include "shell/Messages.h"
 #include "shell/Twips.h"
+#include "store/CasoCsvTextos.h"
 #include "store/DataSource.h"
 #include "store/Regional.h"
 #include "store/Tables.h"
@@ -168,6 +172,10 @@ void frmResultado::montarLayout()
     cmdMapa = botaoFigura(this, "cmdMapa", u("&Mapa"), Figura::Mapa, 32);
     Twips::colocar(cmdMapa, 6390, 105, 990, 855);
     connect(cmdMapa, &QToolButton::clicked, this, &frmResultado::cmdMapa_Click);
+    // The case to a file, in the same strip left of the map.
+    cmdExportar = botaoFigura(this, "cmdExportar", u("E&xportar…"), Figura::Exportar, 32);
+    Twips::colocar(cmdExportar, 5295, 105, 990, 855);
+    connect(cmdExportar, &QToolButton::clicked, this, &frmResultado::cmdExportar_Click);
 }
 
 void frmResultado::definirAltura(int twips)
@@ -186,6 +194,7 @@ void frmResultado::Form_Load()
 {
     Legendas::aplicarIdioma(this, Legendas::Tela::Resultado, m_estado.IdiomaAtual);
     cmdMapa->setText(Mapa::textos(m_estado.IdiomaAtual).mnuMapa);
+    cmdExportar->setText(CasoCsv::mensagens(m_estado.IdiomaAtual).botaoExportar);
 
     // The combo's text is the current printer, its list every printer.
     const QString atual = Printers::atual().DeviceName;
@@ -296,4 +305,9 @@ void frmResultado::cmdPrinter_Click()
 void frmResultado::cmdMapa_Click()
 {
     frmMapa::abrir(m_estado, this);
+}
+
+void frmResultado::cmdExportar_Click()
+{
+    ArquivoCaso::exportar(this, m_estado.IdiomaAtual, Analise::exportacao(m_estado.BancoDados, m_estado.caseAtual()));
 }

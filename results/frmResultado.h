@@ -32,6 +32,8 @@ private slots:
     void cmdSair_Click();
     void cmdPrinter_Click();
     void cmdMapa_Click();
+    // The current case to a CSV file, ranking included.
+    void cmdExportar_Click();
 
 private:
     void montarLayout();
@@ -47,6 +49,7 @@ private:
     QToolButton* cmdSair = nullptr;
     QToolButton* cmdPrinter = nullptr;
     QToolButton* cmdMapa = nullptr;
+    QToolButton* cmdExportar = nullptr;
     QLabel* Image1 = nullptr;
     QGroupBox* Frame2 = nullptr;
     QLabel* lblSintoma = nullptr;

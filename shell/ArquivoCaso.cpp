@@ -54,7 +54,8 @@ QString exportar(QWidget* janela, int idioma, const CasoCsv::Exportacao& dados)
     return arquivo;
 }
 
-std::optional<CasoCsv::Caso> importar(QWidget* janela, AppState& estado, int caso)
+std::optional<CasoCsv::Caso> importar(QWidget* janela, AppState& estado, int caso,
+                                      const std::function<void(const CasoCsv::Caso&)>& aoGravar)
 {
     const CasoCsv::Mensagens m = CasoCsv::mensagens(estado.IdiomaAtual);
     const QString arquivo = EscolherArquivoAbrir(janela, m.tituloImportar, pasta(), m.filtro);
@@ -86,6 +87,8 @@ std::optional<CasoCsv::Caso> importar(QWidget* janela, AppState& estado, int cas
     }
     if (estado.caseAtual() == caso)
         estado.QtdeFatores = QString::number(dados.n());
+    if (aoGravar)
+        aoGravar(dados);
     MsgBox(m.importado.arg(dados.n()).arg(dados.julgamentos()).arg(caso), Icone::Informacao, m.tituloImportar);
     return dados;
 }

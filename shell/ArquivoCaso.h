@@ -3,6 +3,7 @@
 #include "shell/AppState.h"
 #include "store/CasoCsv.h"
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -17,7 +18,9 @@ QString exportar(QWidget* janela, int idioma, const CasoCsv::Exportacao& dados);
 
 // Asks for a file, reads and checks all of it, asks before replacing a case
 // that holds factors, then writes it into case `caso` in one transaction and
-// says what it read. Returns the case when it was written.
-std::optional<CasoCsv::Caso> importar(QWidget* janela, AppState& estado, int caso);
+// says what it read; `aoGravar` runs between the two, so the window shows the
+// new case under that message. Returns the case when it was written.
+std::optional<CasoCsv::Caso> importar(QWidget* janela, AppState& estado, int caso,
+                                      const std::function<void(const CasoCsv::Caso&)>& aoGravar = {});
 
 } // namespace ArquivoCaso

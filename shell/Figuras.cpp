@@ -159,17 +159,20 @@ void mapa(QPainter& p, const QRectF& r)
     }
 }
 
-void exportar(QPainter& p, const QRectF& r)
+void folhaComSeta(QPainter& p, const QRectF& r, bool entrando)
 {
-    // A sheet with a folded corner and an arrow leaving it.
+    // A sheet with a folded corner and an arrow leaving it, or coming into it.
     const qreal s = r.width();
     auto pt = [&](qreal x, qreal y) { return QPointF(r.left() + s * x, r.top() + s * y); };
     p.setPen(QPen(QColor(50, 50, 50), s * 0.045));
     p.setBrush(Qt::white);
     p.drawPolygon(QPolygonF({pt(0.14, 0.04), pt(0.58, 0.04), pt(0.76, 0.22), pt(0.76, 0.96), pt(0.14, 0.96)}));
-    p.setPen(QPen(QColor(40, 120, 200), s * 0.10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(entrando ? QColor(40, 150, 80) : QColor(40, 120, 200), s * 0.10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawLine(pt(0.30, 0.52), pt(0.90, 0.52));
-    p.drawPolyline(QPolygonF({pt(0.72, 0.36), pt(0.90, 0.52), pt(0.72, 0.68)}));
+    if (entrando)
+        p.drawPolyline(QPolygonF({pt(0.48, 0.36), pt(0.30, 0.52), pt(0.48, 0.68)}));
+    else
+        p.drawPolyline(QPolygonF({pt(0.72, 0.36), pt(0.90, 0.52), pt(0.72, 0.68)}));
 }
 
 } // namespace
@@ -210,7 +213,8 @@ void desenharFigura(QPainter& p, const QRectF& q, Figura figura)
         mapa(p, q);
         break;
     case Figura::Exportar:
-        exportar(p, q);
+    case Figura::Importar:
+        folhaComSeta(p, q, figura == Figura::Importar);
         break;
     }
     p.restore();

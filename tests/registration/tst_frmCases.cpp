@@ -4,6 +4,9 @@
 #include "tests/registration/Janela.h"
 #include "tests/support/Dica.h"
 #include "tests/support/RecordingSink.h"
+#include "tests/support/Respostas.h"
+
+#include <QTemporaryDir>
 
 #include <QHeaderView>
 #include <QScrollBar>
@@ -216,14 +219,14 @@ private slots:
             "Cadastramento de Casos  (Máximo  10)|Duplo click para escolher o case|Objetivo a alcançar ou Sintoma "
             "indesejado:|Quantidade de Fatores:|Case:|&Voltar|&Limpar histórico anterior|&Gravar|Número|Case|Sintoma|"
             "Qtde|Limitação do Sistema!: Mínimo de 4 itens por análise.|Limite do Sistema!: Permitido o máximo de 25 "
-            "itens por análise.",
+            "itens por análise.|&Importar…|E&xportar…",
             "Registration of Cases (Maximum 10)|Double click to choose the case|Goal to achieve or undesired Symptom|"
             "Number of Factors|Case:|Return|Clear previous history|Write|Number|Case|symptom|Amont|Limitation System!: "
-            "Minimum of 4 items by analysis.|Limitation System!: Permitted maximum of 25 items for analysis.",
+            "Minimum of 4 items by analysis.|Limitation System!: Permitted maximum of 25 items for analysis.|&Import…|E&xport…",
             "Registro de Cases (Máximo 10)|Haga doble clic para seleccionar el case|Meta para alcanzar o síntoma no "
             "deseado:|Número de factores:|Case:|&Volter|Borrar historial anterior|Registro|Número|Case|Sintoma|Cantidad|"
             "Sistema Limit!: Mínimo de 4 artículos por el análisis.|Sistema Limit!: Máximo permitido de 25 elementos "
-            "para el análisis.",
+            "para el análisis.|&Importar…|E&xportar…",
         };
         for (int idioma : {3, 1, 2}) {
             TestDb db;
@@ -241,6 +244,7 @@ private slots:
                 QCOMPARE(m.icone, Icone::Exclamacao);
                 visto << m.titulo + u(": ") + m.texto;
             }
+            visto << j.texto("cmdImportar") << j.texto("cmdExportar");
             QCOMPARE(visto, u(esperado[idioma % 3]).split(u'|'));
             // The label whole, and the ten cases at once without a scroll bar.
             auto* l4 = j.c<QLabel>("Label4");
@@ -248,6 +252,32 @@ private slots:
             QVERIFY(!j.grade()->verticalScrollBar()->isVisible());
             QVERIFY(j.grade()->visualRect(j.grade()->model()->index(9, 3)).bottom() < j.grade()->viewport()->height());
         }
+    }
+
+    // The row that is current goes out and another row's case comes in; the
+    // two buttons sit in free space.
+    void exportAndImportTheCurrentRow()
+    {
+        TestDb db;
+        RecordingSink sink;
+        Respostas respostas;
+        QTemporaryDir dir;
+        respostas.arquivo = dir.filePath(u("um.csv"));
+        db.exemplo(1, {u("A"), u("B"), u("C"), u("D")});
+        J j(db);
+        for (const char* novo : {"cmdImportar", "cmdExportar"})
+            for (QWidget* w : j.w.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                QVERIFY2(w == j.c(novo) || !w->isVisible() || !w->geometry().intersects(j.c(novo)->geometry()),
+                         qPrintable(w->objectName()));
+        j.clicar(0, 2);
+        QTest::mouseClick(j.c("cmdExportar"), Qt::LeftButton);
+        QVERIFY(QFile::exists(respostas.arquivo));
+        j.clicar(1, 1, true);
+        QTest::mouseClick(j.c("cmdImportar"), Qt::LeftButton);
+        QCOMPARE(sink.ultima().texto, u("4 fatores e 6 julgamentos importados para o case 2."));
+        QCOMPARE(j.caixas(), u("Bomba, 3|-Pressão baixa|4"));
+        QCOMPARE(j.celula(1, 1) + j.celula(1, 3), u("Bomba, 34"));
+        QCOMPARE(db.valor("SELECT group_concat(Evento) FROM Eventos2 WHERE Numero <= 4").toString(), u("A,B,C,D"));
     }
 };
 

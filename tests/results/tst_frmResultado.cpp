@@ -6,12 +6,14 @@
 #include "shell/Twips.h"
 #include "store/Tables.h"
 #include "tests/support/RecordingSink.h"
+#include "tests/support/Respostas.h"
 #include "tests/support/TestDb.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -111,6 +113,7 @@ private slots:
                 QCOMPARE(Legendas::aplicar(&janela, Legendas::conjunto(Legendas::Tela::Resultado, 1)), 8);
             if (idioma == 2)
                 QCOMPARE(filho<QLabel>(janela, "Label7")->text(), u("Impresora:"));
+            QCOMPARE(filho<QToolButton>(janela, "cmdExportar")->text(), idioma == 1 ? u("E&xport…") : u("E&xportar…"));
         }
 
         // A decimal comma where the region has one.
@@ -162,6 +165,25 @@ private slots:
         // with no number and no class colour.
         QCOMPARE(ranking(8, {{u("A"), 1.0}, {u("Novo"), QVariant()}, {u("C"), -0.5}, {u("D"), -1.0}}).mid(0, 2),
                  (QStringList{u("Novo|  |-"), u("A|  1.00|ciano")}));
+    }
+
+    void exportarComRanking()
+    {
+        TestDb db;
+        Respostas respostas;
+        QTemporaryDir dir;
+        respostas.arquivo = dir.filePath(u("r.csv"));
+        db.exemplo(3, {u("A"), u("B"), u("C"), u("D")});
+        db.estado().CaseAtual = 3;
+        db.estado().QtdeFatores = 4;
+        frmResultado janela(db.estado(), u("s"));
+        auto* botao = filho<QToolButton>(janela, "cmdExportar");
+        QCOMPARE(botao->geometry(), QRect(Twips::px(6405), Twips::px(105), Twips::px(990), Twips::px(855)));
+        QTest::mouseClick(botao, Qt::LeftButton);
+        QFile f(respostas.arquivo);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().endsWith("\r\nA,5.2,20.2,0.00,5.00,4.00,Efeito\r\nC,10.3,15.1,1.61,3.66,0.40,Efeito\r\n"
+                                     "B,6.2,6.2,0.32,1.32,0.00,Efeito\r\nD,21,1.2,5.00,0.00,-1.00,Causa Ra\xC3\xADz ou principal FCS\r\n"));
     }
 
     void impressoraNaoEncontradaESair()

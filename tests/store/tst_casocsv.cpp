@@ -19,22 +19,9 @@
 namespace {
 QString u(const char* s) { return QString::fromUtf8(s); }
 
-// The worked example of the E-Mach, with names a file must quote or guard.
-const char* const kNomes[4] = {"Selo \"velho\"", "Rotor;eixo", "Vibração\nforte", "=Ímã+1"};
-const double kMatriz[4][4] = {{0, 5, 0.1, 0.1}, {0.2, 0, 5, 1}, {10, 0.2, 0, 0.1}, {10, 1, 10, 0}};
-
-void exemplo(TestDb& db, int caso)
-{
-    db.setCase(caso, u("Bomba, 3"), u("-Pressão baixa"), 4);
-    for (int r = 0; r < 4; ++r) {
-        QVariantList v{u(kNomes[r])};
-        for (int c = 0; c < 4; ++c)
-            v << (r == c ? QVariant() : QVariant(kMatriz[r][c]));
-        v << r + 1;
-        db.exec(QStringLiteral("UPDATE %1 SET Evento = ?, N01 = ?, N02 = ?, N03 = ?, N04 = ?, emach = 1 WHERE Numero = ?")
-                    .arg(Tables::TabelaEventos(caso)), v);
-    }
-}
+// Names a file must quote or guard.
+const QStringList kNomes{QString::fromUtf8("Selo \"velho\""), QString::fromUtf8("Rotor;eixo"),
+                         QString::fromUtf8("Vibração\nforte"), QString::fromUtf8("=Ímã+1")};
 
 // Everything a case holds (its factor rows up to `ate`), to compare before and after.
 QString conteudo(TestDb& db, int caso, int ate = 30)
@@ -106,7 +93,7 @@ private slots:
             RecordingSink sink;
             Respostas respostas;
             QTemporaryDir dir;
-            exemplo(db, 1);
+            db.exemplo(1, kNomes);
             respostas.arquivo = dir.filePath(QStringLiteral("saida.csv"));
             QCOMPARE(ArquivoCaso::exportar(nullptr, 3, Analise::exportacao(db.estado().BancoDados, 1)), respostas.arquivo);
             QVERIFY(respostas.pedidos.value(0).startsWith(u("Exportar case|")) && respostas.pedidos.value(0).endsWith(u("/Bomba, 3.csv")));
@@ -197,7 +184,7 @@ private slots:
         RecordingSink sink;
         Respostas respostas;
         QTemporaryDir dir;
-        exemplo(db, 2);
+        db.exemplo(2, kNomes);
         const QString antes = conteudo(db, 2);
         respostas.arquivo = arquivo == "/" ? dir.path() : gravarArquivo(dir, arquivo);
         QVERIFY(!ArquivoCaso::importar(nullptr, db.estado(), 2));
@@ -240,7 +227,7 @@ private slots:
         db.setCase(4, u("Vazio"), QVariant(), 0);
         respostas.arquivo = gravarArquivo(dir, "Case,Novo\n" + QByteArray(kBase));
         QVERIFY(ArquivoCaso::importar(nullptr, db.estado(), 4)); // nothing to lose: no question
-        exemplo(db, 2);
+        db.exemplo(2, kNomes);
         const QString antes = conteudo(db, 2);
         respostas.sim = false;
         QVERIFY(!ArquivoCaso::importar(nullptr, db.estado(), 2));
@@ -265,7 +252,7 @@ private slots:
         QVERIFY(ArquivoCaso::exportar(nullptr, 1, Analise::exportacao(db.estado().BancoDados, 5)).isEmpty());
         QCOMPARE(sink.ultima().texto, u("Case 5 has no factors to export."));
         QVERIFY(respostas.pedidos.isEmpty());
-        exemplo(db, 5);
+        db.exemplo(5, kNomes);
         respostas.arquivo = QStringLiteral("/nonexistent-kv-folder/x.csv");
         QVERIFY(ArquivoCaso::exportar(nullptr, 1, Analise::exportacao(db.estado().BancoDados, 5)).isEmpty());
         QVERIFY(sink.ultima().texto.startsWith(u("The file\n/nonexistent-kv-folder/x.csv\ncould not be written.")));
