@@ -1,11 +1,13 @@
 // The child of the crash test: saves the 25-factor matrix of case 1 through
 // the matrix screen, and clears the case through the case register, over and
 // over, until it is killed. Patterns rotate so a torn save would show.
+// With "importar A B" it imports the two files into case 1 in turn instead.
 #include "analysis/FlexGrid.h"
 #include "analysis/frmDados.h"
 #include "registration/frmCases.h"
 #include "shell/AppState.h"
 #include "shell/Fonts.h"
+#include "store/CasoCsv.h"
 #include "store/Tables.h"
 
 #include <QApplication>
@@ -31,6 +33,13 @@ int main(int argc, char** argv)
     const long voltas = QString::fromLatin1(argv[2]).toLong();
     std::puts("ready");
     std::fflush(stdout);
+    if (argc >= 6 && QByteArray(argv[3]) == "importar") {
+        const CasoCsv::Caso casos[2] = {CasoCsv::lerArquivo(QString::fromLocal8Bit(argv[4])).caso,
+                                        CasoCsv::lerArquivo(QString::fromLocal8Bit(argv[5])).caso};
+        for (long g = 0; voltas <= 0 || g < voltas; ++g)
+            CasoCsv::gravar(estado.BancoDados, 1, casos[g % 2]);
+        return 0;
+    }
     for (long g = 0; voltas <= 0 || g < voltas; ++g) {
         if (g % 2 == 0) {
             frmCases casos(estado);

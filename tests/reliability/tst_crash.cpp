@@ -1,5 +1,6 @@
 // A process killed at random moments in the middle of matrix saves and
 // 30-row resets never leaves a damaged file or a half-written table.
+#include "store/CasoCsv.h"
 #include "tests/support/TestDb.h"
 
 #include <QProcess>
@@ -86,6 +87,52 @@ private slots:
         // The kills must have hit both kinds of save, not only the start.
         QVERIFY(vistos.value("matrix") > 0);
         QVERIFY(vistos.value("cleared") > 0);
+    }
+
+    // A killed import leaves case 1 as it was or wholly imported.
+    void importacaoMortaNaoSeRasga()
+    {
+        TestDb db(false), modelo;
+        db.exemplo(1, {"W", "X", "Y", "Z"});
+        auto caso1 = [](TestDb& d) {
+            QString s;
+            for (const auto& l : d.linhas("SELECT * FROM Cases JOIN Eventos ON Cases.Numero = 1 ORDER BY Eventos.Numero"))
+                for (const QVariant& v : l)
+                    s += v.isNull() ? "~|" : v.toString() + "|";
+            return s;
+        };
+        QStringList estados{caso1(db)}, arquivos;
+        for (const int n : {25, 4}) {
+            QByteArray texto = "Case,n" + QByteArray::number(n) + "\n";
+            for (int r = 0; r <= n; ++r) {
+                texto += r ? "F" + QByteArray::number(r) : QByteArray();
+                for (int c = 1; c <= n; ++c)
+                    texto += r == 0 ? ",F" + QByteArray::number(c) : QByteArray(c > r ? ",5" : ",");
+                texto += "\n";
+            }
+            arquivos << modelo.pasta() + QStringLiteral("/%1.csv").arg(n);
+            QFile f(arquivos.last());
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(texto) == texto.size());
+            f.close();
+            CasoCsv::gravar(modelo.estado().BancoDados, 1, CasoCsv::lerArquivo(arquivos.last()).caso);
+            estados << caso1(modelo);
+        }
+        QVector<int> vistos(3);
+        for (int t = 0; t < 60; ++t) {
+            QProcess filho;
+            filho.start(QCoreApplication::applicationDirPath() + "/kv_crashworker",
+                        {db.pasta(), "0", "importar", arquivos[0], arquivos[1]});
+            QVERIFY(filho.waitForStarted() && filho.waitForReadyRead(20000));
+            QTest::qSleep(int(QRandomGenerator::global()->bounded(1, 60)));
+            ::kill(pid_t(filho.processId()), SIGKILL);
+            QVERIFY(filho.waitForFinished(10000));
+            QCOMPARE(db.valor("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
+            const int e = int(estados.indexOf(caso1(db)));
+            QVERIFY2(e >= 0, qPrintable(QString("trial %1: torn").arg(t)));
+            vistos[e]++;
+        }
+        qInfo() << "before, 25 and 4 factors:" << vistos;
+        QVERIFY(vistos[1] > 0 && vistos[2] > 0);
     }
 };
 
