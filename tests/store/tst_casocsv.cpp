@@ -12,6 +12,7 @@
 #include "tests/support/TestDb.h"
 
 #include <QLocale>
+#include <optional>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,14 +58,24 @@ const char* const kArquivoPt =
 
 const char* const kBase = ",A,B,C,D\nA,,5,0.1,0.1\nB,0.2,,5,1\nC,10,0.2,,0.1\nD,10,1,10,\n";
 
-QString gravarArquivo(const QTemporaryDir& dir, const QByteArray& bytes)
-{
-    const QString caminho = dir.filePath(QStringLiteral("caso.csv"));
-    QFile f(caminho);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(bytes);
-    return caminho;
-}
+// A fresh database with a recorder for messages and an answerer for dialogs.
+struct Cena {
+    TestDb db;
+    RecordingSink sink;
+    Respostas respostas;
+    QTemporaryDir dir;
+    // The file every dialog now answers with.
+    void arquivo(const QByteArray& bytes)
+    {
+        QFile f(respostas.arquivo = dir.filePath(QStringLiteral("caso.csv")));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
+    }
+    std::optional<CasoCsv::Caso> importar(int caso) { return ArquivoCaso::importar(nullptr, db.estado(), caso); }
+    QString exportar(int caso, int idioma = 3)
+    {
+        return ArquivoCaso::exportar(nullptr, idioma, Analise::exportacao(db.estado().BancoDados, caso));
+    }
+};
 
 // A checked case written out and read back must be the same case.
 CasoCsv::Exportacao paraExportar(const CasoCsv::Caso& c)
@@ -89,33 +100,28 @@ private slots:
     {
         for (const char* local : {"pt_BR", "en_US"}) {
             QLocale::setDefault(QLocale(QString::fromLatin1(local)));
-            TestDb db;
-            RecordingSink sink;
-            Respostas respostas;
-            QTemporaryDir dir;
-            db.exemplo(1, kNomes);
-            respostas.arquivo = dir.filePath(QStringLiteral("saida.csv"));
-            QCOMPARE(ArquivoCaso::exportar(nullptr, 3, Analise::exportacao(db.estado().BancoDados, 1)), respostas.arquivo);
-            QVERIFY(respostas.pedidos.value(0).startsWith(u("Exportar case|")) && respostas.pedidos.value(0).endsWith(u("/Bomba, 3.csv")));
-            QFile f(respostas.arquivo);
+            Cena c;
+            c.db.exemplo(1, kNomes);
+            c.respostas.arquivo = c.dir.filePath(QStringLiteral("saida.csv"));
+            QCOMPARE(c.exportar(1), c.respostas.arquivo);
+            QVERIFY(c.respostas.pedidos.value(0).startsWith(u("Exportar case|")) && c.respostas.pedidos.value(0).endsWith(u("/Bomba, 3.csv")));
+            QFile f(c.respostas.arquivo);
             QVERIFY(f.open(QIODevice::ReadOnly));
-            const QByteArray bytes = f.readAll();
             QString esperado = u(kArquivoPt);
             if (QLatin1String(local) == QLatin1String("en_US"))
                 esperado.replace(u',', u'.').replace(u';', u',').replace(u("Case,Bomba. 3"), u("Case,\"Bomba, 3\""))
                     .replace(u("\"Rotor,eixo\""), u("Rotor;eixo"));
-            QCOMPARE(QString::fromUtf8(bytes), esperado);
+            QCOMPARE(QString::fromUtf8(f.readAll()), esperado);
 
             // Into case 2, in the other locale: the same names, matrix and count,
             // no E-Mach, and after the analysis the worked example's E-Mach.
             QLocale::setDefault(QLocale(QLatin1String(local) == QLatin1String("pt_BR") ? u("en_US") : u("pt_BR")));
-            QVERIFY(ArquivoCaso::importar(nullptr, db.estado(), 2).has_value());
-            QCOMPARE(sink.ultima().texto, u("4 fatores e 6 julgamentos importados para o case 2."));
-            db.exec("UPDATE Eventos SET emach = NULL");
-            QCOMPARE(conteudo(db, 2, 4).mid(2), conteudo(db, 1, 4).mid(2));
-            const Analise::Resultado r = Analise::analisar(Analise::lerCaso(db.estado().BancoDados, 2).matriz);
+            QVERIFY(c.importar(2));
+            QCOMPARE(c.sink.ultima().texto, u("4 fatores e 6 julgamentos importados para o case 2."));
+            c.db.exec("UPDATE Eventos SET emach = NULL");
+            QCOMPARE(conteudo(c.db, 2, 4).mid(2), conteudo(c.db, 1, 4).mid(2));
             QStringList emach;
-            for (const Analise::Fator& x : r.fatores)
+            for (const Analise::Fator& x : Analise::analisar(Analise::lerCaso(c.db.estado().BancoDados, 2).matriz).fatores)
                 emach << QString::number(Regional::toNumber(x.emach).value_or(99));
             QCOMPARE(emach.join(u' '), u("4 0 0.4 -1"));
         }
@@ -180,21 +186,19 @@ private slots:
         QFETCH(QByteArray, arquivo);
         QFETCH(QString, mensagem);
         QLocale::setDefault(QLocale(u("pt_BR")));
-        TestDb db;
-        RecordingSink sink;
-        Respostas respostas;
-        QTemporaryDir dir;
-        db.exemplo(2, kNomes);
-        const QString antes = conteudo(db, 2);
-        respostas.arquivo = arquivo == "/" ? dir.path() : gravarArquivo(dir, arquivo);
-        QVERIFY(!ArquivoCaso::importar(nullptr, db.estado(), 2));
-        QCOMPARE(sink.count(), 1);
-        QVERIFY2(sink.ultima().texto.contains(mensagem), qPrintable(sink.ultima().texto));
-        QCOMPARE(sink.ultima().titulo, u("Importar case"));
-        QCOMPARE(conteudo(db, 2), antes);
-        QCOMPARE(respostas.pedidos, QStringList{u("Importar case")}); // no question
+        Cena c;
+        c.db.exemplo(2, kNomes);
+        const QString antes = conteudo(c.db, 2);
+        c.arquivo(arquivo);
+        if (arquivo == "/")
+            c.respostas.arquivo = c.dir.path();
+        QVERIFY(!c.importar(2));
+        QCOMPARE(c.sink.count(), 1);
+        QVERIFY2(c.sink.ultima().texto.contains(mensagem), qPrintable(c.sink.ultima().texto));
+        QCOMPARE(conteudo(c.db, 2), antes);
+        QCOMPARE(c.respostas.pedidos, QStringList{u("Importar case")}); // no question
         if (QTest::currentDataTag() == QByteArray("muitos"))
-            QVERIFY(sink.ultima().texto.endsWith(u("… e mais 2.")));
+            QVERIFY(c.sink.ultima().texto.endsWith(u("… e mais 2.")));
     }
 
     void formasAceitas()
@@ -220,44 +224,38 @@ private slots:
 
     void substituirPedeConfirmacao()
     {
-        TestDb db;
-        RecordingSink sink;
-        Respostas respostas;
-        QTemporaryDir dir;
-        db.setCase(4, u("Vazio"), QVariant(), 0);
-        respostas.arquivo = gravarArquivo(dir, "Case,Novo\n" + QByteArray(kBase));
-        QVERIFY(ArquivoCaso::importar(nullptr, db.estado(), 4)); // nothing to lose: no question
-        db.exemplo(2, kNomes);
-        const QString antes = conteudo(db, 2);
-        respostas.sim = false;
-        QVERIFY(!ArquivoCaso::importar(nullptr, db.estado(), 2));
-        QCOMPARE(conteudo(db, 2), antes);
-        QCOMPARE(respostas.pedidos.last(),
+        Cena c;
+        c.db.setCase(4, u("Vazio"), QVariant(), 0);
+        c.arquivo("Case,Novo\n" + QByteArray(kBase));
+        QVERIFY(c.importar(4)); // nothing to lose: no question
+        c.db.exemplo(2, kNomes);
+        const QString antes = conteudo(c.db, 2);
+        c.respostas.sim = false;
+        QVERIFY(!c.importar(2));
+        QCOMPARE(conteudo(c.db, 2), antes);
+        QCOMPARE(c.respostas.pedidos.last(),
                  u("Importar case|O case 2 (Bomba, 3) já tem 4 fatores.\nSubstituí-los pelos 4 fatores do arquivo?"));
-        respostas.sim = true;
-        db.estado().CaseAtual = 2;
-        QVERIFY(ArquivoCaso::importar(nullptr, db.estado(), 2));
-        QCOMPARE(conteudo(db, 2), conteudo(db, 4).replace(u("4|Novo"), u("2|Novo")));
-        QCOMPARE(db.estado().QtdeFatores.toString(), u("4"));
-        QCOMPARE(db.valor("SELECT count(*) FROM Eventos2 WHERE Numero > 4 AND (Evento <> '' OR N01 IS NOT NULL)").toInt(), 0);
-        QCOMPARE(sink.count(), 2);
+        c.respostas.sim = true;
+        c.db.estado().CaseAtual = 2;
+        QVERIFY(c.importar(2));
+        // Rows above n cleared as the reset clears them.
+        QCOMPARE(conteudo(c.db, 2), conteudo(c.db, 4).replace(u("4|Novo"), u("2|Novo")));
+        QVERIFY(conteudo(c.db, 2).endsWith(u("30||") + u("~|").repeated(31)));
+        QCOMPARE(c.db.estado().QtdeFatores.toString(), u("4"));
+        QCOMPARE(c.sink.count(), 2);
     }
 
     void exportarSemFatoresOuSemPasta()
     {
-        TestDb db;
-        RecordingSink sink;
-        Respostas respostas;
-        db.estado().IdiomaAtual = 1;
-        QVERIFY(ArquivoCaso::exportar(nullptr, 1, Analise::exportacao(db.estado().BancoDados, 5)).isEmpty());
-        QCOMPARE(sink.ultima().texto, u("Case 5 has no factors to export."));
-        QVERIFY(respostas.pedidos.isEmpty());
-        db.exemplo(5, kNomes);
-        respostas.arquivo = QStringLiteral("/nonexistent-kv-folder/x.csv");
-        QVERIFY(ArquivoCaso::exportar(nullptr, 1, Analise::exportacao(db.estado().BancoDados, 5)).isEmpty());
-        QVERIFY(sink.ultima().texto.startsWith(u("The file\n/nonexistent-kv-folder/x.csv\ncould not be written.")));
-        QVERIFY(sink.ultima().texto.endsWith(u("No file was created or changed.")));
-        QVERIFY(!QFile::exists(respostas.arquivo));
+        Cena c;
+        QVERIFY(c.exportar(5, 1).isEmpty());
+        QCOMPARE(c.sink.ultima().texto, u("Case 5 has no factors to export."));
+        QVERIFY(c.respostas.pedidos.isEmpty());
+        c.db.exemplo(5, kNomes);
+        c.respostas.arquivo = QStringLiteral("/nonexistent-kv-folder/x.csv");
+        QVERIFY(c.exportar(5, 1).isEmpty());
+        QVERIFY(c.sink.ultima().texto.startsWith(u("The file\n/nonexistent-kv-folder/x.csv\ncould not be written.")));
+        QVERIFY(c.sink.ultima().texto.endsWith(u("No file was created or changed.")));
     }
 
     // Random and mutated files through reading and checking: no crash, no
