@@ -52,6 +52,20 @@ QString estado(TestDb& db)
     }
     return "torn";
 }
+// Starts the child on a program folder, lets it work for a random 1 to `ms`
+// milliseconds once it is ready, kills it, and checks that the file is sound.
+void matar(const QString& pasta, const QStringList& mais, int ms)
+{
+    QProcess filho;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    filho.setProcessEnvironment(env);
+    filho.start(QCoreApplication::applicationDirPath() + "/kv_crashworker", QStringList{pasta, "0"} + mais);
+    QVERIFY(filho.waitForStarted() && filho.waitForReadyRead(20000));
+    QTest::qSleep(int(QRandomGenerator::global()->bounded(1, ms)));
+    ::kill(pid_t(filho.processId()), SIGKILL);
+    QVERIFY(filho.waitForFinished(10000));
+}
 } // namespace
 
 class TstCrash : public QObject {
@@ -61,22 +75,11 @@ private slots:
     {
         TestDb db(false);
         db.setCase(1, "crash", "kill -9", 25);
-        const QString worker = QCoreApplication::applicationDirPath() + "/kv_crashworker";
         QHash<QString, int> vistos;
         const int tentativas = qEnvironmentVariableIntValue("KV_CRASH_TRIALS") > 0
             ? qEnvironmentVariableIntValue("KV_CRASH_TRIALS") : 200;
         for (int t = 0; t < tentativas; ++t) {
-            QProcess filho;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert("QT_QPA_PLATFORM", "offscreen");
-            filho.setProcessEnvironment(env);
-            filho.start(worker, {db.pasta(), "0"});
-            QVERIFY(filho.waitForStarted());
-            QVERIFY(filho.waitForReadyRead(20000));
-            QTest::qSleep(int(QRandomGenerator::global()->bounded(1, 120)));
-            ::kill(pid_t(filho.processId()), SIGKILL);
-            QVERIFY(filho.waitForFinished(10000));
-
+            matar(db.pasta(), {}, 120);
             QCOMPARE(db.valor("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
             const QString e = estado(db);
             QVERIFY2(e != "torn" && e != "rows missing", qPrintable(QString("trial %1: %2").arg(t).arg(e)));
@@ -112,20 +115,13 @@ private slots:
             }
             arquivos << modelo.pasta() + QStringLiteral("/%1.csv").arg(n);
             QFile f(arquivos.last());
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(texto) == texto.size());
-            f.close();
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(texto) == texto.size() && f.flush());
             CasoCsv::gravar(modelo.estado().BancoDados, 1, CasoCsv::lerArquivo(arquivos.last()).caso);
             estados << caso1(modelo);
         }
         QVector<int> vistos(3);
         for (int t = 0; t < 60; ++t) {
-            QProcess filho;
-            filho.start(QCoreApplication::applicationDirPath() + "/kv_crashworker",
-                        {db.pasta(), "0", "importar", arquivos[0], arquivos[1]});
-            QVERIFY(filho.waitForStarted() && filho.waitForReadyRead(20000));
-            QTest::qSleep(int(QRandomGenerator::global()->bounded(1, 60)));
-            ::kill(pid_t(filho.processId()), SIGKILL);
-            QVERIFY(filho.waitForFinished(10000));
+            matar(db.pasta(), {"importar", arquivos[0], arquivos[1]}, 60);
             QCOMPARE(db.valor("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
             const int e = int(estados.indexOf(caso1(db)));
             QVERIFY2(e >= 0, qPrintable(QString("trial %1: torn").arg(t)));

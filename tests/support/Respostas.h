@@ -6,17 +6,28 @@
 
 // Answers every file dialog and question at once instead of showing it;
 // installed for its lifetime.
-class Respostas final : public Respondedor {
-public:
-    Respostas();
-    ~Respostas() override;
-    QString arquivoParaGravar(QWidget*, const QString& titulo, const QString& sugestao, const QString&) override;
-    QString arquivoParaAbrir(QWidget*, const QString& titulo, const QString&, const QString&) override;
-    bool confirmar(QWidget*, const QString& titulo, const QString& pergunta) override;
-
+struct Respostas final : Respondedor {
     QString arquivo; // what every file dialog returns ("" is a cancel)
     bool sim = true; // the answer to every question
-    QStringList pedidos; // "title|suggestion" of each file dialog, "title|question" of each question
+    QStringList pedidos; // the title of each dialog, "|" and its suggestion or question
+
+    Respostas() : m_anterior(instalarRespondedor(this)) {}
+    ~Respostas() override { instalarRespondedor(m_anterior); }
+    QString arquivoParaGravar(QWidget*, const QString& t, const QString& sugestao, const QString&) override
+    {
+        pedidos << t + u'|' + sugestao;
+        return arquivo;
+    }
+    QString arquivoParaAbrir(QWidget*, const QString& t, const QString&, const QString&) override
+    {
+        pedidos << t;
+        return arquivo;
+    }
+    bool confirmar(QWidget*, const QString& t, const QString& pergunta) override
+    {
+        pedidos << t + u'|' + pergunta;
+        return sim;
+    }
 
 private:
     Respondedor* m_anterior;
