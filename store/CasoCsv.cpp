@@ -241,8 +241,10 @@ QString decodificar(const QByteArray& bytes, bool& binario)
         QStringDecoder d(QStringConverter::Utf8);
         t = d(bytes);
         // A spreadsheet's own "CSV" may be in the old Western code page.
-        if (d.hasError())
-            t = QString::fromLatin1(bytes);
+        if (d.hasError()) {
+            QStringDecoder w("windows-1252");
+            t = w.isValid() ? w(bytes) : QString::fromLatin1(bytes);
+        }
     }
     for (const QChar c : std::as_const(t))
         if ((c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || c.unicode() == 0x7F) {

@@ -211,7 +211,7 @@ private slots:
             // one side of each pair is mirrored; a spreadsheet pads rows with separators
             {"Case,x,,,\n,,,,\n,A,B,C,D,,\nA,,5,0.1,0.1,,\nB,,,5,1,,\nC,,,,0.1,,\nD,,,,,,\n,,,,,,\n", u("6|0.2")},
             {",A,B,C,D\nA\nB,,,5\nC,10\nD", u("2|0")},
-            {",\xC1gua,B,C,D\n\xC1gua,,5,0.1,0.1\nB,0.2,,5,1\nC,10,0.2,,0.1\nD,10,1,10,\n", u("6|0.2")}, // Latin-1
+            {",\xC1gua \x96 1,B,C,D\n\xC1gua \x96 1,,5,0.1,0.1\nB,0.2,,5,1\nC,10,0.2,,0.1\nD,10,1,10,\n", u("6|0.2")}, // Windows-1252
         };
         for (const auto& [bytes, esperado] : casos) {
             const CasoCsv::Leitura l = CasoCsv::ler(bytes);
@@ -219,7 +219,7 @@ private slots:
             QCOMPARE(QString::number(l.caso.julgamentos()) + u'|' + QString::number(l.caso.valor(1, 0)), esperado);
             QCOMPARE(l.caso.fatores.last(), u("D"));
         }
-        QCOMPARE(CasoCsv::ler(casos.last().first).caso.fatores.first(), u("Água"));
+        QCOMPARE(CasoCsv::ler(casos.last().first).caso.fatores.first(), u("Água – 1"));
     }
 
     void substituirPedeConfirmacao()
@@ -245,7 +245,7 @@ private slots:
         QCOMPARE(c.sink.count(), 2);
     }
 
-    void exportarSemFatoresOuSemPasta()
+    void falhasDeExportarEDeGravar()
     {
         Cena c;
         QVERIFY(c.exportar(5, 1).isEmpty());
@@ -256,6 +256,15 @@ private slots:
         QVERIFY(c.exportar(5, 1).isEmpty());
         QVERIFY(c.sink.ultima().texto.startsWith(u("The file\n/nonexistent-kv-folder/x.csv\ncould not be written.")));
         QVERIFY(c.sink.ultima().texto.endsWith(u("No file was created or changed.")));
+        // A store that cannot write (another writer holds the file) changes nothing.
+        const QString antes = conteudo(c.db, 5);
+        c.arquivo(kBase);
+        c.db.exec("BEGIN IMMEDIATE");
+        QVERIFY(!c.importar(5));
+        c.db.exec("ROLLBACK");
+        QVERIFY(c.sink.ultima().texto.startsWith(u("O case não pôde ser gravado:\n")));
+        QVERIFY(c.sink.ultima().texto.endsWith(u("\n\nNada foi alterado.")));
+        QCOMPARE(conteudo(c.db, 5), antes);
     }
 
     // Random and mutated files through reading and checking: no crash, no
