@@ -16,6 +16,14 @@
 namespace {
 const char* const kCelula[] = {"10", "5", "1"};
 const char* const kEspelho[] = {"0.1", "0.2", "1"};
+
+// Each finished save is told, so the kills can fall after the first one
+// however slowly the child starts.
+void feito()
+{
+    std::puts("ok");
+    std::fflush(stdout);
+}
 }
 
 int main(int argc, char** argv)
@@ -36,8 +44,10 @@ int main(int argc, char** argv)
     if (argc >= 6 && QByteArray(argv[3]) == "importar") {
         const CasoCsv::Caso casos[2] = {CasoCsv::lerArquivo(QString::fromLocal8Bit(argv[4])).caso,
                                         CasoCsv::lerArquivo(QString::fromLocal8Bit(argv[5])).caso};
-        for (long g = 0; voltas <= 0 || g < voltas; ++g)
+        for (long g = 0; voltas <= 0 || g < voltas; ++g) {
             CasoCsv::gravar(estado.BancoDados, 1, casos[g % 2]);
+            feito();
+        }
         return 0;
     }
     for (long g = 0; voltas <= 0 || g < voltas; ++g) {
@@ -55,6 +65,7 @@ int main(int argc, char** argv)
                 }
             QMetaObject::invokeMethod(&dados, "cmdSair_Click", Qt::DirectConnection);
         }
+        feito();
     }
     return 0;
 }
