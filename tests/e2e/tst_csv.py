@@ -9,16 +9,12 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from emach import emach  # noqa: E402
-from kvdrive import KV, px, x_display  # noqa: E402
+from kvdrive import KV, cases_row, x_display  # noqa: E402
 
 build, shots = sys.argv[1], sys.argv[2]
 NAMES = ["Selo", "Rotor", "Vibracao", "Desgaste"]
 MATRIX = [[None, 5, 0.1, 0.1], [0.2, None, 5, 1], [10, 0.2, None, 0.1], [10, 1, 10, None]]
 REGISTER = "Cadastramento de Casos  (Máximo  10)"
-
-
-def row(k):
-    return px(300) + 25 + (k - 1) * 16
 
 
 def file_dialog(kv, window, keys, title, path):
@@ -45,7 +41,7 @@ with x_display() as display:
             menu = kv.wait_window("KV - Orvalis")
             kv.key(menu, "alt+c")
             cases = kv.wait_window(REGISTER)
-            kv.click(cases, 150, row(1))
+            kv.click(cases, 150, cases_row(1))
             file_dialog(kv, cases, "alt+x", "Exportar case", path)
             kv.wait_gone("Exportar case")
             with open(path, encoding="utf-8-sig", newline="") as f:
@@ -54,11 +50,11 @@ with x_display() as display:
             rows[6][3], rows[7][2] = "0.1", ""  # Rotor against Vibracao, its mirror left to the import
             with open(path, "w", encoding="utf-8", newline="") as f:
                 csv.writer(f, lineterminator="\r\n").writerows(rows)
-            kv.click(cases, 150, row(2))
+            kv.click(cases, 150, cases_row(2))
             file_dialog(kv, cases, "alt+i", "Importar case", path)
             kv.query_until("SELECT Qtde FROM Cases WHERE Numero = 2", [(4,)])
             kv.key(kv.wait_window("Importar case"), "Return")  # the message of what was read
-            kv.click(cases, 150, row(2), double=True)
+            kv.click(cases, 150, cases_row(2), double=True)
             kv.key(cases, "alt+v")
             kv.wait_gone(REGISTER)
 
