@@ -177,7 +177,10 @@ private slots:
         db.estado().CaseAtual = 3;
         db.estado().QtdeFatores = 4;
         frmResultado janela(db.estado(), u("s"));
-        QTest::mouseClick(filho<QToolButton>(janela, "cmdExportar"), Qt::LeftButton);
+        auto* botao = filho<QToolButton>(janela, "cmdExportar");
+        for (QWidget* w : janela.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) // free space
+            QVERIFY2(w == botao || w->isHidden() || !w->geometry().intersects(botao->geometry()), qPrintable(w->objectName()));
+        QTest::mouseClick(botao, Qt::LeftButton);
         QFile f(respostas.arquivo);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll().endsWith("\r\nA,5.2,20.2,0.00,5.00,4.00,Efeito\r\nC,10.3,15.1,1.61,3.66,0.40,Efeito\r\n"
