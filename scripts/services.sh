@@ -8,7 +8,7 @@ display="${DISPLAY:-}"
 if [ -z "$display" ] || ! xdpyinfo -display "$display" >/dev/null 2>&1; then
   display=":97"
   if ! xdpyinfo -display "$display" >/dev/null 2>&1; then
-    (Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &)
+    (Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &)
     for _ in $(seq 1 50); do
       xdpyinfo -display "$display" >/dev/null 2>&1 && break
       sleep 0.1

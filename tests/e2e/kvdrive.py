@@ -1,6 +1,7 @@
 """Drives the real KV binary in an X display, as a user would: keys, clicks,
 typing, and a screenshot of every screen it passes."""
 import contextlib
+import ctypes
 import hashlib
 import os
 import re
@@ -55,18 +56,52 @@ def _display_alive(display):
                           stderr=subprocess.DEVNULL).returncode == 0
 
 
+_X11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+_X11.XOpenDisplay.restype = ctypes.c_void_p
+_X11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+_X11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+_X11.XInternAtom.restype = ctypes.c_ulong
+_X11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+_X11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+_X11.XFlush.argtypes = [ctypes.c_void_p]
+_held = {}
+
+
+class _ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+
+
+@contextlib.contextmanager
+def _held_open(display):
+    """An X server resets when its last client leaves, and a KV connecting at
+    that moment is refused. One connection held for the whole run keeps the
+    server from ever resetting under a test."""
+    handle = _X11.XOpenDisplay(display.encode())
+    if not handle:
+        raise RuntimeError(f"cannot open display {display}")
+    _held[display] = handle
+    try:
+        yield display
+    finally:
+        del _held[display]
+        _X11.XCloseDisplay(handle)
+
+
 @contextlib.contextmanager
 def x_display():
     """The display given in DISPLAY, or an Xvfb of our own for the run."""
     given = os.environ.get("DISPLAY")
     if given and _display_alive(given):
-        yield given
+        with _held_open(given):
+            yield given
         return
     for n in range(120, 160):
         display = f":{n}"
         if os.path.exists(f"/tmp/.X{n}-lock"):
             continue
-        proc = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        proc = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         for _ in range(100):
             if _display_alive(display):
@@ -74,7 +109,8 @@ def x_display():
             time.sleep(0.05)
         if _display_alive(display):
             try:
-                yield display
+                with _held_open(display):
+                    yield display
             finally:
                 proc.terminate()
                 proc.wait(10)
@@ -115,8 +151,9 @@ class KV:
         env["LC_ALL"] = env.get("KV_E2E_LOCALE", "C.UTF-8")
         return env
 
-    def start(self):
-        p = subprocess.Popen([self.binary], cwd=self.folder, env=self.env(),
+    def start(self, cwd=None):
+        """Starts KV from the working folder cwd (the program folder by default)."""
+        p = subprocess.Popen([self.binary], cwd=cwd or self.folder, env=self.env(),
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.procs.append(p)
         return p
@@ -162,6 +199,8 @@ class KV:
                 self.front(wid)
                 time.sleep(0.15)
                 return wid
+            if self.procs and all(p.poll() is not None for p in self.procs):
+                raise AssertionError(f"KV ended ({[p.returncode for p in self.procs]}) without window '{title}'")
             time.sleep(0.1)
         raise AssertionError(f"no window '{title}' within {timeout} s")
 
@@ -177,6 +216,15 @@ class KV:
         """Raise and focus a window: with no window manager nobody else does."""
         self.xdo("windowraise", wid, check=False)
         self.xdo("windowfocus", "--sync", wid, check=False)
+
+    def close_window(self, wid):
+        """The title bar's X: the delete message a window manager sends."""
+        x = _held[self.display]
+        ev = _ClientMessage(type=33, window=int(wid), format=32,  # ClientMessage
+                            message_type=_X11.XInternAtom(x, b"WM_PROTOCOLS", 0))
+        ev.data[0] = _X11.XInternAtom(x, b"WM_DELETE_WINDOW", 0)
+        _X11.XSendEvent(x, int(wid), 0, 0, ctypes.byref(ev))
+        _X11.XFlush(x)
 
     def geometry(self, wid):
         out = self.xdo("getwindowgeometry", "--shell", wid)
@@ -259,7 +307,7 @@ class KV:
     def wait_exit(self, timeout=20):
         end = time.time() + timeout
         while time.time() < end:
-            if all(p.poll() is not None for p in self.procs):
+            if self.procs and all(p.poll() is not None for p in self.procs):
                 return
             time.sleep(0.1)
         raise AssertionError("KV did not end")

@@ -1,6 +1,10 @@
 #!/usr/bin/env python3
 """cmake --install into a folder gives a runnable KV with its CONTROLE.mdb,
-an icon and a desktop entry; installing again keeps the user's data."""
+an icon and a desktop entry; installing again keeps the user's data. The
+installed KV started a second time, from another working folder, is the
+second copy: its message, then neither copy runs and the data are unchanged;
+the next start runs."""
+import contextlib
 import os
 import shutil
 import sqlite3
@@ -9,10 +13,11 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from kvdrive import KV, x_display  # noqa: E402
+from kvdrive import KV, sha256, x_display  # noqa: E402
 
 build, shots = sys.argv[1], sys.argv[2]
 prefix = tempfile.mkdtemp(prefix="kv-install-")
+first_cwd, second_cwd = tempfile.mkdtemp(), tempfile.mkdtemp()  # where the user starts it from
 
 
 def install():
@@ -27,20 +32,35 @@ try:
     entry = open(os.path.join(prefix, "kv.desktop"), encoding="utf-8").read()
     assert f'Exec="{prefix}/KV"' in entry and f"Icon={prefix}/kv.png" in entry, entry
 
-    with sqlite3.connect(os.path.join(prefix, "CONTROLE.mdb")) as db:
+    with contextlib.closing(sqlite3.connect(os.path.join(prefix, "CONTROLE.mdb"))) as db, db:
         db.execute("UPDATE Cases SET \"Case\" = 'kept' WHERE Numero = 1")
     install()
-    with sqlite3.connect(os.path.join(prefix, "CONTROLE.mdb")) as db:
+    with contextlib.closing(sqlite3.connect(os.path.join(prefix, "CONTROLE.mdb"))) as db:
         assert db.execute("SELECT \"Case\" FROM Cases WHERE Numero = 1").fetchone() == ("kept",)
 
     with x_display() as display:
         kv = KV(build, shots, display, folder=prefix)
-        with kv.step("the installed KV starts and quits"):
-            kv.start()
-            menu = kv.wait_window("KV - Orvalis")
+        with kv.step("the installed KV starts from one working folder"):
+            first = kv.start(cwd=first_cwd)
+            kv.wait_window("KV - Orvalis")
             kv.shot("install-01-main-window")
+            before = sha256(kv.database)
+        with kv.step("started again from another, it is the second copy"):
+            second = kv.start(cwd=second_cwd)
+            box = kv.wait_window("Programa Paralizado!")
+            kv.shot("install-02-second-copy-message")
+            assert first.poll() is None, "the first copy ended before OK"
+            kv.key(box, "Return")
+            kv.wait_exit()
+            assert first.returncode != 0 and second.returncode is not None
+            assert not kv.windows("KV - Orvalis")
+            assert sha256(kv.database) == before, "the database changed"
+        with kv.step("the next start runs and quits"):
+            kv.start(cwd="/")
+            menu = kv.wait_window("KV - Orvalis")
             kv.key(menu, "alt+s")
             kv.wait_exit()
 finally:
-    shutil.rmtree(prefix, ignore_errors=True)
-print("install: 1 passed, 0 failed")
+    for folder in (prefix, first_cwd, second_cwd):
+        shutil.rmtree(folder, ignore_errors=True)
+print("install: 3 passed, 0 failed")
