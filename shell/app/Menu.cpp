@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <stdexcept>
 
 namespace {
 QString u(const char* s) { return QString::fromUtf8(s); }
@@ -177,7 +178,10 @@ bool Menu::Form_Load()
         for (const auto& g : guarda) {
             if (m_estado.IdiomaAtual == g.codigo && outraCopia) {
                 MsgBox(u(g.texto), Icone::Exclamacao, u(g.titulo));
-                m_copia->encerrarAtivo();
+                // A copy that cannot be ended is reported, not left running unseen.
+                const QString falha = m_copia->encerrarAtivo();
+                if (!falha.isEmpty())
+                    throw std::runtime_error(falha.toStdString());
                 return false;
             }
         }

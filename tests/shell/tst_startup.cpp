@@ -287,23 +287,53 @@ private slots:
                                       u("Entrada de dados para análise ok"), u("Informações Gerais ok")}));
     }
 
-    void segundaCopiaEncerraAsDuas()
+    void segundaCopiaSoDeUmKVVivoDestaPasta()
     {
         // The running copy: the real KV in a program folder of its own.
         TestDb db(false);
         db.exec("UPDATE Parametro SET Idioma = 2");
         const QString kv = db.pasta() + u("/KV");
         QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + u("/KV"), kv));
-        QProcess primeira;
+        QProcess primeira, dorme;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u("QT_QPA_PLATFORM"), u("offscreen"));
         primeira.setProcessEnvironment(env);
         primeira.start(kv, {});
-        QVERIFY(primeira.waitForStarted());
+        dorme.start(u("sleep"), {u("600")});
+        QVERIFY(primeira.waitForStarted() && dorme.waitForStarted());
         const QString trava = SegundaCopia::nomeArquivo(db.pasta());
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(trava), 20000);
-        QCOMPARE(SegundaCopia(db.pasta()).pidAtivo(), primeira.processId());
+        const QByteArray pid = QByteArray::number(primeira.processId()) + '\n';
+        QTRY_COMPARE_WITH_TIMEOUT(impressao(trava), QCryptographicHash::hash(pid, QCryptographicHash::Sha256), 20000);
         const QByteArray antes = impressao(db.caminho());
+
+        // Stale locks start normally and end nothing: empty (killed before
+        // its text), garbage, another machine's live process, and the lock of
+        // a program folder copied while KV ran.
+        for (const QByteArray& texto : {QByteArray(), QByteArray("\x01\xfe\n\n"),
+                                        QByteArray::number(dorme.processId()) + "\nKV\noutra-maquina\n", pid}) {
+            TestDb outra(false);
+            QFile f(SegundaCopia::nomeArquivo(outra.pasta()));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(texto) == texto.size());
+            f.close();
+            RecordingSink sink;
+            Menu m(outra.estado());
+            QVERIFY(m.Form_Load());
+            QCOMPARE(sink.count(), 0);
+        }
+        QVERIFY(primeira.state() == QProcess::Running && dorme.state() == QProcess::Running);
+
+        // The running copy cannot be ended: the start-up "Erro" box says so.
+        SegundaCopia::instalarEncerrador([](qint64) { return EPERM; });
+        {
+            RecordingSink sink;
+            Menu segunda(db.estado());
+            QVERIFY(!segunda.Form_Load());
+            QCOMPARE(sink.count(), 2);
+            QCOMPARE(sink.ultima().titulo, u("Erro"));
+            QVERIFY2(sink.ultima().texto.contains(u("Operation not permitted")), qPrintable(sink.ultima().texto));
+        }
+        SegundaCopia::instalarEncerrador(nullptr);
+        QCOMPARE(primeira.state(), QProcess::Running);
 
         RecordingSink sink;
         sink.aoMostrar = [&](const RecordingSink::Mensagem&) {
@@ -322,6 +352,8 @@ private slots:
         QVERIFY(primeira.waitForFinished(10000));
         QCOMPARE(primeira.exitStatus(), QProcess::CrashExit);
         QCOMPARE(impressao(db.caminho()), antes);
+        dorme.kill();
+        dorme.waitForFinished();
 
         // With the first copy gone its lock is stale: the next start runs.
         sink.clear();
