@@ -9,6 +9,7 @@
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
 #include "shell/Fonts.h"
+#include "shell/Gravacao.h"
 #include "shell/Messages.h"
 #include "shell/Twips.h"
 #include "store/Connection.h"
@@ -16,6 +17,7 @@
 #include "store/Regional.h"
 #include "store/Tables.h"
 
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -424,14 +426,14 @@ void frmDados::salvar(bool comEmach)
     t.commit();
 }
 
-void frmDados::Gravar_Fatores()
+bool frmDados::Gravar_Fatores()
 {
-    salvar(false);
+    return Gravacao::gravar(m_estado, [this] { salvar(false); });
 }
 
-void frmDados::Gravar2_Fatores()
+bool frmDados::Gravar2_Fatores()
 {
-    salvar(true);
+    return Gravacao::gravar(m_estado, [this] { salvar(true); });
 }
 
 void frmDados::cmdCalcular_Click()
@@ -440,7 +442,8 @@ void frmDados::cmdCalcular_Click()
     const bool ingles = m_estado.IdiomaAtual == 1;
 
     Frame1->hide();
-    Gravar_Fatores();
+    if (!Gravar_Fatores())
+        return;
     cmdCalcular->hide();
     cmdResultado->show();
 
@@ -491,7 +494,12 @@ void frmDados::cmdCalcular_Click()
         return;
     }
 
-    Gravar2_Fatores();
+    if (!Gravar2_Fatores()) {
+        // Analysing again saves again.
+        cmdResultado->hide();
+        cmdCalcular->show();
+        return;
+    }
     cmdResultado->setEnabled(true);
 }
 
@@ -512,8 +520,16 @@ void frmDados::cmdResultado_Click()
 
 void frmDados::cmdSair_Click()
 {
-    Gravar_Fatores();
-    accept();
+    if (Gravar_Fatores())
+        accept();
+}
+
+void frmDados::closeEvent(QCloseEvent* event)
+{
+    // The title bar's X and Alt+F4 leave the way Back does, saving first.
+    if (isVisible())
+        cmdSair_Click();
+    event->setAccepted(!isVisible());
 }
 
 QVector<frmDados::EstadoCelula> frmDados::fotografar(const QVector<Teclado::Posicao>& celulas) const

@@ -48,6 +48,7 @@ protected:
     bool event(QEvent* event) override;
     // Moving the current cell with the keys while the grid has the focus.
     bool eventFilter(QObject* objeto, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void MSFlexGrid1_Click();
@@ -58,8 +59,10 @@ private slots:
 
 private:
     void Form_Load();
-    void Gravar_Fatores();
-    void Gravar2_Fatores();
+    // False when the store failed: the user was told, and the grid keeps
+    // every judgement for the retry.
+    bool Gravar_Fatores();
+    bool Gravar2_Fatores();
     void salvar(bool comEmach);
     void limparOpcoes();
     void desenharLogo(int k, int left, const QString& caption);

@@ -4,8 +4,10 @@
 #include "shell/Captions.h"
 #include "shell/Fonts.h"
 #include "shell/Janelas.h"
+#include "shell/Gravacao.h"
 #include "shell/Twips.h"
 
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLinearGradient>
@@ -168,22 +170,34 @@ void frmInformacoes::VideoResolution()
 
 void frmInformacoes::cmdVOLTAR_Click()
 {
-    m_parametro.Edit();
-    if (m_opt1->isChecked()) {
-        m_parametro.setField(u("Idioma"), 1);
-        m_estado.IdiomaAtual = 1;
-    }
-    if (m_opt2->isChecked()) {
-        m_parametro.setField(u("Idioma"), 2);
-        m_estado.IdiomaAtual = 2;
-    }
-    if (m_opt3->isChecked()) {
-        m_parametro.setField(u("Idioma"), 3);
-        m_estado.IdiomaAtual = 3;
-    }
-    // Written even when nothing was chosen: the row is simply left as it was.
-    m_parametro.Update();
+    qint16 escolha = 0;
+    if (m_opt1->isChecked())
+        escolha = 1;
+    if (m_opt2->isChecked())
+        escolha = 2;
+    if (m_opt3->isChecked())
+        escolha = 3;
+    const bool gravado = Gravacao::gravar(m_estado, [&] {
+        m_parametro.Edit();
+        if (escolha)
+            m_parametro.setField(u("Idioma"), escolha);
+        // Written even when nothing was chosen: the row is simply left as it was.
+        m_parametro.Update();
+    });
+    // A language that could not be stored is not taken up either.
+    if (!gravado)
+        return;
+    if (escolha)
+        m_estado.IdiomaAtual = escolha;
     accept();
+}
+
+void frmInformacoes::closeEvent(QCloseEvent* e)
+{
+    // The title bar's X and Alt+F4 leave the way "&Voltar" does.
+    if (isVisible())
+        cmdVOLTAR_Click();
+    e->setAccepted(!isVisible());
 }
 
 QImage frmInformacoes::imagem()

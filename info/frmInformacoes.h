@@ -33,6 +33,9 @@ public:
 public slots:
     void cmdVOLTAR_Click();
 
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void Form_Load();
 

@@ -81,7 +81,7 @@ void SeletorRegistro::paintSection(QPainter* p, const QRect& rect, int logicalIn
     p->setBrush(palette().color(QPalette::ButtonText));
     const QPointF c = QRectF(rect).center();
     const auto* modelo = qobject_cast<const RecordsetModel*>(m_grade->model());
-    if (modelo && modelo->pendingRow() == logicalIndex) {
+    if (modelo && modelo->isPending(logicalIndex)) {
         // A pencil: the row holds an edit not yet written.
         p->translate(c);
         p->rotate(-45);
@@ -138,6 +138,15 @@ void GradeDados::concluirEdicao()
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
+}
+
+bool GradeDados::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    // A click on the current cell opens its editor at once. Qt waits for a
+    // possible double click first and, meanwhile, drops the keys typed.
+    if (trigger == SelectedClicked)
+        return (editTriggers() & SelectedClicked) && QTableView::edit(index, EditKeyPressed, nullptr);
+    return QTableView::edit(index, trigger, event);
 }
 
 void GradeDados::currentChanged(const QModelIndex& atual, const QModelIndex& anterior)

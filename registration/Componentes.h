@@ -62,6 +62,8 @@ public:
     void mostrarLinhas(int linhas);
 
 protected:
+    using QTableView::edit;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void currentChanged(const QModelIndex& atual, const QModelIndex& anterior) override;
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                      const QList<int>& roles = QList<int>()) override;

@@ -10,6 +10,7 @@
 #include "shell/ArquivoCaso.h"
 #include "shell/Captions.h"
 #include "shell/Fonts.h"
+#include "shell/Gravacao.h"
 #include "shell/Messages.h"
 #include "shell/Twips.h"
 #include "store/CasoCsvTextos.h"
@@ -19,6 +20,7 @@
 #include "store/RecordsetModel.h"
 #include "store/Tables.h"
 
+#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -242,12 +244,19 @@ void frmCases::cmdGravar_Click()
     if (!Regional::isNumeric(txtQtde->text()))
         txtQtde->setText(QStringLiteral("7"));
 
-    rsCases.Edit();
-    rsCases.setField(QStringLiteral("Case"), textoDe(txtCase));
-    rsCases.setField(QStringLiteral("Sintoma"), textoDe(txtSintoma));
-    if (Regional::toNumber(txtQtde->text()).value_or(0) < 26)
-        rsCases.setField(QStringLiteral("Qtde"), txtQtde->text());
-    rsCases.Update();
+    const bool gravado = Gravacao::gravar(m_estado, [this] {
+        rsCases.Edit();
+        rsCases.setField(QStringLiteral("Case"), textoDe(txtCase));
+        rsCases.setField(QStringLiteral("Sintoma"), textoDe(txtSintoma));
+        if (Regional::toNumber(txtQtde->text()).value_or(0) < 26)
+            rsCases.setField(QStringLiteral("Qtde"), txtQtde->text());
+        rsCases.Update();
+    });
+    if (!gravado) {
+        // The boxes keep what was typed; the button saves it on the retry.
+        cmdGravar->setEnabled(true);
+        return;
+    }
 
     m_data1->Refresh();
     m_estado.QtdeFatores = txtQtde->text();
@@ -266,18 +275,20 @@ void frmCases::cmdLimpar_Click()
     if (rs.RecordCount() >= 1)
         rs.MoveFirst();
 
-    Transaction t(m_data2->connection());
-    for (int i = 0; i < Tables::kFactorRows && !rs.eof(); ++i) {
-        rs.Edit();
-        for (int c = 1; c <= Tables::kMatrixFields; ++c)
-            rs.setField(Tables::campoMatriz(c), QVariant());
-        rs.setField(QStringLiteral("emach"), QVariant());
-        rs.setField(QStringLiteral("Evento"), QStringLiteral(""));
-        rs.Update();
-        if (!rs.eof())
-            rs.MoveNext();
-    }
-    t.commit();
+    Gravacao::gravar(m_estado, [&] {
+        Transaction t(m_data2->connection());
+        for (int i = 0; i < Tables::kFactorRows && !rs.eof(); ++i) {
+            rs.Edit();
+            for (int c = 1; c <= Tables::kMatrixFields; ++c)
+                rs.setField(Tables::campoMatriz(c), QVariant());
+            rs.setField(QStringLiteral("emach"), QVariant());
+            rs.setField(QStringLiteral("Evento"), QStringLiteral(""));
+            rs.Update();
+            if (!rs.eof())
+                rs.MoveNext();
+        }
+        t.commit();
+    });
 }
 
 void frmCases::cmdSair_Click()
@@ -321,4 +332,12 @@ void frmCases::cmdImportar_Click()
             txtQtde->setText(QString::number(lido.n()));
         }
     });
+}
+
+void frmCases::closeEvent(QCloseEvent* e)
+{
+    // The title bar's X and Alt+F4 leave the way "&Voltar" does.
+    if (isVisible())
+        cmdSair_Click();
+    e->setAccepted(!isVisible());
 }

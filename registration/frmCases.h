@@ -35,6 +35,9 @@ public:
     DataSource* Data1() const { return m_data1; }
     DataSource* Data2() const { return m_data2; }
 
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void montarTela();
     // Numero of the grid's current row; 0 when no row is current.

@@ -7,6 +7,7 @@
 #include "shell/Janelas.h"
 #include "shell/Captions.h"
 #include "shell/Fonts.h"
+#include "shell/Gravacao.h"
 #include "shell/Messages.h"
 #include "shell/Twips.h"
 #include "store/DataSource.h"
@@ -14,7 +15,6 @@
 #include "store/RecordsetModel.h"
 #include "store/Tables.h"
 
-#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -92,7 +92,7 @@ void frmEventos::montarTela()
     dicaNasCelulasCortadas(DBGrid1);
     // A row's edit is written as soon as another row becomes current.
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, m_modelo,
-            [this](const QModelIndex&, const QModelIndex&) { m_modelo->submit(); });
+            [this](const QModelIndex&, const QModelIndex&) { gravarLinhaAberta(); });
 
     cmdSair = new BotaoFigura(Figura::SalvarSair, u("&Salvar e Sair"), this);
     cmdSair->setObjectName(QStringLiteral("cmdSair"));
@@ -154,24 +154,19 @@ bool frmEventos::txtQtde_LostFocus()
 
 void frmEventos::cmdSair_Click()
 {
-    gravarLinhaAberta();
     accept();
 }
 
-void frmEventos::gravarLinhaAberta()
+bool frmEventos::gravarLinhaAberta()
 {
     DBGrid1->concluirEdicao();
-    m_modelo->submit();
+    return Gravacao::gravar(m_estado, [this] { m_modelo->writePending(); });
 }
 
 void frmEventos::done(int resultado)
 {
-    gravarLinhaAberta();
-    QDialog::done(resultado);
-}
-
-void frmEventos::closeEvent(QCloseEvent* e)
-{
-    gravarLinhaAberta();
-    QDialog::closeEvent(e);
+    // Every way out (the button, the title bar's X, Alt+F4) comes here and
+    // saves first; a failed save keeps the window open.
+    if (gravarLinhaAberta())
+        QDialog::done(resultado);
 }

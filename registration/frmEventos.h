@@ -32,12 +32,12 @@ public slots:
     void done(int resultado) override;
 
 protected:
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     void montarTela();
-    // Writes the row being edited, the open cell editor's text included.
-    void gravarLinhaAberta();
+    // Writes the rows edited, the open cell editor's text included; false
+    // when the store failed (the user was told, the grid keeps the names).
+    bool gravarLinhaAberta();
 
     AppState& m_estado;
     Recordset rsCases;

@@ -2,17 +2,46 @@
 #include "store/StoreError.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 QHash<QString, std::weak_ptr<Connection>>& registry()
 {
     static QHash<QString, std::weak_ptr<Connection>> r;
     return r;
+}
+
+// How long a save waits for another program's write to finish: a few
+// seconds, then the user is told the file is busy.
+constexpr int kBusyMs = 6000;
+
+struct Id {
+    quint64 dev = 0;
+    quint64 ino = 0;
+    qint64 size = 0;
+};
+
+Id idOf(const QString& path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return {quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size)};
+}
+
+StoreError moved(const QString& path)
+{
+    return StoreError(QStringLiteral("The file '%1' was moved, replaced or deleted while the program ran.")
+                          .arg(QDir::toNativeSeparators(path)),
+                      StoreError::Kind::Moved);
 }
 
 QString keyOf(const QString& path)
@@ -52,9 +81,18 @@ std::shared_ptr<Connection> Connection::open(const QString& path)
         QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         // mode=rw: opening never creates a file that is not there.
         d.setDatabaseName(QUrl::fromLocalFile(key).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
-        d.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=1000"));
+        d.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyMs));
         if (!d.open())
-            throw StoreError(d.lastError().text());
+            throw StoreError(d.lastError());
+        // A first read makes the -wal and -shm, so all three are known from
+        // now on; a file that is no database fails later, where it is checked.
+        QSqlQuery(QStringLiteral("SELECT count(*) FROM sqlite_master"), d);
+    }
+    const QString files[] = {key, key + QStringLiteral("-wal"), key + QStringLiteral("-shm")};
+    Connection::FileId* ids[] = {&c->m_file, &c->m_wal, &c->m_shm};
+    for (int i = 0; i < 3; ++i) {
+        const Id id = idOf(files[i]);
+        *ids[i] = {id.dev, id.ino, id.size};
     }
     registry().insert(key, c);
     return c;
@@ -64,13 +102,67 @@ void Connection::exec(const QString& sql)
 {
     QSqlQuery q(db());
     if (!q.exec(sql))
-        throw StoreError(q.lastError().text());
+        throw StoreError(q.lastError());
+}
+
+bool Connection::writable(const QString& path)
+{
+    const auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return (QFile::permissions(path) & anyWrite) && QFileInfo(path).isWritable();
+}
+
+void Connection::checkFile()
+{
+    const Id now = idOf(m_path);
+    if (now.ino == 0 || now.ino != m_file.ino || now.dev != m_file.dev)
+        throw moved(m_path);
+    const struct { QString path; FileId* id; } files[] = {
+        {m_path, nullptr},
+        {m_path + QStringLiteral("-wal"), &m_wal},
+        {m_path + QStringLiteral("-shm"), &m_shm},
+    };
+    for (const auto& f : files) {
+        if (f.id) {
+            // Not in WAL mode when it opened: nothing beside it to watch.
+            if (f.id->ino == 0)
+                continue;
+            const Id c = idOf(f.path);
+            if (c.ino != f.id->ino || c.dev != f.id->dev)
+                throw moved(f.path);
+            // SQLite only ever lengthens its -shm.
+            if (f.id == &m_shm && c.size < f.id->size) {
+                if (::truncate(QFile::encodeName(f.path).constData(), f.id->size) != 0)
+                    throw StoreError(QStringLiteral("disk I/O error"), StoreError::Kind::Disk);
+                throw moved(f.path);
+            }
+            f.id->size = c.size;
+        }
+        if (!writable(f.path))
+            throw StoreError(QStringLiteral("The file '%1' is read-only.").arg(QDir::toNativeSeparators(f.path)),
+                             StoreError::Kind::ReadOnly);
+    }
+}
+
+void Connection::closeMoved()
+{
+    {
+        QSqlDatabase d = db();
+        QSqlQuery(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"), d);
+        d.close();
+    }
+    for (const auto& [path, id] : {std::pair{m_path + QStringLiteral("-wal"), m_wal},
+                                   std::pair{m_path + QStringLiteral("-shm"), m_shm}}) {
+        const Id c = idOf(path);
+        if (id.ino != 0 && c.ino == id.ino && c.dev == id.dev)
+            QFile::remove(path);
+    }
 }
 
 void Connection::begin()
 {
     if (m_depth++ == 0) {
         try {
+            checkFile();
             exec(QStringLiteral("BEGIN IMMEDIATE"));
         } catch (...) {
             m_depth = 0;
@@ -81,8 +173,17 @@ void Connection::begin()
 
 void Connection::commit()
 {
-    if (m_depth == 1)
-        exec(QStringLiteral("COMMIT"));
+    if (m_depth == 1) {
+        try {
+            exec(QStringLiteral("COMMIT"));
+        } catch (...) {
+            // A failed commit leaves nothing half-written and no transaction
+            // open behind it, so the user's retry starts clean.
+            QSqlQuery(QStringLiteral("ROLLBACK"), db());
+            m_depth = 0;
+            throw;
+        }
+    }
     if (m_depth > 0)
         --m_depth;
 }
@@ -107,6 +208,6 @@ Transaction::~Transaction()
 
 void Transaction::commit()
 {
-    m_done = true;
     m_c.commit();
+    m_done = true;
 }

@@ -24,6 +24,22 @@ public:
     // Runs a statement that returns no rows; throws StoreError on failure.
     void exec(const QString& sql);
 
+    // Whether a file may be written: a file with no write flag at all is
+    // read-only even for root, who could otherwise write it anyway.
+    static bool writable(const QString& path);
+
+    // Runs before every save. Throws StoreError when the path no longer names
+    // the file open here, or the -wal or -shm beside it is not the one SQLite
+    // holds (Moved), or when one of them may not be written (ReadOnly). A -shm
+    // cut short by another program is first given its length back: SQLite
+    // keeps it mapped, and touching the missing part would end the process.
+    void checkFile();
+    // At quitting, after checkFile said Moved: the log goes into the file that
+    // is open (wherever it is now), the connection closes, and the -wal and
+    // -shm it leaves at the path are removed, so they are never replayed onto
+    // the file that stands there now.
+    void closeMoved();
+
     void begin();
     void commit();
     void rollback();
@@ -34,6 +50,12 @@ private:
     QString m_path;
     QString m_name;
     int m_depth = 0;
+    struct FileId {
+        quint64 dev = 0;
+        quint64 ino = 0; // 0: no such file
+        qint64 size = 0;
+    };
+    FileId m_file, m_wal, m_shm;
 };
 
 // A walk that writes several rows: all of them or none, and one disk sync.

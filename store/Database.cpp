@@ -35,18 +35,14 @@ Database Workspace::OpenDatabase(const QString& name, bool exclusive, bool readO
     // Reading the schema tells a database from any other file.
     QSqlQuery q(c->db());
     if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-        throw StoreError(q.lastError().text());
+        throw StoreError(q.lastError());
     q.finish();
 
     if (!readOnly) {
-        const auto perms = QFile::permissions(c->path());
-        // The user's own write flag says yes to root; a file that nobody may
-        // write is read-only for the program too.
-        const auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-        if (!(perms & anyWrite) || !QFileInfo(c->path()).isWritable())
+        if (!Connection::writable(c->path()))
             throw StoreError(QStringLiteral("The database '%1' is read-only and cannot be opened for writing.").arg(QDir::toNativeSeparators(c->path())));
-        // Taking and releasing the write lock writes nothing, but fails at
-        // once when another process holds a write transaction.
+        // Taking and releasing the write lock writes nothing, but fails when
+        // another process holds a write transaction past the busy wait.
         if (!c->inTransaction()) {
             c->exec(QStringLiteral("BEGIN IMMEDIATE"));
             c->exec(QStringLiteral("ROLLBACK"));

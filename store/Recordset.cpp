@@ -48,7 +48,7 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, const QString& sour
     if (!m_table.isEmpty()) {
         QSqlQuery info(m_conn->db());
         if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(m_table))))
-            throw StoreError(info.lastError().text());
+            throw StoreError(info.lastError());
         while (info.next())
             declared.insert(info.value(1).toString().toLower(), typeOf(info.value(2).toString()));
         if (kind == Kind::Table && declared.isEmpty())
@@ -61,7 +61,7 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, const QString& sour
     QSqlQuery q(m_conn->db());
     q.setForwardOnly(true);
     if (!q.exec(sql))
-        throw StoreError(q.lastError().text());
+        throw StoreError(q.lastError());
 
     const QSqlRecord rec = q.record();
     const int first = kind == Kind::Table ? 1 : 0;
@@ -241,14 +241,18 @@ void Recordset::Update()
         QStringList sets;
         for (int i : std::as_const(m_dirty))
             sets << quoted(m_fields[i]) + QStringLiteral(" = ?");
+        // Alone or inside a longer walk: every write checks the file first.
+        Transaction t(*m_conn);
         QSqlQuery q(m_conn->db());
         if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3").arg(quoted(m_table), sets.join(QLatin1String(", ")), where)))
-            throw StoreError(q.lastError().text());
+            throw StoreError(q.lastError());
         for (int i : std::as_const(m_dirty))
             q.addBindValue(m_buffer[i]);
         q.addBindValue(key);
         if (!q.exec())
-            throw StoreError(q.lastError().text());
+            throw StoreError(q.lastError());
+        q.finish();
+        t.commit();
         m_rows[m_pos] = m_buffer;
     }
     m_editing = false;

@@ -12,7 +12,6 @@ RecordsetModel::RecordsetModel(DataSource* source, QList<Column> columns, QObjec
 void RecordsetModel::reload()
 {
     beginResetModel();
-    m_pendingRow = -1;
     m_pending.clear();
     endResetModel();
 }
@@ -35,8 +34,8 @@ QVariant RecordsetModel::data(const QModelIndex& index, int role) const
         return {};
     const Column& col = m_columns[index.column()];
     QVariant v;
-    if (index.row() == m_pendingRow && m_pending.contains(index.column()))
-        v = m_pending.value(index.column());
+    if (m_pending.value(index.row()).contains(index.column()))
+        v = m_pending.value(index.row()).value(index.column());
     else if (m_source->Recordset().hasField(col.field))
         v = m_source->Recordset().value(index.row(), col.field);
     if (v.isNull())
@@ -50,14 +49,11 @@ bool RecordsetModel::setData(const QModelIndex& index, const QVariant& value, in
 {
     if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    if (m_pendingRow >= 0 && m_pendingRow != index.row())
-        submit();
-    m_pendingRow = index.row();
     // Typed text is stored exactly as typed; an emptied cell is the empty text.
     QString text = value.toString();
     if (text.isNull())
         text = QStringLiteral("");
-    m_pending.insert(index.column(), text);
+    m_pending[index.row()].insert(index.column(), text);
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }
@@ -90,31 +86,31 @@ bool RecordsetModel::setHeaderData(int section, Qt::Orientation orientation, con
     return true;
 }
 
-bool RecordsetModel::submit()
+void RecordsetModel::writePending()
 {
-    if (m_pendingRow < 0 || !m_source)
-        return true;
-    const int row = m_pendingRow;
-    const auto pending = m_pending;
-    m_pendingRow = -1;
-    m_pending.clear();
+    if (m_pending.isEmpty() || !m_source)
+        return;
     ::Recordset& rs = m_source->Recordset();
-    rs.setPosition(row);
-    rs.Edit();
-    for (auto it = pending.cbegin(); it != pending.cend(); ++it)
-        rs.setField(m_columns[it.key()].field, it.value());
-    rs.Update();
-    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
-    return true;
+    {
+        Transaction t(m_source->connection());
+        for (auto row = m_pending.cbegin(); row != m_pending.cend(); ++row) {
+            rs.setPosition(row.key());
+            rs.Edit();
+            for (auto it = row->cbegin(); it != row->cend(); ++it)
+                rs.setField(m_columns[it.key()].field, it.value());
+            rs.Update();
+        }
+        t.commit();
+    }
+    m_pending.clear();
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 void RecordsetModel::revert()
 {
-    // Moving between rows submits; an explicit revert drops the held edits.
-    if (m_pendingRow < 0)
+    // An explicit revert drops the held edits.
+    if (m_pending.isEmpty())
         return;
-    const int row = m_pendingRow;
-    m_pendingRow = -1;
     m_pending.clear();
-    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QHash>
+#include <QMap>
 #include <QPointer>
 #include <QStringList>
 #include <QVariant>
@@ -9,9 +10,9 @@
 class DataSource;
 
 // A table model over a bound data source, for the bound grids. Each column
-// shows one field; columns marked editable take typed text. Edits of a row are
-// held until submit() (a move to another row, or the screen closing) writes
-// them with Edit and Update. No rows are ever added or removed.
+// shows one field; columns marked editable take typed text. Edits are held
+// per row until the screen writes them (on a move to another row, and when it
+// closes) with writePending. No rows are ever added or removed.
 class RecordsetModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -31,11 +32,15 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role = Qt::EditRole) override;
 
-    // Writes the pending row, if any; throws StoreError when the store fails.
-    bool submit() override;
+    // Writes every held row in one transaction. Throws StoreError when the
+    // store fails; the edits are then still held, for the retry.
+    void writePending();
+    // The view asks for this on Enter and on closing an editor; writing waits
+    // for the screen, which can tell the user when it fails.
+    bool submit() override { return true; }
     void revert() override;
-    bool hasPendingEdits() const { return m_pendingRow >= 0; }
-    int pendingRow() const { return m_pendingRow; }
+    bool hasPendingEdits() const { return !m_pending.isEmpty(); }
+    bool isPending(int row) const { return m_pending.contains(row); }
 
     QString fieldOf(int column) const { return m_columns.value(column).field; }
 
@@ -43,6 +48,5 @@ private:
     void reload();
     QPointer<DataSource> m_source;
     QList<Column> m_columns;
-    int m_pendingRow = -1;
-    QHash<int, QVariant> m_pending; // column -> value
+    QMap<int, QHash<int, QVariant>> m_pending; // row -> column -> value
 };

@@ -1,6 +1,7 @@
 #include "shell/AppState.h"
 #include "shell/FatalError.h"
 #include "shell/Fonts.h"
+#include "shell/Gravacao.h"
 #include "shell/app/Menu.h"
 
 #include <QScreen>
@@ -22,5 +23,7 @@ int main(int argc, char** argv)
     menu.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, menu.size(),
                                          QGuiApplication::primaryScreen()->availableGeometry()));
     menu.show();
-    return app.exec();
+    const int codigo = app.exec();
+    Gravacao::aoEncerrar(estado);
+    return codigo;
 }

@@ -4,7 +4,6 @@
 #include "info/cLogo.h"
 #include "shell/Fonts.h"
 #include "shell/Twips.h"
-#include "store/StoreError.h"
 #include "store/Tables.h"
 #include "tests/support/Dica.h"
 #include "tests/support/RecordingSink.h"
@@ -256,10 +255,16 @@ void TstFrmDados::judgementsSavesAndReloads()
         QCOMPARE(t.celulas(0, 2, 0, 2) + t.celulas(1, 1, 1, 1), QStringList({"", ""}));
 
         // Nothing is saved before leaving, then in one transaction: row 3
-        // cannot be written, so rows 1 and 2 are not either.
+        // cannot be written, so rows 1 and 2 are not either, and the window
+        // stays, telling so.
         t.db.exec(QStringLiteral("CREATE TRIGGER recusa BEFORE UPDATE ON Eventos WHEN NEW.Numero = 3 "
                                  "BEGIN SELECT RAISE(ABORT, 'row 3 is locked'); END"));
-        QVERIFY_THROWS_EXCEPTION(StoreError, QMetaObject::invokeMethod(t.w.get(), "cmdSair_Click", Qt::DirectConnection));
+        {
+            RecordingSink sink;
+            t.botao("cmdSair")->click();
+            QVERIFY(sink.count() == 1 && sink.ultima().texto.endsWith(u("row 3 is locked Unable to fetch row")));
+        }
+        QVERIFY(t.w->isVisible());
         QVERIFY(t.db.valor(QStringLiteral("SELECT N03 FROM Eventos WHERE Numero = 1")).isNull());
         t.db.exec(QStringLiteral("DROP TRIGGER recusa"));
         const QStringList gravadas = t.celulas(0, 0, 5, 6);

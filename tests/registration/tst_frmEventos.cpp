@@ -121,6 +121,26 @@ private slots:
         QCOMPARE(sink.count(), 0);
     }
 
+    void keysTypedAtOnceAllArrive()
+    {
+        TestDb db;
+        RecordingSink sink;
+        db.setCase(3, u("Caso"), u("S"), 4);
+        db.exec(QStringLiteral("UPDATE Eventos3 SET Evento = 'antigo'"));
+        db.estado().CaseAtual = 3;
+        J j(db);
+        // A click on the cell already current (the first row's, on opening),
+        // then on another row's, and typing at once, each key where the focus is.
+        for (int linha : {0, 2}) {
+            j.clicar(linha, 1);
+            for (const QChar ch : u("Temperatura"))
+                QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+        }
+        j.w.close();
+        QCOMPARE(QStringList({evento(db, 1), evento(db, 2), evento(db, 3)}),
+                 QStringList({u("Temperatura"), u("antigo"), u("Temperatura")}));
+    }
+
     void countBoxCheck()
     {
         TestDb db;

@@ -303,11 +303,14 @@ private slots:
         QVERIFY(!m.setData(m.index(0, 0), 99));
 
         QVERIFY(m.setData(m.index(0, 1), QString::fromUtf8("Temperatura ção")));
-        QVERIFY(db.valor("SELECT Evento FROM Eventos3 WHERE Numero = 1").isNull()); // held until the row is left
-        QVERIFY(m.setData(m.index(1, 1), QStringLiteral("novo")));                  // another row: the first is written
+        QVERIFY(m.setData(m.index(1, 1), QStringLiteral("novo")));
+        QVERIFY(m.submit()); // the view's submit writes nothing: the screen writes, and can tell of a failure
+        QVERIFY(db.valor("SELECT Evento FROM Eventos3 WHERE Numero = 1").isNull());
+        QCOMPARE(m.data(m.index(0, 1)).toString(), QString::fromUtf8("Temperatura ção"));
+        m.writePending();
         QCOMPARE(db.valor("SELECT Evento FROM Eventos3 WHERE Numero = 1").toString(), QString::fromUtf8("Temperatura ção"));
-        m.submit();
         QCOMPARE(db.valor("SELECT Evento FROM Eventos3 WHERE Numero = 2").toString(), QStringLiteral("novo"));
+        QVERIFY(!m.hasPendingEdits());
         QVERIFY(m.setHeaderData(1, Qt::Horizontal, "symptom"));
         QCOMPARE(m.headerData(1, Qt::Horizontal).toString(), QStringLiteral("symptom"));
         QCOMPARE(db.valor("SELECT count(*) FROM Eventos3").toInt(), 30);
