@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The road of one analysis on the real KV, in Portuguese, through keys and
-clicks only: a case, its six factors, fifteen judgements, the analysis, the
-ranked result and its report on the PDF printer. Then the database is read
+clicks only: a case, its six factors, fifteen judgements (kept when the matrix
+is closed by the title bar's X and reopened), the analysis, the ranked result
+and its report on the PDF printer. Then the database is read
 back and checked against values computed here from the judgements entered."""
 import contextlib
 import os
@@ -69,8 +70,7 @@ with x_display() as display:
             kv.shot("road-06-eventos")
             kv.click(eventos, px(2115) + 160, px(2100) + 25)
             for i, name in enumerate(FACTORS):
-                kv.key(eventos, "F2")  # open the cell's editor before typing into it
-                kv.type(eventos, name)
+                kv.type(eventos, name)  # straight into the cell, current or not
                 kv.key(eventos, "Down" if i < N - 1 else "Return")
             kv.shot("road-07-eventos-named")
             kv.click_twips(eventos, 300, 4500, 1455, 960)  # Salvar e Sair
@@ -88,6 +88,14 @@ with x_display() as display:
                 kv.click(dados, *in_frame(OPTIONS[option]))
                 kv.click(dados, *in_frame(GRAVAR))
             kv.shot("road-10-matrix-judged")
+
+        with kv.step("closed by the title bar's X, the matrix keeps its judgements"):
+            kv.close_window(dados)
+            kv.wait_gone("Entrada de dados para análise")
+            kv.query_until("SELECT N02, N03, N04, N05, N06 FROM Eventos3 WHERE Numero = 1",
+                           [tuple(float(LEVEL[CHOICES[(1, j)]]) for j in range(2, N + 1))])
+            kv.key(menu, "alt+a")
+            dados = kv.wait_window("Entrada de dados para análise")
 
         with kv.step("analyse"):
             kv.click_twips(dados, 720, 345, 1140, 840)  # Analisar
