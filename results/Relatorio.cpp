@@ -20,6 +20,21 @@ std::optional<double> numero(const QVariant& v)
         return d;
     return Regional::toNumber(v.toString());
 }
+// The first 55 characters of a name; wide letters that would still run into
+// the E-Mach column end in an ellipsis before it.
+QString nomeNaLinha(const Printer& prn, const QString& evento)
+{
+    constexpr int kEspaco = 7800 - 2000 - 100;
+    QString nome = evento.left(55);
+    if (nome.size() == 55 && nome.at(54).isHighSurrogate())
+        nome.chop(1);
+    if (prn.TextWidth(nome) <= kEspaco)
+        return nome;
+    const QString reticencias = u("…");
+    while (!nome.isEmpty() && prn.TextWidth(nome + reticencias) > kEspaco)
+        nome.chop(nome.size() > 1 && nome.at(nome.size() - 1).isLowSurrogate() ? 2 : 1);
+    return nome + reticencias;
+}
 } // namespace
 
 Textos textos(int idioma)
@@ -100,7 +115,7 @@ void escrever(Printer& prn, const Dados& d)
         prn.setCurrentY(y);
         prn.setCurrentX(2000);
         // A factor never named prints as a blank name.
-        prn.Print(linha.evento.isNull() ? QString() : linha.evento.toString().left(55), true);
+        prn.Print(linha.evento.isNull() ? QString() : nomeNaLinha(prn, linha.evento.toString()), true);
 
         const std::optional<double> e = numero(linha.emach);
         prn.setCurrentX(7800);

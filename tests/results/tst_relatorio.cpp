@@ -76,6 +76,8 @@ private slots:
         // A long name, cut to 55 characters on paper.
         const QString longo = u("Temperatura do forno acima do especificado pelo fornecedor do molde");
         fatores[3].evento = longo;
+        // 55 wide letters would run into the E-Mach column: ended before it.
+        fatores[5].evento = QString(10000, u'W');
         const Itens itens = montar(3, fatores);
 
         // The logo first, scaled into its box.
@@ -110,6 +112,11 @@ private slots:
         const QStringList l = linhas(itens, 25);
         QCOMPARE(l[0], u("Fator 1|3.00|Efeito"));
         QCOMPARE(l[3], longo.left(55) + u("|2.25|Efeito"));
+        QVERIFY2(l[5].startsWith(u("WWWWWWWWWW")) && l[5].endsWith(u("W…|1.75|Efeito")), qPrintable(l[5]));
+        Printer medida;
+        medida.setFontName(u("arial"));
+        medida.setFontSize(10);
+        QVERIFY(2000 + medida.TextWidth(l[5].section(u'|', 0, 0)) < 7800);
         QCOMPARE(l[12], u("Fator 13|0.00|Efeito"));
         QCOMPARE(l[16], u("Fator 17|-1.00|Fator causal"));
         QCOMPARE(l[24], u("Fator 25|-3.00|Causa Raíz ou principal FCS"));
@@ -131,8 +138,6 @@ private slots:
         const QPageLayout pagina = Printer::pagina();
         QCOMPARE(pagina.orientation(), QPageLayout::Portrait);
         const QRectF util = pagina.paintRect(QPageLayout::Inch);
-        Printer medida;
-        medida.setFontSize(10);
         QVERIFY(9000 + medida.TextWidth(u("Causa Raíz ou principal FCS")) < util.width() * 1440);
         QVERIFY(pe->y + 400 < util.height() * 1440);
 
