@@ -43,6 +43,18 @@ qint64 moeda(const QString& texto)
     return Regional::roundHalfEven(valor(texto) * 10000.0);
 }
 
+std::optional<QPoint> foraDaEscala(const GradeTextos& g, int n)
+{
+    for (int r = 0; r < n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const QString t = g.texto(r, c);
+            const std::optional<double> v = Regional::toNumber(t);
+            if (!t.trimmed().isEmpty() && !(v && *v >= 0.1 && *v <= 10))
+                return QPoint(r, c);
+        }
+    return std::nullopt;
+}
+
 Desfecho calcular(GradeTextos& g, int n)
 {
     const Regional::Lote lote;
@@ -135,6 +147,20 @@ Aviso aviso(Desfecho desfecho, int idioma)
                 QString::fromUtf8("Rellenar completamente la hoja de cálculo antes de analizar ")};
     }
     return {QStringLiteral("Valores incompletos!"), QStringLiteral("Preencher totalmente a planilha antes de analizar")};
+}
+
+Aviso avisoForaDaEscala(const QString& fatorLinha, const QString& fatorColuna, const QString& valor, int idioma)
+{
+    const char* const textos[3][2] = {
+        {"Value off the scale", "The judgement of \"%1\" against \"%2\" is %3, off the scale of 0.1 to 10. "
+                                "The analysis was not made."},
+        {"Valor fuera de la escala", "El juicio de \"%1\" frente a \"%2\" vale %3, fuera de la escala de 0,1 a 10. "
+                                     "El análisis no se hizo."},
+        {"Valor fora da escala", "O julgamento de \"%1\" contra \"%2\" vale %3, fora da escala de 0,1 a 10. "
+                                 "A análise não foi feita."},
+    };
+    const auto& t = textos[idioma == 1 ? 0 : idioma == 2 ? 1 : 2];
+    return {QString::fromUtf8(t[0]), QString::fromUtf8(t[1]).arg(fatorLinha, fatorColuna, valor)};
 }
 
 } // namespace Emach

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QVector>
+#include <optional>
 
 // Cell texts addressed by 0-based row and column: the working store of the
 // analysis, whether it is the matrix screen's grid or a plain table.
@@ -40,6 +42,11 @@ enum class Desfecho {
     ColunasIguais, // every column sum the same: NormH of row 0 already written
 };
 
+// The first judgement cell (row, column) holding anything but an empty text
+// or a number from 0.1 to 10, as a file written by another tool can; the
+// screen analyses no such matrix.
+std::optional<QPoint> foraDaEscala(const GradeTextos& grade, int n);
+
 // Points, extremes, normalisations and E-Mach, in that order, into:
 // (r, n+1) row points, (n, c) column points, (r, n+2) NormH, (n+1, c) NormV,
 // (r, n+3) E-Mach.
@@ -55,5 +62,7 @@ struct Aviso {
 };
 // The message of a refusal in a language (1 English, 2 Spanish, else Portuguese).
 Aviso aviso(Desfecho desfecho, int idioma);
+// The message for a judgement off the scale, naming the pair and the value.
+Aviso avisoForaDaEscala(const QString& fatorLinha, const QString& fatorColuna, const QString& valor, int idioma);
 
 } // namespace Emach

@@ -277,7 +277,13 @@ void frmDados::Form_Load()
     if (rsCasesDados.NoMatch())
         return;
 
-    const QString qtde = Regional::format0(rsCasesDados.Fields(QStringLiteral("Qtde")).toDouble());
+    // Another tool may have written a count the screen cannot be built for.
+    const QVariant campoQtde = rsCasesDados.Fields(QStringLiteral("Qtde"));
+    if (!(campoQtde.toDouble() >= 4 && campoQtde.toDouble() <= 25)) {
+        recusar(campoQtde.toString(), 0);
+        return;
+    }
+    const QString qtde = Regional::format0(campoQtde.toDouble());
     const int n = int(Regional::toNumber(qtde).value_or(0));
     m_nFatores = n;
     m_estado.QtdeFatores = qtde;
@@ -285,6 +291,14 @@ void frmDados::Form_Load()
     Data1->setDatabaseName(m_estado.caminhoBanco());
     Data1->setRecordSource(Tables::consultaFatores(m_estado.caseAtual(), n));
     Data1->Refresh();
+    // Rows 1 to n, every one (a table with no rows keeps its empty grid).
+    const Recordset& linhas = Data1->Recordset();
+    for (int r = 0; r < n && linhas.RecordCount() > 0; ++r) {
+        if (r >= linhas.RecordCount() || linhas.value(r, QStringLiteral("Numero")).toInt() != r + 1) {
+            recusar(qtde, r + 1);
+            return;
+        }
+    }
 
     lblSintoma->setText(rsCasesDados.Fields(QStringLiteral("Sintoma")).toString());
 
@@ -343,6 +357,30 @@ void frmDados::Form_Load()
             rs.MoveNext();
         }
     }
+}
+
+void frmDados::recusar(const QString& qtde, int linhaFaltando)
+{
+    const int i = m_estado.IdiomaAtual == 1 ? 0 : m_estado.IdiomaAtual == 2 ? 1 : 2;
+    const char* const titulo[3] = {"Case data not valid", "Datos del case no válidos", "Dados do case inválidos"};
+    const char* const contagem[3] = {
+        "Case %1 has \"%2\" as its number of factors; the analysis takes 4 to 25. Correct it in the case register.",
+        "El case %1 tiene \"%2\" como número de factores; el análisis acepta de 4 a 25. Corríjalo en el registro de cases.",
+        "O case %1 tem \"%2\" como quantidade de fatores; a análise aceita de 4 a 25. Corrija no cadastro de casos."};
+    const char* const linha[3] = {"Table %1 of case %2 has no factor row %3; the analysis needs rows 1 to %4.",
+                                  "La tabla %1 del case %2 no tiene la fila de factor %3; el análisis necesita las filas 1 a %4.",
+                                  "A tabela %1 do case %2 não tem a linha de fator %3; a análise precisa das linhas 1 a %4."};
+    const QString caso = QString::number(m_estado.caseAtual());
+    MsgBox(linhaFaltando ? u(linha[i]).arg(Tables::TabelaEventos(m_estado.caseAtual()), caso).arg(linhaFaltando).arg(qtde)
+                         : u(contagem[i]).arg(caso, qtde),
+           Icone::Exclamacao, u(titulo[i]));
+    m_recusada = true;
+    m_nFatores = 0; // no grid was built
+}
+
+int frmDados::exec()
+{
+    return m_recusada ? QDialog::Rejected : QDialog::exec();
 }
 
 void frmDados::limparOpcoes()
@@ -487,6 +525,14 @@ void frmDados::cmdCalcular_Click()
     desenharLogo(n + 2, m_posLogo + 400, ingles ? u("Normatization H 0-5") : u("Normatização H 0-5"));
     desenharLogo(n + 3, m_posLogo + 850, u("Emach"));
 
+    // A judgement off the scale (stored by another tool) is named, and
+    // nothing is computed from it.
+    if (const auto par = Emach::foraDaEscala(g, n)) {
+        const Emach::Aviso a = Emach::avisoForaDaEscala(NomeFator(par->x() + 1), NomeFator(par->y()),
+                                                        g.TextMatrix(par->x(), par->y()), m_estado.IdiomaAtual);
+        MsgBox(a.texto, Icone::Exclamacao, a.titulo);
+        return;
+    }
     const Emach::Desfecho desfecho = Emach::calcular(g, n);
     if (desfecho != Emach::Desfecho::Completo) {
         const Emach::Aviso a = Emach::aviso(desfecho, m_estado.IdiomaAtual);

@@ -39,6 +39,10 @@ public:
     // Header strip k (1 to 28); nullptr for any other k.
     LogoPicture* picLogo(int k) const;
 
+    // Opens nothing when the stored case could not be shown (a count outside
+    // 4 to 25, a factor row missing): the user was told while loading.
+    int exec() override;
+
     // How the Result button shows the result screen (modally) for the
     // symptom; tests replace it so that no window waits for a user.
     void setAbrirResultado(std::function<void(const QString& sintoma)> abrir);
@@ -65,6 +69,7 @@ private:
     bool Gravar2_Fatores();
     void salvar(bool comEmach);
     void limparOpcoes();
+    void recusar(const QString& qtde, int linhaFaltando);
     void desenharLogo(int k, int left, const QString& caption);
     void liberarGrade();
     cLogo& Logo();
@@ -109,6 +114,7 @@ private:
     QUndoStack* m_historico = nullptr;
 
     int m_nFatores = 0;
+    bool m_recusada = false;
     QVector<QString> m_nomeFator = QVector<QString>(41);
     int m_linhaSel = 0;
     int m_colunaSel = 0;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace Regional {
 
@@ -182,7 +183,12 @@ bool isNumeric(const QString& text)
 
 long long roundHalfEven(double value)
 {
-    return static_cast<long long>(std::nearbyint(value)); // default mode: to nearest, ties to even
+    const double r = std::nearbyint(value); // default mode: to nearest, ties to even
+    // A value no integer holds (a number typed or stored far too big, or no
+    // number at all) stops at the ends instead of being undefined.
+    if (!(std::fabs(r) < 9.2e18))
+        return r > 0 ? std::numeric_limits<long long>::max() : r < 0 ? std::numeric_limits<long long>::min() : 0;
+    return static_cast<long long>(r);
 }
 
 QString numberText(double value)

@@ -138,6 +138,7 @@ private slots:
     void loadsTheCase();
     void sizes_data();
     void sizes();
+    void storedDataFromAnotherToolIsRefused();
     void judgementsSavesAndReloads();
     void analysesTheWorkedExample_data();
     void analysesTheWorkedExample();
@@ -217,6 +218,38 @@ void TstFrmDados::sizes()
     for (int i = 0; i < 3; ++i)
         QCOMPARE(t.w->picLogo(n + 1 + i)->x(), Twips::px(2370 + 345 * n + QList<int>({0, 400, 850})[i]));
     QCOMPARE(QSize(g->Width(), g->Height()), QSize(340 * n + 3500, 260 * n + 500));
+}
+
+void TstFrmDados::storedDataFromAnotherToolIsRefused()
+{
+    // A count or a table another tool wrote: a message naming it, and no screen.
+    const struct { int n; const char* sql; const char* texto; } casos[] = {
+        {99, "", "O case 1 tem \"99\" como quantidade de fatores; a análise aceita de 4 a 25. Corrija no cadastro de casos."},
+        {0, "", "O case 1 tem \"0\" como quantidade de fatores; a análise aceita de 4 a 25. Corrija no cadastro de casos."},
+        {6, "DELETE FROM Eventos WHERE Numero = 3",
+         "A tabela Eventos do case 1 não tem a linha de fator 3; a análise precisa das linhas 1 a 6."},
+    };
+    for (const auto& c : casos) {
+        Tela t(1, c.n);
+        if (*c.sql)
+            t.db.exec(QString::fromLatin1(c.sql));
+        RecordingSink sink;
+        t.abrir();
+        QCOMPARE(t.w->exec(), int(QDialog::Rejected));
+        QCOMPARE(sink.count(), 1);
+        QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto, u("Dados do case inválidos: ") + u(c.texto));
+    }
+    // A judgement far off the scale: the analysis names the pair, computes nothing.
+    Tela t(1, 4, {}, 1);
+    t.db.exec(QStringLiteral("UPDATE Eventos SET N03 = 1e308 WHERE Numero = 2"));
+    RecordingSink sink;
+    t.abrir();
+    t.botao("cmdCalcular")->click();
+    QCOMPARE(sink.count(), 1);
+    QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto,
+             u("Value off the scale: The judgement of \"F2\" against \"F3\" is 1e+308, off the scale of 0.1 to 10. "
+               "The analysis was not made."));
+    QCOMPARE(t.celulas(0, 5, 3, 7), QStringList(12));
 }
 
 void TstFrmDados::judgementsSavesAndReloads()
