@@ -51,11 +51,6 @@ def in_frame(control):
     return px(FRAME1[0] + left) + px(width) // 2, px(FRAME1[1] + top) + px(height) // 2
 
 
-def _display_alive(display):
-    return subprocess.run(["xdpyinfo", "-display", display], stdout=subprocess.DEVNULL,
-                          stderr=subprocess.DEVNULL).returncode == 0
-
-
 _X11 = ctypes.cdll.LoadLibrary("libX11.so.6")
 _X11.XOpenDisplay.restype = ctypes.c_void_p
 _X11.XOpenDisplay.argtypes = [ctypes.c_char_p]
@@ -73,14 +68,21 @@ class _ClientMessage(ctypes.Structure):
                 ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
 
 
+def _connect(display, tries):
+    """A connection to the display, tried again for a moment: an X server
+    resets when its last client leaves and refuses whoever connects then."""
+    for _ in range(tries):
+        handle = _X11.XOpenDisplay(display.encode())
+        if handle:
+            return handle
+        time.sleep(0.1)
+    return None
+
+
 @contextlib.contextmanager
-def _held_open(display):
-    """An X server resets when its last client leaves, and a KV connecting at
-    that moment is refused. One connection held for the whole run keeps the
-    server from ever resetting under a test."""
-    handle = _X11.XOpenDisplay(display.encode())
-    if not handle:
-        raise RuntimeError(f"cannot open display {display}")
+def _holding(display, handle):
+    """One connection held for the whole run: the server never resets under a
+    test, so no KV is refused at its start."""
     _held[display] = handle
     try:
         yield display
@@ -93,8 +95,9 @@ def _held_open(display):
 def x_display():
     """The display given in DISPLAY, or an Xvfb of our own for the run."""
     given = os.environ.get("DISPLAY")
-    if given and _display_alive(given):
-        with _held_open(given):
+    handle = _connect(given, 30) if given else None
+    if handle:
+        with _holding(given, handle):
             yield given
         return
     for n in range(120, 160):
@@ -103,13 +106,10 @@ def x_display():
             continue
         proc = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        for _ in range(100):
-            if _display_alive(display):
-                break
-            time.sleep(0.05)
-        if _display_alive(display):
+        handle = _connect(display, 100)
+        if handle:
             try:
-                with _held_open(display):
+                with _holding(display, handle):
                     yield display
             finally:
                 proc.terminate()
