@@ -1,6 +1,7 @@
 #include "shell/ArquivoCaso.h"
 
 #include "shell/Dialogos.h"
+#include "shell/Gravacao.h"
 #include "shell/Messages.h"
 #include "store/CasoCsvTextos.h"
 #include "store/Database.h"
@@ -80,11 +81,12 @@ std::optional<CasoCsv::Caso> importar(QWidget* janela, AppState& estado, int cas
             if (!Confirmar(janela, m.tituloImportar, pergunta))
                 return std::nullopt;
         }
-        CasoCsv::gravar(estado.BancoDados, caso, dados);
     } catch (const StoreError& e) {
         MsgBox(m.falhaGravar.arg(e.text()), Icone::Exclamacao, m.tituloImportar);
         return std::nullopt;
     }
+    if (!Gravacao::gravar(estado, [&] { CasoCsv::gravar(estado.BancoDados, caso, dados); }))
+        return std::nullopt;
     if (estado.caseAtual() == caso)
         estado.QtdeFatores = QString::number(dados.n());
     if (aoGravar)
