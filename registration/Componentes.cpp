@@ -7,6 +7,7 @@
 #include <QFocusEvent>
 #include <QTimer>
 #include <QPainter>
+#include <utility>
 
 QValidator::State TextoInteiro::validate(QString& texto, int& pos) const
 {
@@ -145,8 +146,16 @@ bool GradeDados::edit(const QModelIndex& index, EditTrigger trigger, QEvent* eve
     // A click on the current cell opens its editor at once. Qt waits for a
     // possible double click first and, meanwhile, drops the keys typed.
     if (trigger == SelectedClicked)
-        return (editTriggers() & SelectedClicked) && QTableView::edit(index, EditKeyPressed, nullptr);
+        return m_abertoNoClique = (editTriggers() & SelectedClicked) && QTableView::edit(index, EditKeyPressed, nullptr);
     return QTableView::edit(index, trigger, event);
+}
+
+void GradeDados::mouseReleaseEvent(QMouseEvent* e)
+{
+    QTableView::mouseReleaseEvent(e);
+    // The release ends in "no state"; an editor the click opened is still open.
+    if (std::exchange(m_abertoNoClique, false))
+        setState(EditingState);
 }
 
 void GradeDados::currentChanged(const QModelIndex& atual, const QModelIndex& anterior)

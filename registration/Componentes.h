@@ -64,7 +64,11 @@ public:
 protected:
     using QTableView::edit;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
     void currentChanged(const QModelIndex& atual, const QModelIndex& anterior) override;
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                      const QList<int>& roles = QList<int>()) override;
+
+private:
+    bool m_abertoNoClique = false;
 };
