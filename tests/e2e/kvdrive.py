@@ -53,13 +53,7 @@ def in_frame(control):
 
 _X11 = ctypes.cdll.LoadLibrary("libX11.so.6")
 _X11.XOpenDisplay.restype = ctypes.c_void_p
-_X11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-_X11.XCloseDisplay.argtypes = [ctypes.c_void_p]
 _X11.XInternAtom.restype = ctypes.c_ulong
-_X11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-_X11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-_X11.XFlush.argtypes = [ctypes.c_void_p]
-_held = {}
 
 
 class _ClientMessage(ctypes.Structure):
@@ -70,25 +64,14 @@ class _ClientMessage(ctypes.Structure):
 
 def _connect(display, tries):
     """A connection to the display, tried again for a moment: an X server
-    resets when its last client leaves and refuses whoever connects then."""
+    resets when its last client leaves and refuses whoever connects then.
+    x_display holds one for the whole run, so no KV is refused at its start."""
     for _ in range(tries):
         handle = _X11.XOpenDisplay(display.encode())
         if handle:
-            return handle
+            return ctypes.c_void_p(handle)
         time.sleep(0.1)
     return None
-
-
-@contextlib.contextmanager
-def _holding(display, handle):
-    """One connection held for the whole run: the server never resets under a
-    test, so no KV is refused at its start."""
-    _held[display] = handle
-    try:
-        yield display
-    finally:
-        del _held[display]
-        _X11.XCloseDisplay(handle)
 
 
 @contextlib.contextmanager
@@ -97,8 +80,10 @@ def x_display():
     given = os.environ.get("DISPLAY")
     handle = _connect(given, 30) if given else None
     if handle:
-        with _holding(given, handle):
+        try:
             yield given
+        finally:
+            _X11.XCloseDisplay(handle)
         return
     for n in range(120, 160):
         display = f":{n}"
@@ -109,9 +94,9 @@ def x_display():
         handle = _connect(display, 100)
         if handle:
             try:
-                with _holding(display, handle):
-                    yield display
+                yield display
             finally:
+                _X11.XCloseDisplay(handle)
                 proc.terminate()
                 proc.wait(10)
             return
@@ -219,12 +204,12 @@ class KV:
 
     def close_window(self, wid):
         """The title bar's X: the delete message a window manager sends."""
-        x = _held[self.display]
-        ev = _ClientMessage(type=33, window=int(wid), format=32,  # ClientMessage
-                            message_type=_X11.XInternAtom(x, b"WM_PROTOCOLS", 0))
-        ev.data[0] = _X11.XInternAtom(x, b"WM_DELETE_WINDOW", 0)
-        _X11.XSendEvent(x, int(wid), 0, 0, ctypes.byref(ev))
-        _X11.XFlush(x)
+        x = _connect(self.display, 10)
+        atom = lambda name: ctypes.c_ulong(_X11.XInternAtom(x, name, 0))  # noqa: E731
+        ev = _ClientMessage(type=33, window=int(wid), format=32, message_type=atom(b"WM_PROTOCOLS"))  # ClientMessage
+        ev.data[0] = atom(b"WM_DELETE_WINDOW").value
+        _X11.XSendEvent(x, ctypes.c_ulong(int(wid)), 0, ctypes.c_long(0), ctypes.byref(ev))
+        _X11.XCloseDisplay(x)
 
     def geometry(self, wid):
         out = self.xdo("getwindowgeometry", "--shell", wid)
