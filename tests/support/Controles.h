@@ -1,0 +1,41 @@
+#pragma once
+
+// Reaching a live window's controls by name, as a screen test does.
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+inline QString u(const char* s) { return QString::fromUtf8(s); }
+
+// The child named nome; a missing control ends the test at once.
+template <class T = QWidget>
+T* filho(const QObject* janela, const QString& nome)
+{
+    T* c = janela->findChild<T*>(nome);
+    if (!c)
+        qFatal("no control %s", qPrintable(nome));
+    return c;
+}
+template <class T = QWidget>
+T* filho(const QObject* janela, const char* nome)
+{
+    return filho<T>(janela, QString::fromLatin1(nome));
+}
+
+// What a control shows: a frame's title, or the text of a label, a button or a box.
+inline QString texto(const QObject* janela, const char* nome)
+{
+    QObject* c = filho<QObject>(janela, nome);
+    if (auto* quadro = qobject_cast<QGroupBox*>(c))
+        return quadro->title();
+    return c->property("text").toString();
+}
+
+// A mouse click on a button, as a user makes it.
+inline void clicar(const QObject* janela, const char* nome)
+{
+    QTest::mouseClick(filho<QAbstractButton>(janela, nome), Qt::LeftButton);
+}
