@@ -1,7 +1,7 @@
 #include "registration/frmEventos.h"
 #include "shell/Fonts.h"
 #include "store/DataSource.h"
-#include "tests/registration/Janela.h"
+#include "tests/support/Janela.h"
 #include "tests/support/RecordingSink.h"
 
 using J = Janela<frmEventos>;

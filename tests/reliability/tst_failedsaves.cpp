@@ -7,7 +7,7 @@
 #include "shell/Fonts.h"
 #include "shell/Gravacao.h"
 #include "store/Connection.h"
-#include "tests/registration/Janela.h"
+#include "tests/support/Janela.h"
 #include "tests/support/RecordingSink.h"
 
 #include <QProcess>

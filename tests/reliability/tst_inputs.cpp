@@ -6,7 +6,7 @@
 #include "results/frmResultado.h"
 #include "shell/Fonts.h"
 #include "store/Regional.h"
-#include "tests/registration/Janela.h"
+#include "tests/support/Janela.h"
 #include "tests/support/RecordingSink.h"
 
 #include <QAbstractItemModel>

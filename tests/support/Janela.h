@@ -1,8 +1,9 @@
 #pragma once
 
-// Opens a register window offscreen the way a user meets it, and reaches its
-// controls by name.
+// Opens a screen offscreen the way a user meets it, on a test's database, and
+// reaches its controls by name.
 
+#include "tests/support/Controles.h"
 #include "tests/support/TestDb.h"
 
 #include <QAbstractButton>
@@ -11,8 +12,6 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QtTest>
-
-inline QString u(const char* s) { return QString::fromUtf8(s); }
 
 template <class Tela>
 struct Janela {
