@@ -193,14 +193,7 @@ void escrever(Printer& prn, const Pagina& d)
     const Textos t = textos(d.idioma);
     const Relatorio::Textos r = Relatorio::textos(d.idioma);
 
-    prn.setFontName(u("arial"));
-    prn.PaintPicture(d.logo, 1000, 300, 2300, 1000);
-
-    prn.setCurrentY(1000);
-    prn.setCurrentX(5000);
-    prn.setFontSize(18);
-    prn.setFontBold(true);
-    prn.Print(t.titulo);
+    Relatorio::escreverTopo(prn, d.logo, t.titulo);
 
     prn.setFontSize(12);
     prn.setCurrentY(1650);

@@ -45,28 +45,29 @@ QFontMetricsF metricas(const QString& nome, double pontos, bool negrito)
 
 } // namespace
 
+void Printer::colocar(ItemColocado item, int x, int y, int largura, int altura)
+{
+    item.x = x;
+    item.y = y;
+    item.largura = largura;
+    item.altura = altura;
+    m_itens.append(item);
+}
+
 void Printer::PaintPicture(const QImage& figura, int x, int y, int largura, int altura)
 {
     ItemColocado item;
     item.tipo = ItemColocado::Tipo::Figura;
-    item.x = x;
-    item.y = y;
     item.figura = figura;
-    item.largura = largura;
-    item.altura = altura;
-    m_itens.append(item);
+    colocar(item, x, y, largura, altura);
 }
 
 void Printer::PaintPicture(const ItemColocado::Desenho& desenho, int x, int y, int largura, int altura)
 {
     ItemColocado item;
     item.tipo = ItemColocado::Tipo::Desenho;
-    item.x = x;
-    item.y = y;
     item.desenho = desenho;
-    item.largura = largura;
-    item.altura = altura;
-    m_itens.append(item);
+    colocar(item, x, y, largura, altura);
 }
 
 void Printer::Print(const QString& texto, bool ficarNaLinha)

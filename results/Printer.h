@@ -93,6 +93,8 @@ public:
     static double escala(const QList<ItemColocado>& itens, const QSizeF& areaTwips);
 
 private:
+    void colocar(ItemColocado item, int x, int y, int largura, int altura);
+
     QString m_fonte = QStringLiteral("arial");
     double m_tamanho = 10;
     bool m_negrito = false;

@@ -56,21 +56,25 @@ QString rodape(const QDate& data)
     return u("Software KV (") + enderecoWeb() + u(") - ") + QLocale().toString(data, QLocale::ShortFormat);
 }
 
-void escrever(Printer& prn, const Dados& d)
+void escreverTopo(Printer& prn, const QImage& logo, const QString& titulo)
 {
-    const Textos t = textos(d.idioma);
-
     prn.setFontName(u("arial"));
     prn.setCurrentX(1);
     prn.setCurrentY(1);
-    prn.PaintPicture(d.logo, 1000, 300, 2300, 1000);
+    prn.PaintPicture(logo, 1000, 300, 2300, 1000);
 
     prn.setCurrentY(1000);
     prn.setCurrentX(5000);
     prn.setFontSize(18);
     prn.setFontBold(true);
-    prn.Print(t.titulo);
+    prn.Print(titulo);
+}
 
+void escrever(Printer& prn, const Dados& d)
+{
+    const Textos t = textos(d.idioma);
+
+    escreverTopo(prn, d.logo, t.titulo);
     prn.setFontBold(false);
     prn.setFontSize(12);
     prn.setCurrentX(2000);

@@ -44,6 +44,8 @@ QString enderecoWeb();
 // "Software KV (<address>) - <date in the short format>".
 QString rodape(const QDate& data);
 
+// The logo and the big title at the top of every page KV prints.
+void escreverTopo(Printer& prn, const QImage& logo, const QString& titulo);
 // Writes the report on a printer object, without ending the document.
 void escrever(Printer& prn, const Dados& dados);
 // The placed items of the page, for looking at without paper.
