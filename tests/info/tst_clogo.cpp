@@ -6,18 +6,9 @@
 #include <QImage>
 #include <QPalette>
 #include <QtTest>
-#include <cmath>
 
 namespace {
 const QColor kFace(212, 208, 200); // the palette's button face in these tests
-
-// The colour of the band at distance d from the bottom of a strip h pixels
-// high, from black to the button face.
-QColor esperado(int d, int h)
-{
-    auto canal = [&](int fim) { return int(std::nearbyint((double(d) * fim) / h)); };
-    return QColor(canal(kFace.red()), canal(kFace.green()), canal(kFace.blue()));
-}
 
 // A strip of the matrix screen (255 x 2475 twips, Arial bold 9.75) painted
 // once, as the box shows it when it repaints.
@@ -56,19 +47,22 @@ private slots:
 
 void TstCLogo::gradientBands()
 {
-    // 165 pixels: 1-pixel bands, the two lowest black, the top one close to
-    // the face but not quite.
-    const QImage img = pintar(QString());
-    QCOMPARE(img.size(), QSize(17, 165));
-    for (int y = 0; y < 165; ++y)
-        QVERIFY2(linhaLisa(img, y, esperado(qMax(163 - y, 0), 165)), qPrintable(QString::number(y)));
-
-    // 6000 pixels: bands of 23; 6000 = 260 x 23 + 20, so band 260 starts
-    // above the top edge.
+    // From black at the bottom to the button face, worked by hand: 165 pixels
+    // give 1-pixel bands, the two lowest black, the top one close to the face
+    // but not quite; 6000 pixels give bands of 23 (6000 = 260 x 23 + 20, so
+    // band 260 starts above the top edge).
     QCOMPARE(QList<int>({cLogo::alturaFaixa(6000), cLogo::alturaFaixa(254), cLogo::alturaFaixa(510)}), QList<int>({23, 1, 2}));
+    const QImage baixa = pintar(QString());
     const QImage alta = pintar(QString(), 9.75, 6000 * Twips::kPorPixel);
-    for (const auto& [y, d] : {std::pair{5999, 0}, {5954, 0}, {5953, 23}, {20, 258 * 23}, {0, 259 * 23}})
-        QVERIFY2(linhaLisa(alta, y, esperado(d, 6000)), qPrintable(QString::number(y)));
+    QCOMPARE(baixa.size(), QSize(17, 165));
+    const struct { const QImage& img; int y; QColor cor; } linhas[] = {
+        {baixa, 164, {0, 0, 0}},        {baixa, 163, {0, 0, 0}},      {baixa, 162, {1, 1, 1}},
+        {baixa, 80, {107, 105, 101}},   {baixa, 0, {209, 205, 198}},  {alta, 5999, {0, 0, 0}},
+        {alta, 5954, {0, 0, 0}},        {alta, 5953, {1, 1, 1}},      {alta, 20, {210, 206, 198}},
+        {alta, 0, {210, 207, 199}},
+    };
+    for (const auto& l : linhas)
+        QVERIFY2(linhaLisa(l.img, l.y, l.cor), qPrintable(QString::number(l.y)));
 }
 
 void TstCLogo::coloursRepaintOnlyOnChangeWithAStrip()
@@ -88,12 +82,12 @@ void TstCLogo::coloursRepaintOnlyOnChangeWithAStrip()
     logo.setStartColor(0x0000FF00); // 0x00BBGGRR: green
     QCOMPARE(pixel(164), QColor(0, 255, 0));
     logo.setEndColor(0x00FF0000);
-    QCOMPARE(pixel(0), QColor(0, int(std::nearbyint(255 - 163 * 255.0 / 165)), int(std::nearbyint(163 * 255.0 / 165))));
+    QCOMPARE(pixel(0), QColor(0, 3, 252));
     pic.imagem().fill(marca);
     logo.setEndColor(0x00FF0000);
     QCOMPARE(pixel(0), marca);
     logo.setEndColor(0x8000000F); // a system colour resolves to its colour now
-    QCOMPARE(pixel(0).red(), int(std::nearbyint(163 * double(kFace.red()) / 165)));
+    QCOMPARE(pixel(0), QColor(209, 209, 198)); // from green still
 }
 
 void TstCLogo::captionRunsUpwardsInWholePoints()

@@ -6,15 +6,11 @@
 #include "registration/frmEventos.h"
 #include "results/frmResultado.h"
 #include "shell/app/Menu.h"
+#include "tests/support/Controles.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/TestDb.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QTest>
 #include <memory>
 
 namespace {
@@ -35,10 +31,17 @@ const Linha kLegendas[] = {
     {Menu_, "mnuCases", "&Casos", "", "Cases"},
     {Menu_, "mnuEventos", "&Eventos", "Eventos", "Events"},
     {Menu_, "mnuDados", "&Análise", "Análisis", "Analysis"},
+    {Menu_, "mnuMapa", "&Mapa", "", "&Map"},
     {Menu_, "mnuUtil", "&Informações", "Informacion", "Information"},
     {Menu_, "mnuSair", "&Sair", "Dejar", "Quit"},
     {Menu_, "", "KV - Orvalis", "KV - Orvalis", "KV - Orvalis"},
     {Menu_, "Label2", "Orvalis", "Orvalis", "Orvalis"},
+    {Menu_, "Label1", "Análise causal pelo método E-Mach. Projeto e programação: equipe KV.",
+     "Análisis causal por el método E-Mach. Diseño y programación: el equipo KV.",
+     "Causal analysis by the E-Mach method. Design and programming: the KV team."},
+    {Menu_, "StatusBar1_Panel1", "Software de análise causal KV - licenciado por Orvalis", "",
+     "KV causal analysis software - licensed by Orvalis"},
+    {Menu_, "StatusBar1_Panel2", "Versão: 22.12.15", "", "Version: 22.12.15"},
 
     {Cases, "DBGrid1:0", "Número", "Número", "Number"},
     {Cases, "DBGrid1:1", "Case", "", ""},
@@ -53,6 +56,8 @@ const Linha kLegendas[] = {
     {Cases, "cmdSair", "&Voltar", "&Volter", "Return"},
     {Cases, "cmdLimpar", "&Limpar histórico anterior", "Borrar historial anterior", "Clear previous history"},
     {Cases, "cmdGravar", "&Gravar", "Registro", "Write"},
+    {Cases, "cmdImportar", "&Importar…", "", "&Import…"},
+    {Cases, "cmdExportar", "E&xportar…", "", "E&xport…"},
     {Cases, "", "Cadastramento de Casos  (Máximo  10)", "Registro de Cases (Máximo 10)",
      "Registration of Cases (Maximum 10)"},
 
@@ -109,21 +114,13 @@ const Linha kLegendas[] = {
     {Informacoes, "opt3", "Português", "", ""},
 };
 
-// What a control shows: a menu item's or button's text, a frame's title, a
-// grid column's header, the window's title.
-QString legenda(QWidget* janela, const QString& controle)
+// What a control shows (Controles.h), a grid column's header, or the window's title.
+QString legenda(QWidget* janela, const char* controle)
 {
-    if (controle.isEmpty())
-        return janela->windowTitle();
-    const QStringList partes = controle.split(u':');
-    QObject* o = janela->findChild<QObject*>(partes[0]);
-    if (!o)
-        return QStringLiteral("<%1 missing>").arg(controle);
-    if (auto* grade = qobject_cast<QAbstractItemView*>(o))
-        return grade->model()->headerData(partes.value(1).toInt(), Qt::Horizontal).toString();
-    if (auto* quadro = qobject_cast<QGroupBox*>(o))
-        return quadro->title();
-    return o->property("text").toString();
+    const QStringList partes = QString::fromLatin1(controle).split(u':');
+    if (partes.size() > 1)
+        return filho<QAbstractItemView>(janela, partes[0])->model()->headerData(partes[1].toInt(), Qt::Horizontal).toString();
+    return *controle ? texto(janela, controle) : janela->windowTitle();
 }
 
 std::unique_ptr<QWidget> abrir(Tela tela, AppState& estado)
@@ -167,11 +164,9 @@ void TstCaptions::everyCaptionOfEveryScreenInEachLanguage()
                 if (l.tela != tela)
                     continue;
                 const char* traducao = idioma == 1 ? l.en : idioma == 2 ? l.es : l.pt;
-                const QString esperado = QString::fromUtf8(*traducao ? traducao : l.pt);
-                QVERIFY2(legenda(janela.get(), QString::fromLatin1(l.controle)) == esperado,
-                         qPrintable(QStringLiteral("language %1, screen %2, %3: \"%4\", not \"%5\"")
-                                        .arg(idioma).arg(int(tela)).arg(QString::fromLatin1(l.controle),
-                                             legenda(janela.get(), QString::fromLatin1(l.controle)), esperado)));
+                const QString esperado = u(*traducao ? traducao : l.pt);
+                const QString onde = QStringLiteral("%1/%2/%3: ").arg(idioma).arg(int(tela)).arg(u(l.controle));
+                QCOMPARE(onde + legenda(janela.get(), l.controle), onde + esperado);
             }
         }
     }

@@ -9,6 +9,7 @@
 #include "store/Regional.h"
 #include "store/StoreError.h"
 #include "store/Tables.h"
+#include "tests/support/Controles.h"
 #include "tests/support/TestDb.h"
 
 #include <QFile>
@@ -24,121 +25,84 @@ private slots:
     void novoArquivoTemExatamenteAsLinhas()
     {
         TestDb db(false);
-        QCOMPARE(db.linhas("SELECT Idioma, VersaoBD FROM Parametro").size(), 1);
-        QCOMPARE(db.valor("SELECT Idioma FROM Parametro").toInt(), 3);
-        QVERIFY(!db.valor("SELECT VersaoBD FROM Parametro").toString().isEmpty());
-
-        const auto cases = db.linhas("SELECT Numero, \"Case\", Sintoma, Qtde FROM Cases ORDER BY Numero");
-        QCOMPARE(cases.size(), 10);
-        for (int i = 0; i < 10; ++i) {
-            QCOMPARE(cases[i][0].toInt(), i + 1);
-            QVERIFY(cases[i][1].isNull());
-            QVERIFY(cases[i][2].isNull());
-            QVERIFY(!cases[i][3].isNull());
-            QCOMPARE(cases[i][3].toInt(), 0);
-        }
-
+        QCOMPARE(db.linhas("SELECT Idioma, VersaoBD FROM Parametro"), (QList<QVariantList>{{3, u("KV 22.12.15 / 1.0")}}));
+        // Ten empty cases with count 0; ten tables of 30 empty rows, numbered,
+        // with Numero, Evento, N01..N30 and emach.
+        QCOMPARE(db.valor("SELECT group_concat(Numero || IFNULL(\"Case\", '') || IFNULL(Sintoma, '') || typeof(Qtde) "
+                          "|| Qtde, ' ') FROM Cases").toString(),
+                 u("1integer0 2integer0 3integer0 4integer0 5integer0 6integer0 7integer0 8integer0 9integer0 10integer0"));
+        const char* tabelas[] = {"Eventos", "Eventos2", "Eventos3", "Eventos4", "Eventos5",
+                                 "Eventos6", "Eventos7", "Eventos8", "Eventos9", "EventosA"};
+        QString vazias = u("SELECT COUNT(*), SUM(Numero) FROM %1 WHERE Evento IS NULL AND emach IS NULL");
+        for (int c = 1; c <= 30; ++c)
+            vazias += QStringLiteral(" AND N%1 IS NULL").arg(c, 2, 10, QLatin1Char('0'));
         for (int caso = 1; caso <= 10; ++caso) {
-            const QString t = Tables::TabelaEventos(caso);
-            const auto rows = db.linhas(QStringLiteral("SELECT * FROM %1 ORDER BY Numero").arg(t));
-            QCOMPARE(rows.size(), 30);
-            QCOMPARE(rows.first().size(), 33); // Numero, Evento, N01..N30, emach
-            for (int r = 0; r < 30; ++r) {
-                QCOMPARE(rows[r][0].toInt(), r + 1);
-                for (int f = 1; f < 33; ++f)
-                    QVERIFY2(rows[r][f].isNull(), qPrintable(t));
-            }
+            const QString t = u(tabelas[caso - 1]);
+            QCOMPARE(db.linhas(vazias.arg(t)), (QList<QVariantList>{{30, 465}}));
+            QCOMPARE(db.linhas(u("SELECT * FROM %1").arg(t)).first().size(), 33);
+            // The query texts, letter by letter.
+            QCOMPARE(Tables::TabelaEventos(caso), t);
+            QCOMPARE(Tables::consultaFatores(caso, 7), "Select * FROM " + t + " Where Numero <= 7 order by Numero");
+            QCOMPARE(Tables::consultaLimpeza(caso), "Select * FROM " + t + " order by Numero");
+            QCOMPARE(Tables::consultaRanking(caso, 25), "Select * FROM " + t + (caso == 1 ? " WHERE Numero <= 25 ORDER BY -Emach"
+                                                                                        : " Where Numero <= 25 order by -Emach"));
         }
-        QCOMPARE(db.valor("PRAGMA journal_mode").toString(), QStringLiteral("wal"));
+        QCOMPARE(db.valor("PRAGMA journal_mode").toString(), u("wal"));
+        QCOMPARE(Tables::consultaCases(), u("Select * FROM Cases order by Numero"));
+        QCOMPARE(Tables::TabelaEventos(QVariant(u("10"))) + Tables::campoMatriz(1) + Tables::campoMatriz(30), u("EventosAN01N30"));
+        for (const QVariant& fora : {QVariant(0), QVariant(11), QVariant()})
+            QVERIFY(Tables::TabelaEventos(fora).isEmpty());
         // The generator never overwrites a file that is there.
         QVERIFY_THROWS_EXCEPTION(StoreError, Generator::criarBanco(db.caminho()));
     }
 
-    void tabelasEConsultasLetraPorLetra()
-    {
-        const QStringList tabelas = {"Eventos",  "Eventos2", "Eventos3", "Eventos4", "Eventos5",
-                                     "Eventos6", "Eventos7", "Eventos8", "Eventos9", "EventosA"};
-        for (int caso = 1; caso <= 10; ++caso) {
-            const QString t = tabelas[caso - 1];
-            QCOMPARE(Tables::TabelaEventos(caso), t);
-            QCOMPARE(Tables::consultaFatores(caso, 7), "Select * FROM " + t + " Where Numero <= 7 order by Numero");
-            QCOMPARE(Tables::consultaLimpeza(caso), "Select * FROM " + t + " order by Numero");
-            if (caso > 1)
-                QCOMPARE(Tables::consultaRanking(caso, 25), "Select * FROM " + t + " Where Numero <= 25 order by -Emach");
-        }
-        QCOMPARE(Tables::consultaRanking(1, 4), QStringLiteral("Select * FROM Eventos WHERE Numero <= 4 ORDER BY -Emach"));
-        QCOMPARE(Tables::consultaFatores(3, 12), QStringLiteral("Select * FROM Eventos3 Where Numero <= 12 order by Numero"));
-        QCOMPARE(Tables::consultaCases(), QStringLiteral("Select * FROM Cases order by Numero"));
-        QVERIFY(Tables::TabelaEventos(0).isEmpty());
-        QVERIFY(Tables::TabelaEventos(11).isEmpty());
-        QVERIFY(Tables::TabelaEventos(QVariant()).isEmpty());
-        QCOMPARE(Tables::TabelaEventos(QVariant(QStringLiteral("10"))), QStringLiteral("EventosA"));
-        QCOMPARE(Tables::campoMatriz(1), QStringLiteral("N01"));
-        QCOMPARE(Tables::campoMatriz(30), QStringLiteral("N30"));
-    }
-
     void ordemDasLinhas()
     {
+        // Rows above n hold older names and scores; they never show. Descending
+        // score; a Null score sorts first, as minus Null is Null; 1 and 3 tie.
         TestDb db;
-        // Rows above n hold older names and scores; they never show.
-        for (int r = 1; r <= 30; ++r)
-            db.exec("UPDATE Eventos SET Evento = ?, emach = ? WHERE Numero = ?", {QStringLiteral("F%1").arg(r), r * 0.5, r});
-        db.exec("UPDATE Eventos SET emach = 2 WHERE Numero IN (1, 3)");   // a tie
-        db.exec("UPDATE Eventos SET emach = NULL WHERE Numero = 2");      // never analysed
-        db.exec("UPDATE Eventos SET emach = -1 WHERE Numero = 4");
-        for (int r = 1; r <= 30; ++r)
-            db.exec("UPDATE Eventos2 SET Evento = ?, emach = ? WHERE Numero = ?", {QStringLiteral("F%1").arg(r), r == 2 ? QVariant() : QVariant(r == 3 || r == 1 ? 2.0 : r == 4 ? -1.0 : r * 0.5), r});
-
-        Recordset lista = db.estado().BancoDados.OpenRecordset(Tables::consultaFatores(1, 4), dbOpenDynaset);
-        QCOMPARE(lista.RecordCount(), 4);
-        lista.MoveFirst();
-        for (int r = 1; r <= 4; ++r, lista.MoveNext())
-            QCOMPARE(lista.Fields("Numero").toInt(), r);
-        QVERIFY(lista.eof());
-
-        // Descending score; a Null score sorts first, as minus Null is Null.
-        for (int caso : {1, 2}) {
-            Recordset rk = db.estado().BancoDados.OpenRecordset(Tables::consultaRanking(caso, 4), dbOpenDynaset);
+        for (const char* t : {"Eventos", "Eventos2"})
+            db.exec(u("UPDATE %1 SET emach = CASE WHEN Numero IN (1, 3) THEN 2 WHEN Numero = 2 THEN NULL "
+                      "WHEN Numero = 4 THEN -1 ELSE Numero * 0.5 END").arg(u(t)));
+        auto numeros = [&](const QString& sql) {
             QList<int> ordem;
-            for (rk.MoveFirst(); !rk.eof(); rk.MoveNext())
-                ordem << rk.Fields("Numero").toInt();
-            QCOMPARE(ordem.size(), 4);
-            QCOMPARE(ordem.first(), 2);
-            QCOMPARE(ordem.last(), 4);
-            QCOMPARE(QSet<int>(ordem.begin() + 1, ordem.begin() + 3), (QSet<int>{1, 3}));
+            Recordset rs = db.estado().BancoDados.OpenRecordset(sql, dbOpenDynaset);
+            for (rs.MoveFirst(); !rs.eof(); rs.MoveNext())
+                ordem << rs.Fields("Numero").toInt();
+            return ordem;
+        };
+        QCOMPARE(numeros(Tables::consultaFatores(1, 4)), QList<int>({1, 2, 3, 4}));
+        for (int caso : {1, 2}) {
+            const QList<int> ordem = numeros(Tables::consultaRanking(caso, 4));
+            QVERIFY(ordem == QList<int>({2, 1, 3, 4}) || ordem == QList<int>({2, 3, 1, 4}));
         }
     }
 
-    void nuloETextoVazioFicamSeparados()
+    void nuloETextoVazioFicamSeparadosENomesExatos()
     {
         TestDb db;
         Recordset rs = db.estado().BancoDados.OpenRecordset(Tables::consultaFatores(3, 4), dbOpenDynaset);
         rs.MoveFirst();
         rs.Edit();
-        rs.setField("Evento", QStringLiteral(""));
+        rs.setField("Evento", u(""));
         rs.setField("N02", QVariant());
         rs.Update();
         rs.MoveNext();
         rs.Edit();
         rs.setField("Evento", QVariant());
         rs.Update();
-        QCOMPARE(db.valor("SELECT typeof(Evento) FROM Eventos3 WHERE Numero = 1").toString(), QStringLiteral("text"));
-        QCOMPARE(db.valor("SELECT typeof(Evento) FROM Eventos3 WHERE Numero = 2").toString(), QStringLiteral("null"));
-        QCOMPARE(db.valor("SELECT typeof(N02) FROM Eventos3 WHERE Numero = 1").toString(), QStringLiteral("null"));
-
+        QCOMPARE(db.valor("SELECT group_concat(typeof(Evento) || typeof(N02)) FROM Eventos3 WHERE Numero <= 2").toString(),
+                 u("textnull,nullnull"));
         Recordset back = db.estado().BancoDados.OpenRecordset(Tables::consultaFatores(3, 4), dbOpenDynaset);
         back.MoveFirst();
-        QVERIFY(!back.Fields("Evento").isNull());
-        QCOMPARE(back.Fields("Evento").toString(), QString());
+        QVERIFY(!back.Fields("Evento").isNull() && back.Fields("Evento").toString().isEmpty());
         back.MoveNext();
         QVERIFY(back.Fields("Evento").isNull());
 
-        // Names are kept exactly, whatever they hold.
-        const QString nome = QString::fromUtf8("O'Brien \"x\"; DROP TABLE Cases; -- ação 😀");
+        const QString nome = u("O'Brien \"x\"; DROP TABLE Cases; -- ação 😀");
         Recordset cs = db.estado().BancoDados.OpenRecordset("Cases");
         cs.setIndex("PrimaryKey");
         cs.Seek("=", 5);
-        QVERIFY(!cs.NoMatch());
         cs.Edit();
         cs.setField("Case", nome);
         cs.Update();
@@ -146,108 +110,71 @@ private slots:
         QCOMPARE(db.valor("SELECT count(*) FROM Cases").toInt(), 10);
     }
 
-    void numerosNoFormatoRegional_data()
-    {
-        QTest::addColumn<QString>("local");
-        QTest::addColumn<QString>("dois");
-        QTest::addColumn<QString>("soma");
-        QTest::addColumn<QString>("menosUm");
-        QTest::newRow("virgula") << "pt_BR" << "0,2" << "5,2" << "-1,00";
-        QTest::newRow("ponto") << "en_US" << "0.2" << "5.2" << "-1.00";
-    }
-
     void numerosNoFormatoRegional()
     {
-        QFETCH(QString, local);
-        QFETCH(QString, dois);
-        QFETCH(QString, soma);
-        QFETCH(QString, menosUm);
-        QLocale::setDefault(QLocale(local));
+        for (const char* local : {"pt_BR", "en_US"}) {
+            QLocale::setDefault(QLocale(u(local)));
+            const bool virgula = *local == 'p';
+            auto r = [&](const char* texto) { return virgula ? u(texto).replace(QChar(u'.'), QChar(u',')) : u(texto); };
+            const QString dois = r("0.2");
+            QVERIFY(Regional::isNumeric(dois) && Regional::isNumeric(u(" 10 ")));
+            QVERIFY(!Regional::isNumeric(QString()) && !Regional::isNumeric(u("abc")));
+            QCOMPARE(*Regional::toNumber(dois), 0.2);
+            // No group separator; what rounds to zero has no sign.
+            QCOMPARE(QStringList({Regional::numberText(5.2), Regional::numberText(5 + 0.1 + 0.1), Regional::numberText(21),
+                                  Regional::numberText(0), Regional::numberText(12345.5), Regional::format00(-1),
+                                  Regional::format00(-0.004), Regional::format00(-0.0049), Regional::format00(-0.0),
+                                  Regional::format00(0.004), Regional::format00(-0.006), Regional::format00(4)}),
+                     r("5.2 5.2 21 0 12345.5 -1.00 0.00 0.00 0.00 0.00 -0.01 4.00").split(u' '));
+            QCOMPARE(QList<long long>({Regional::roundHalfEven(2.5), Regional::roundHalfEven(3.5)}), QList<long long>({2, 4}));
 
-        QVERIFY(Regional::isNumeric(dois));
-        QCOMPARE(*Regional::toNumber(dois), 0.2);
-        QCOMPARE(Regional::numberText(5.2), soma);
-        QCOMPARE(Regional::numberText(5 + 0.1 + 0.1), soma);
-        QCOMPARE(Regional::numberText(21), QStringLiteral("21"));
-        QCOMPARE(Regional::numberText(0), QStringLiteral("0"));
-        QCOMPARE(Regional::numberText(12345.5).size(), 7); // no group separator
-        QCOMPARE(Regional::format00(-1), menosUm);
-        // What rounds to zero has no sign, as the database holds it.
-        for (double quaseZero : {-0.004, -0.0049, -0.0, 0.004})
-            QCOMPARE(Regional::format00(quaseZero), QStringLiteral("0") + dois.at(1) + QStringLiteral("00"));
-        QCOMPARE(Regional::format00(-0.006), QStringLiteral("-0") + dois.at(1) + QStringLiteral("01"));
-        QCOMPARE(Regional::format00(4), QStringLiteral("4") + dois.at(1) + QStringLiteral("00"));
-        QVERIFY(!Regional::isNumeric(QString()));
-        QVERIFY(!Regional::isNumeric(QStringLiteral("abc")));
-        QVERIFY(Regional::isNumeric(QStringLiteral(" 10 ")));
-        QCOMPARE(Regional::roundHalfEven(2.5), 2LL);
-        QCOMPARE(Regional::roundHalfEven(3.5), 4LL);
-
-        // The store turns a regional text into the field's number; a text
-        // that is no number stores 0.
-        TestDb db;
-        Recordset rs = db.estado().BancoDados.OpenRecordset(Tables::consultaFatores(2, 4), dbOpenDynaset);
-        rs.MoveFirst();
-        rs.Edit();
-        rs.setField("N01", dois);
-        rs.setField("N02", QStringLiteral("abc"));
-        rs.setField("emach", menosUm);
-        rs.Update();
-        const auto row = db.linhas("SELECT N01, N02, emach FROM Eventos2 WHERE Numero = 1").first();
-        QCOMPARE(row[0].toDouble(), 0.2);
-        QCOMPARE(row[1].toDouble(), 0.0);
-        QVERIFY(!row[1].isNull());
-        QCOMPARE(row[2].toDouble(), -1.0);
-
-        Recordset cs = db.estado().BancoDados.OpenRecordset("Cases");
-        cs.setIndex("PrimaryKey");
-        cs.Seek("=", 2);
-        cs.Edit();
-        cs.setField("Qtde", QStringLiteral("12"));
-        cs.Update();
-        QCOMPARE(db.valor("SELECT Qtde FROM Cases WHERE Numero = 2").toInt(), 12);
-        QCOMPARE(db.valor("SELECT typeof(Qtde) FROM Cases WHERE Numero = 2").toString(), QStringLiteral("integer"));
+            // The store turns a regional text into the field's number; a text
+            // that is no number stores 0.
+            TestDb db;
+            Recordset rs = db.estado().BancoDados.OpenRecordset(Tables::consultaFatores(2, 4), dbOpenDynaset);
+            rs.MoveFirst();
+            rs.Edit();
+            rs.setField("N01", dois);
+            rs.setField("N02", u("abc"));
+            rs.setField("emach", r("-1.00"));
+            rs.Update();
+            QCOMPARE(db.linhas("SELECT N01, N02, emach FROM Eventos2 WHERE Numero = 1"), (QList<QVariantList>{{0.2, 0.0, -1.0}}));
+            Recordset cs = db.estado().BancoDados.OpenRecordset("Cases");
+            cs.setIndex("PrimaryKey");
+            cs.Seek("=", 2);
+            cs.Edit();
+            cs.setField("Qtde", u("12"));
+            cs.Update();
+            QCOMPARE(db.valor("SELECT typeof(Qtde) || Qtde FROM Cases WHERE Numero = 2").toString(), u("integer12"));
+        }
     }
 
     void caminhadaFalhaNaoDeixaNada()
     {
         TestDb db;
-        db.exec("UPDATE Eventos4 SET N01 = 5 WHERE Numero <= 30");
+        db.exec("UPDATE Eventos4 SET N01 = 5");
         DataSource ds;
         ds.setDatabaseName(db.caminho());
         ds.setRecordSource(Tables::consultaLimpeza(4));
-        ds.Refresh();
-        Recordset& rs = ds.Recordset();
-        try {
-            Transaction t(ds.connection());
-            rs.MoveFirst();
-            for (int k = 0; k < 30; ++k) {
-                if (k == 17)
-                    throw StoreError("interrupted");
-                rs.Edit();
-                rs.setField("N01", QVariant());
-                rs.Update();
-                rs.MoveNext();
-            }
-            t.commit();
-            QFAIL("the walk should have stopped");
-        } catch (const StoreError&) {
-        }
-        QCOMPARE(db.valor("SELECT count(*) FROM Eventos4 WHERE N01 = 5").toInt(), 30);
-
-        {
-            Transaction t(ds.connection());
+        // A walk stopped at row 18 leaves every row; a whole one clears all 30.
+        for (int ate : {17, 30}) {
             ds.Refresh();
-            ds.Recordset().MoveFirst();
-            for (int k = 0; k < 30 && !ds.Recordset().eof(); ++k) {
-                ds.Recordset().Edit();
-                ds.Recordset().setField("N01", QVariant());
-                ds.Recordset().Update();
-                ds.Recordset().MoveNext();
+            try {
+                Transaction t(ds.connection());
+                Recordset& rs = ds.Recordset();
+                rs.MoveFirst();
+                for (int k = 0; k < 30; ++k, rs.MoveNext()) {
+                    if (k == ate)
+                        throw StoreError("interrupted");
+                    rs.Edit();
+                    rs.setField("N01", QVariant());
+                    rs.Update();
+                }
+                t.commit();
+            } catch (const StoreError&) {
             }
-            t.commit();
+            QCOMPARE(db.valor("SELECT count(*) FROM Eventos4 WHERE N01 IS NULL").toInt(), ate == 30 ? 30 : 0);
         }
-        QCOMPARE(db.valor("SELECT count(*) FROM Eventos4 WHERE N01 IS NULL").toInt(), 30);
     }
 
     void acessoPorTabelaEErros()
