@@ -3,14 +3,12 @@
 #include "results/frmResultado.h"
 
 #include "shell/Fonts.h"
-#include "store/Tables.h"
+#include "tests/support/Janela.h"
 #include "tests/support/RecordingSink.h"
-#include "tests/support/TestDb.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -22,8 +20,6 @@
 // queue of cups-pdf, then reads the produced PDF back with pdftotext.
 namespace {
 
-QString u(const char* s) { return QString::fromUtf8(s); }
-
 // In ranking order, with the E-Mach as printed and the class word.
 const char* const kFatores[][3] = {
     {"Umidade do ar na sala de cura", "2.35", "Efeito"},
@@ -34,18 +30,9 @@ const char* const kFatores[][3] = {
     {"Temperatura do forno", "-2.70", "Causa Raíz ou principal FCS"},
 };
 
-// A tool's standard output; empty when it fails.
-QString executar(const QString& programa, const QStringList& argumentos)
-{
-    QProcess p;
-    p.start(programa, argumentos);
-    const bool foi = p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    return foi ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
-}
-
 QString textoDoPdf(const QString& arquivo)
 {
-    return executar(u("pdftotext"), {u("-layout"), u("-enc"), u("UTF-8"), arquivo, u("-")});
+    return saidaDe(u("pdftotext"), {u("-layout"), u("-enc"), u("UTF-8"), arquivo, u("-")});
 }
 
 // Spaces in the expected text may come out as any run of blanks.
@@ -57,12 +44,10 @@ QString frouxa(const QString& texto)
 // The factors stored shuffled in a case that becomes current.
 void semear(TestDb& db, int caso)
 {
-    const int ordem[] = {3, 0, 5, 1, 4, 2};
-    for (int i = 0; i < 6; ++i)
-        db.exec(QStringLiteral("UPDATE \"%1\" SET Evento = ?, emach = ? WHERE Numero = ?").arg(Tables::TabelaEventos(caso)),
-                {u(kFatores[ordem[i]][0]), QString::fromLatin1(kFatores[ordem[i]][1]).toDouble(), i + 1});
-    db.estado().CaseAtual = caso;
-    db.estado().QtdeFatores = 6;
+    QList<std::pair<QVariant, QVariant>> fatores;
+    for (int i : {3, 0, 5, 1, 4, 2})
+        fatores.append({u(kFatores[i][0]), QString::fromLatin1(kFatores[i][1]).toDouble()});
+    semearFatores(db, caso, fatores);
     db.estado().NomeCase = u("Refugo da prensa 4");
 }
 
@@ -108,7 +93,7 @@ QHash<QString, QDateTime> pdfsEm(const QString& pasta)
 // (the logo shares the title's).
 QList<QPair<int, int>> faixas(const QString& pdf, const QString& png)
 {
-    executar(u("pdftoppm"), {u("-r"), u("100"), u("-gray"), u("-png"), u("-singlefile"), pdf, png});
+    saidaDe(u("pdftoppm"), {u("-r"), u("100"), u("-gray"), u("-png"), u("-singlefile"), pdf, png});
     const QImage img(png + u(".png"));
     QList<QPair<int, int>> r;
     int inicio = -1;
@@ -187,9 +172,9 @@ private slots:
         for (const char* programa : {"lpstat", "pdftotext", "pdftoppm", "pdfinfo"})
             if (QStandardPaths::findExecutable(u(programa)).isEmpty())
                 QSKIP(qPrintable(u(programa) + u(" is missing: scripts/setup.sh installs CUPS and poppler-utils")));
-        if (!executar(u("lpstat"), {u("-r")}).contains(u("is running")))
+        if (!saidaDe(u("lpstat"), {u("-r")}).contains(u("is running")))
             QSKIP("the CUPS scheduler is not running: start it with scripts/services.sh");
-        const QRegularExpressionMatch m = QRegularExpression(u("device for (\\S+): cups-pdf:/")).match(executar(u("lpstat"), {u("-v")}));
+        const QRegularExpressionMatch m = QRegularExpression(u("device for (\\S+): cups-pdf:/")).match(saidaDe(u("lpstat"), {u("-v")}));
         if (!m.hasMatch())
             QSKIP("CUPS has no cups-pdf queue: scripts/services.sh adds one");
         const QString fila = m.captured(1), saida = diretorioCupsPdf();
@@ -209,7 +194,7 @@ private slots:
         QCOMPARE(Printers::atual().DeviceName, fila);
 
         // cups-pdf has written its file once the job has left the queue.
-        for (int volta = 0; volta < 480 && !executar(u("lpstat"), {u("-o"), fila}).isEmpty(); ++volta)
+        for (int volta = 0; volta < 480 && !saidaDe(u("lpstat"), {u("-o"), fila}).isEmpty(); ++volta)
             QThread::msleep(250);
         QString achado;
         const QHash<QString, QDateTime> depois = pdfsEm(saida);
@@ -218,7 +203,7 @@ private slots:
                 achado = it.key();
         QVERIFY2(!achado.isEmpty(), qPrintable(u("no PDF from cups-pdf appeared in ") + saida));
         // One page on the queue's own paper.
-        const QString dados = executar(u("pdfinfo"), {achado});
+        const QString dados = saidaDe(u("pdfinfo"), {achado});
         for (const QString& campo : {u("Pages: 1"), u("KV Resultado Emach")})
             QVERIFY2(dados.contains(QRegularExpression(frouxa(campo))), qPrintable(dados));
         const QSizeF papel = Printer::paginaDe({fila, Impressora::Tipo::Cups}).fullRect(QPageLayout::Point).size();

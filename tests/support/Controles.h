@@ -39,3 +39,14 @@ inline void clicar(const QObject* janela, const char* nome)
 {
     QTest::mouseClick(filho<QAbstractButton>(janela, nome), Qt::LeftButton);
 }
+
+#include <QProcess>
+
+// A tool's standard output (pdftotext reading a page back); empty when it fails.
+inline QString saidaDe(const QString& programa, const QStringList& argumentos)
+{
+    QProcess p;
+    p.start(programa, argumentos);
+    const bool foi = p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return foi ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}

@@ -53,3 +53,16 @@ struct Janela {
 
     Tela w;
 };
+
+#include "store/Tables.h"
+
+// Names and E-Machs (pairs; a null QVariant is Null) into rows 1.. of a case's
+// table; the case becomes current with n factors (all of them when n is left out).
+inline void semearFatores(TestDb& db, int caso, const QList<std::pair<QVariant, QVariant>>& fatores, int n = -1)
+{
+    for (int i = 0; i < fatores.size(); ++i)
+        db.exec(QStringLiteral("UPDATE \"%1\" SET Evento = ?, emach = ? WHERE Numero = ?").arg(Tables::TabelaEventos(caso)),
+                {fatores[i].first, fatores[i].second, i + 1});
+    db.estado().CaseAtual = caso;
+    db.estado().QtdeFatores = n < 0 ? int(fatores.size()) : n;
+}
