@@ -1,6 +1,7 @@
 #include "analysis/Analise.h"
 #include "analysis/Emach.h"
 #include "store/Tables.h"
+#include "tests/support/Controles.h"
 #include "tests/support/TestDb.h"
 
 #include <QLocale>
@@ -84,47 +85,37 @@ void TstEmach::refusalsAndTheirMessages()
 
 void TstEmach::storedCaseRankedAsTheResultScreen()
 {
-    // The worked example stored in case 2 (row factor against column factor),
-    // then a case whose three last factors tie at the top.
-    const QList<QList<double>> exemplo = {{0, 5, 0.1, 0.1}, {0.2, 0, 5, 1}, {10, 0.2, 0, 0.1}, {10, 1, 10, 0}};
-    const QList<QList<double>> empate = {{0, 10, 10, 10}, {0.1, 0, 1, 1}, {0.1, 1, 0, 1}, {0.1, 1, 1, 0}};
-    struct Caso { QList<QList<double>> m; QList<int> ordem; QStringList emach; };
-    for (const Caso& t : {Caso{exemplo, {1, 3, 2, 4}, {"4.00", "0.40", "0.00", "-1.00"}},
-                          Caso{empate, {2, 3, 4, 1}, {"4.00", "4.00", "4.00", "-1.00"}}}) {
-        TestDb db;
-        db.setCase(2, "Bomba", "Falha", 4);
-        for (int r = 0; r < 4; ++r)
-            for (int c = 0; c < 4; ++c)
-                db.exec(QStringLiteral("UPDATE Eventos2 SET %1 = ?, Evento = ? WHERE Numero = ?").arg(Tables::campoMatriz(c + 1)),
-                        {t.m[r][c] == 0 ? QVariant() : t.m[r][c], r == 2 ? QVariant() : QVariant("F" + QString::number(r + 1)), r + 1});
-        const Analise::Caso caso = Analise::lerCaso(db.estado().BancoDados, 2);
-        QVERIFY(caso.encontrado);
-        QCOMPARE(caso.matriz.nome(2), QStringLiteral("vago"));
-        QCOMPARE(caso.matriz.celula(0, 2), t.m == exemplo ? QStringLiteral("0.1") : QStringLiteral("10"));
-        const Analise::Resultado res = Analise::analisar(caso.matriz);
-        QVERIFY(res.completo());
-        QList<int> ordem;
-        QStringList emach;
-        for (const Analise::Fator& f : res.ranking()) {
-            ordem << f.numero;
-            emach << f.emach;
-            db.exec("UPDATE Eventos2 SET emach = ? WHERE Numero = ?", {f.valorEmach(), f.numero});
-        }
-        QCOMPARE(ordem, t.ordem);
-        QCOMPARE(emach, t.emach);
-        // The same order as the result screen's query, ties included.
-        QList<int> consulta;
-        for (const QVariantList& l : db.linhas(Tables::consultaRanking(2, 4)))
-            consulta << l[0].toInt();
-        QCOMPARE(consulta, ordem);
-    }
-    // Rows another tool deleted are told apart; a number with no case is not found.
+    // Stored in case 2 (row factor against column factor), the three last
+    // factors tie at the top; the third row's name is Null.
+    const QList<QList<double>> m = {{0, 10, 10, 10}, {0.1, 0, 1, 1}, {0.1, 1, 0, 1}, {0.1, 1, 1, 0}};
     TestDb db;
+    db.setCase(2, "Bomba", "Falha", 4);
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            db.exec(QStringLiteral("UPDATE Eventos2 SET %1 = ?, Evento = ? WHERE Numero = ?").arg(Tables::campoMatriz(c + 1)),
+                    {m[r][c] == 0 ? QVariant() : m[r][c], r == 2 ? QVariant() : QVariant("F" + QString::number(r + 1)), r + 1});
+    const Analise::Caso caso = Analise::lerCaso(db.estado().BancoDados, 2);
+    QVERIFY(caso.encontrado);
+    QCOMPARE(caso.matriz.nome(2) + u'|' + caso.matriz.celula(1, 0), QStringLiteral("vago|0.1"));
+    const Analise::Resultado res = Analise::analisar(caso.matriz);
+    QVERIFY(res.completo());
+    QStringList ordem;
+    for (const Analise::Fator& f : res.ranking()) {
+        ordem << QString::number(f.numero) + u' ' + f.emach;
+        db.exec("UPDATE Eventos2 SET emach = ? WHERE Numero = ?", {f.valorEmach(), f.numero});
+    }
+    QCOMPARE(ordem, QStringList({"2 4.00", "3 4.00", "4 4.00", "1 -1.00"}));
+    // The same order as the result screen's query, ties included.
+    QStringList consulta;
+    for (const QVariantList& l : db.linhas(Tables::consultaRanking(2, 4)))
+        consulta << l[0].toString();
+    QCOMPARE(consulta, QStringList({"2", "3", "4", "1"}));
+
+    // Rows another tool deleted are told apart; a number with no case is not found.
     db.setCase(3, "Vazio", QVariant(), 4);
     db.exec("DELETE FROM Eventos3 WHERE Numero > 2");
     const Analise::Caso curto = Analise::lerCaso(db.estado().BancoDados, 3);
-    QCOMPARE(curto.qtde, 4);
-    QCOMPARE(curto.linhasLidas, 2);
+    QCOMPARE(QList<int>({curto.qtde, curto.linhasLidas}), QList<int>({4, 2}));
     QVERIFY(!Analise::lerCaso(db.estado().BancoDados, 11).encontrado);
 }
 

@@ -83,7 +83,6 @@ private slots:
         const Consistencia::Resultado r = Consistencia::avaliar(m);
         QCOMPARE(r.d, 0);
         QCOMPARE(r.irregulares, 3);
-        QCOMPARE(r.paresIrregulares.size(), 3);
         QCOMPARE(Mapa::linhasConsistencia(r, m, 1).value(3), u("Pairs not reciprocal, left out of the count: 3 (F1 × F3, F1 × F4, F2 × F4)"));
     }
 

@@ -135,7 +135,7 @@ private slots:
                  (QStringList{u("Novo|  |-"), u("A|  1.00|ciano")}));
     }
 
-    // The export button, in free space, writes the current case ranked.
+    // The export button writes the current case ranked.
     void exportarComRanking()
     {
         TestDb db;
@@ -146,10 +146,10 @@ private slots:
         db.estado().CaseAtual = 3;
         db.estado().QtdeFatores = 4;
         frmResultado janela(db.estado(), u("s"));
-        auto* botao = filho<QToolButton>(&janela, "cmdExportar");
-        for (QWidget* w : janela.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            QVERIFY2(w == botao || w->isHidden() || !w->geometry().intersects(botao->geometry()), qPrintable(w->objectName()));
-        QTest::mouseClick(botao, Qt::LeftButton);
+        for (auto* botao : {filho(&janela, "cmdExportar"), filho(&janela, "cmdMapa")}) // in free space
+            for (QWidget* w : janela.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                QVERIFY2(w == botao || w->isHidden() || !w->geometry().intersects(botao->geometry()), qPrintable(w->objectName()));
+        clicar(&janela, "cmdExportar");
         QFile f(respostas.arquivo);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll().endsWith("\r\nA,5.2,20.2,0.00,5.00,4.00,Efeito\r\nC,10.3,15.1,1.61,3.66,0.40,Efeito\r\n"

@@ -20,52 +20,22 @@
 // queue of cups-pdf, then reads the produced PDF back with pdftotext.
 namespace {
 
-// In ranking order, with the E-Mach as printed and the class word.
-const char* const kFatores[][3] = {
-    {"Umidade do ar na sala de cura", "2.35", "Efeito"},
-    {"Pressão de injeção", "0.80", "Efeito"},
-    {"Molde sem manutenção", "0.00", "Efeito"},
-    {"Operador novo no turno C", "-0.45", "Fator causal"},
-    {"Matéria-prima do fornecedor B", "-1.00", "Fator causal"},
-    {"Temperatura do forno", "-2.70", "Causa Raíz ou principal FCS"},
-};
-
-QString textoDoPdf(const QString& arquivo)
-{
-    return saidaDe(u("pdftotext"), {u("-layout"), u("-enc"), u("UTF-8"), arquivo, u("-")});
-}
-
-// Spaces in the expected text may come out as any run of blanks.
-QString frouxa(const QString& texto)
-{
-    return QRegularExpression::escape(texto.simplified()).replace(u("\\ "), u("\\s+"));
-}
-
-// The factors stored shuffled in a case that becomes current.
+// Stored shuffled in a case that becomes current.
 void semear(TestDb& db, int caso)
 {
-    QList<std::pair<QVariant, QVariant>> fatores;
-    for (int i : {3, 0, 5, 1, 4, 2})
-        fatores.append({u(kFatores[i][0]), QString::fromLatin1(kFatores[i][1]).toDouble()});
-    semearFatores(db, caso, fatores);
+    semearFatores(db, caso, {{u("Operador novo no turno C"), -0.45}, {u("Umidade do ar na sala de cura"), 2.35}, {u("Temperatura do forno"), -2.7},
+                             {u("Pressão de injeção"), 0.8}, {u("Matéria-prima do fornecedor B"), -1.0}, {u("Molde sem manutenção"), 0.0}});
     db.estado().NomeCase = u("Refugo da prensa 4");
 }
 
-// Everything the report must show, in order, on one page.
+// The report read back (its whole layout is tst_relatorio's; the road prints
+// a ranking end to end): one page, the case, the goal, the root cause last.
 void conferir(const QString& texto)
 {
-    QStringList partes = {u("Resultado Emach"), u("Case: Refugo da prensa 4"),
-                          u("Objetivo a alcançar ou Sintoma indesejado:"), u("Reduzir o refugo das peças"),
-                          u("Fatores Emach Observação")};
-    for (const auto& f : kFatores)
-        partes << u(f[0]) + u(" ") + u(f[1]) + u(" ") + u(f[2]);
-    partes << u("Software KV (www.kv-orvalis.example) - ") + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-    qsizetype desde = 0;
-    for (const QString& p : partes) {
-        const QRegularExpressionMatch m = QRegularExpression(frouxa(p)).match(texto, desde);
-        QVERIFY2(m.hasMatch(), qPrintable(u("not found in order: ") + p + u("\n") + texto));
-        desde = m.capturedEnd();
-    }
+    const QString t = texto.simplified();
+    for (const char* parte : {"Resultado Emach Case: Refugo da prensa 4", "Reduzir o refugo das peças Fatores Emach Observação",
+                              "Temperatura do forno -2.70 Causa Raíz ou principal FCS Software KV (www.kv-orvalis.example) - "})
+        QVERIFY2(t.contains(u(parte)), qPrintable(u(parte) + u("\n") + texto));
     QCOMPARE(texto.count(QLatin1Char('\f')), 1);
 }
 
@@ -164,7 +134,7 @@ private slots:
 
         if (QStandardPaths::findExecutable(u("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed: the PDF cannot be read back");
-        conferir(textoDoPdf(arquivo));
+        conferir(saidaDe(u("pdftotext"), {u("-layout"), u("-enc"), u("UTF-8"), arquivo, u("-")}));
     }
 
     void filaCupsPdf()
@@ -205,13 +175,13 @@ private slots:
         // One page on the queue's own paper.
         const QString dados = saidaDe(u("pdfinfo"), {achado});
         for (const QString& campo : {u("Pages: 1"), u("KV Resultado Emach")})
-            QVERIFY2(dados.contains(QRegularExpression(frouxa(campo))), qPrintable(dados));
+            QVERIFY2(dados.simplified().contains(campo), qPrintable(dados));
         const QSizeF papel = Printer::paginaDe({fila, Impressora::Tipo::Cups}).fullRect(QPageLayout::Point).size();
         const QRegularExpressionMatch tamanho = QRegularExpression(u("Page size: +([0-9.]+) x ([0-9.]+)")).match(dados);
         QVERIFY2(qAbs(tamanho.captured(1).toDouble() - papel.width()) < 1 && qAbs(tamanho.captured(2).toDouble() - papel.height()) < 1,
                  qPrintable(dados));
 
-        const QString texto = textoDoPdf(achado);
+        const QString texto = saidaDe(u("pdftotext"), {u("-layout"), u("-enc"), u("UTF-8"), achado, u("-")});
         if (texto.contains(u("Resultado Emach")))
             conferir(texto);
         else // Ghostscript turned the fonts into glyphs without Unicode
