@@ -12,43 +12,33 @@ import subprocess
 import tempfile
 import time
 
-TWIPS_PER_PIXEL = 15
-
-
-class StepFailed(AssertionError):
-    pass
-
 
 def px(twips):
-    return int(round(twips / TWIPS_PER_PIXEL))
+    return int(round(twips / 15))
 
 
 # Where things are, measured once from the screens: the case register's rows
-# (header line plus half a row, then a row pitch of 16) and the matrix
-# screen's cells, options (1 to 5) and its comparison panel.
+# (header line plus half a row, then a row pitch of 16), the matrix screen's
+# cells, and its comparison panel's options (1 to 5) and Gravar, in twips.
 def cases_row(k):
     return px(300) + 25 + (k - 1) * 16
 
 
 def matrix_cell(r, c):
     """Pixel middle of matrix cell (row r, column c), 0-based row."""
-    x = px(300) + px(2000) + (c - 1) * px(350) + px(350) // 2
-    y = px(2475) + r * px(240) + px(240) // 2
-    return x, y
+    return px(2300) + (c - 1) * px(350) + px(350) // 2, px(2475) + r * px(240) + px(240) // 2
 
 
-FRAME1 = (1605, 4335)
 OPTIONS = {1: (7980, 1125, 1140, 585), 2: (6660, 1125, 1155, 585), 3: (4740, 1125, 1755, 585),
            4: (3300, 1245, 1155, 350), 5: (1770, 1125, 1365, 585)}
 GRAVAR = (8085, 2700, 990, 855)
 LEVEL = {1: 10, 2: 5, 3: 1, 4: 0.2, 5: 0.1}
-MIRROR = {1: 0.1, 2: 0.2, 3: 1, 4: 5, 5: 10}
 
 
 def in_frame(control):
     """Middle pixel of a control of the comparison panel."""
     left, top, width, height = control
-    return px(FRAME1[0] + left) + px(width) // 2, px(FRAME1[1] + top) + px(height) // 2
+    return px(1605 + left) + px(width) // 2, px(4335 + top) + px(height) // 2
 
 
 _X11 = ctypes.cdll.LoadLibrary("libX11.so.6")
@@ -63,9 +53,6 @@ class _ClientMessage(ctypes.Structure):
 
 
 def _connect(display, tries):
-    """A connection to the display, tried again for a moment: an X server
-    resets when its last client leaves and refuses whoever connects then.
-    x_display holds one for the whole run, so no KV is refused at its start."""
     for _ in range(tries):
         handle = _X11.XOpenDisplay(display.encode())
         if handle:
@@ -76,32 +63,25 @@ def _connect(display, tries):
 
 @contextlib.contextmanager
 def x_display():
-    """The display given in DISPLAY, or an Xvfb of our own for the run."""
-    given = os.environ.get("DISPLAY")
-    handle = _connect(given, 30) if given else None
-    if handle:
-        try:
-            yield given
-        finally:
-            _X11.XCloseDisplay(handle)
-        return
-    for n in range(120, 160):
-        display = f":{n}"
-        if os.path.exists(f"/tmp/.X{n}-lock"):
-            continue
+    """The display given in DISPLAY, or an Xvfb of our own (-noreset). One
+    connection is held for the whole run: an X server resets when its last
+    client leaves and refuses whoever connects at that moment, a starting KV."""
+    display, proc = os.environ.get("DISPLAY"), None
+    if not display:
+        display = next(f":{n}" for n in range(120, 160) if not os.path.exists(f"/tmp/.X{n}-lock"))
         proc = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        handle = _connect(display, 100)
+    handle = _connect(display, 100)
+    try:
+        if not handle:
+            raise RuntimeError(f"no X display {display}")
+        yield display
+    finally:
         if handle:
-            try:
-                yield display
-            finally:
-                _X11.XCloseDisplay(handle)
-                proc.terminate()
-                proc.wait(10)
-            return
-        proc.kill()
-    raise RuntimeError("no X display could be started")
+            _X11.XCloseDisplay(handle)
+        if proc:
+            proc.terminate()
+            proc.wait(10)
 
 
 def sha256(path):
@@ -109,13 +89,19 @@ def sha256(path):
         return hashlib.sha256(f.read()).hexdigest()
 
 
+def wait_for(what, cond, timeout=20):
+    end = time.time() + timeout
+    while not cond():
+        if time.time() > end:
+            raise AssertionError(f"{what} not within {timeout} s")
+        time.sleep(0.1)
+
+
 class KV:
     """One program folder with KV and a fresh CONTROLE.mdb."""
 
     def __init__(self, build_dir, shots_dir, display, with_database=True, folder=None):
-        self.build_dir = build_dir
-        self.shots = shots_dir
-        self.display = display
+        self.shots, self.display, self.procs = shots_dir, display, []
         os.makedirs(shots_dir, exist_ok=True)
         self.folder = folder or tempfile.mkdtemp(prefix="kv-e2e-")
         self.binary = os.path.join(self.folder, "KV")
@@ -124,16 +110,10 @@ class KV:
         self.database = os.path.join(self.folder, "CONTROLE.mdb")
         if with_database and not os.path.exists(self.database):
             subprocess.run([os.path.join(build_dir, "kv_mkdb"), self.database], check=True)
-        self.procs = []
-        self.step_name = "start"
 
-    # -- processes -------------------------------------------------------
     def env(self):
-        env = dict(os.environ)
-        env["DISPLAY"] = self.display
-        env["QT_QPA_PLATFORM"] = "xcb"
+        env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8")
         env.pop("QT_QPA_FONTDIR", None)
-        env["LC_ALL"] = env.get("KV_E2E_LOCALE", "C.UTF-8")
         return env
 
     def start(self, cwd=None):
@@ -151,51 +131,44 @@ class KV:
         if not keep:
             shutil.rmtree(self.folder, ignore_errors=True)
 
-    # -- steps -------------------------------------------------------------
     @contextlib.contextmanager
     def step(self, name):
-        self.step_name = name
         try:
             yield
         except Exception as e:  # keep the screen as it was when the step failed
-            safe = re.sub(r"[^A-Za-z0-9_-]+", "_", name)
             with contextlib.suppress(Exception):
-                self.shot(f"FAILED-{safe}")
-            raise StepFailed(f"step '{name}' failed: {e}") from e
+                self.shot("FAILED-" + re.sub(r"[^A-Za-z0-9_-]+", "_", name))
+            raise AssertionError(f"step '{name}' failed: {e}") from e
 
     def xdo(self, *args, check=True):
         r = subprocess.run(["xdotool", *map(str, args)], env=self.env(), capture_output=True, text=True)
         if check and r.returncode != 0:
             raise RuntimeError(f"xdotool {' '.join(map(str, args))}: {r.stderr.strip()}")
-        return r.stdout.strip()
+        return r.stdout
 
     def windows(self, title):
         """Visible windows whose title is exactly title."""
-        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$"],
-                           env=self.env(), capture_output=True, text=True)
-        return [w for w in r.stdout.split() if w]
+        return self.xdo("search", "--onlyvisible", "--name", f"^{re.escape(title)}$", check=False).split()
 
-    def wait_window(self, title, timeout=20):
-        end = time.time() + timeout
-        while time.time() < end:
-            found = self.windows(title)
-            if found:
-                wid = found[-1]
-                self.front(wid)
-                time.sleep(0.15)
-                return wid
-            if self.procs and all(p.poll() is not None for p in self.procs):
+    def ended(self):
+        return self.procs and all(p.poll() is not None for p in self.procs)
+
+    def wait_window(self, title):
+        def found():
+            if self.ended():
                 raise AssertionError(f"KV ended ({[p.returncode for p in self.procs]}) without window '{title}'")
-            time.sleep(0.1)
-        raise AssertionError(f"no window '{title}' within {timeout} s")
+            return self.windows(title)
+        wait_for(f"window '{title}'", found)
+        wid = self.windows(title)[-1]
+        self.front(wid)
+        time.sleep(0.15)
+        return wid
 
-    def wait_gone(self, title, timeout=20):
-        end = time.time() + timeout
-        while time.time() < end:
-            if not self.windows(title):
-                return
-            time.sleep(0.1)
-        raise AssertionError(f"window '{title}' still open after {timeout} s")
+    def wait_gone(self, title):
+        wait_for(f"window '{title}' gone", lambda: not self.windows(title))
+
+    def wait_exit(self):
+        wait_for("the end of KV", self.ended)
 
     def front(self, wid):
         """Raise and focus a window: with no window manager nobody else does."""
@@ -211,11 +184,6 @@ class KV:
         _X11.XSendEvent(x, ctypes.c_ulong(int(wid)), 0, ctypes.c_long(0), ctypes.byref(ev))
         _X11.XCloseDisplay(x)
 
-    def geometry(self, wid):
-        out = self.xdo("getwindowgeometry", "--shell", wid)
-        g = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
-        return int(g["X"]), int(g["Y"]), int(g["WIDTH"]), int(g["HEIGHT"])
-
     def click(self, wid, x, y, double=False):
         """Click at pixel (x, y) of the window's client area."""
         self.front(wid)
@@ -224,9 +192,9 @@ class KV:
         self.xdo("click", "--repeat", 2 if double else 1, "--delay", 80, 1)
         time.sleep(0.2)
 
-    def click_twips(self, wid, left, top, width, height, double=False, dy=0):
+    def click_twips(self, wid, left, top, width, height, double=False):
         """Click the middle of a control given in twips."""
-        self.click(wid, px(left) + px(width) // 2, px(top) + px(height) // 2 + dy, double)
+        self.click(wid, px(left) + px(width) // 2, px(top) + px(height) // 2, double)
 
     def key(self, wid, *keys):
         self.front(wid)
@@ -235,64 +203,41 @@ class KV:
             time.sleep(0.08)
         time.sleep(0.15)
 
-    def key_run(self, wid, keys, delay_ms=20):
-        """Keys in one go, delay_ms apart, as a fast typist would press them."""
+    def key_run(self, wid, keys):
+        """Keys in one go, 20 ms apart, as a fast typist presses them."""
         self.front(wid)
-        self.xdo("key", "--clearmodifiers", "--delay", delay_ms, *keys)
+        self.xdo("key", "--clearmodifiers", "--delay", 20, *keys)
         time.sleep(0.3)
-
-    def click_run(self, wid, points, pause=0.03):
-        """Clicks at pixel points of a window, pause seconds apart, in one go
-        (press and release: xdotool's click waits 100 ms of its own)."""
-        self.front(wid)
-        args = []
-        for x, y in points:
-            args += ["mousemove", "--window", wid, x, y, "mousedown", 1, "mouseup", 1, "sleep", pause]
-        self.xdo(*args)
-        time.sleep(0.3)
-
-    def choose_case(self, menu, k):
-        """Makes case k current in the case register and leaves it."""
-        self.key(menu, "alt+c")
-        cases = self.wait_window("Cadastramento de Casos  (Máximo  10)")
-        self.click(cases, 150, cases_row(k), double=True)
-        self.click_twips(cases, 150, 4650, 1140, 915)  # Voltar
-        self.wait_gone("Cadastramento de Casos  (Máximo  10)")
 
     def type(self, wid, text):
         self.front(wid)
         self.xdo("type", "--delay", 15, text)
         time.sleep(0.15)
 
-    def shot(self, name):
-        path = os.path.join(self.shots, f"{name}.png")
-        subprocess.run(["import", "-display", self.display, "-window", "root", path], check=True,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        return path
+    def file_dialog(self, title, path):
+        """Answers the file dialog with path, typed."""
+        dialog = self.wait_window(title)
+        self.key(dialog, "ctrl+a")
+        self.type(dialog, path)
+        self.key(dialog, "Return")
 
-    # -- data ------------------------------------------------------------
+    def shot(self, name):
+        subprocess.run(["import", "-display", self.display, "-window", "root", os.path.join(self.shots, f"{name}.png")],
+                       check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
     def db(self):
         # A plain connection: read-only ones on a WAL file can upset the
         # running program's writes.
         return sqlite3.connect(self.database, timeout=10)
 
-    def query_until(self, sql, expected, timeout=10):
+    def query(self, sql):
+        with contextlib.closing(self.db()) as db:
+            return db.execute(sql).fetchall()
+
+    def query_until(self, sql, expected):
         """Reads sql until it returns expected (the program saves as the
         events come in, a little after the key or click that caused them)."""
-        end = time.time() + timeout
-        got = None
-        while time.time() < end:
-            with contextlib.closing(self.db()) as db:
-                got = db.execute(sql).fetchall()
-            if got == expected:
-                return got
+        end = time.time() + 10
+        while (got := self.query(sql)) != expected and time.time() < end:
             time.sleep(0.1)
-        raise AssertionError(f"{sql}: {got!r}, expected {expected!r}")
-
-    def wait_exit(self, timeout=20):
-        end = time.time() + timeout
-        while time.time() < end:
-            if self.procs and all(p.poll() is not None for p in self.procs):
-                return
-            time.sleep(0.1)
-        raise AssertionError("KV did not end")
+        assert got == expected, f"{sql}: {got!r}, expected {expected!r}"
