@@ -2,7 +2,6 @@
 typing, and a screenshot of every screen it passes."""
 import contextlib
 import ctypes
-import hashlib
 import os
 import re
 import shutil
@@ -84,11 +83,6 @@ def x_display():
             proc.wait(10)
 
 
-def sha256(path):
-    with open(path, "rb") as f:
-        return hashlib.sha256(f.read()).hexdigest()
-
-
 def wait_for(what, cond, timeout=20):
     end = time.time() + timeout
     while not cond():
@@ -154,12 +148,10 @@ class KV:
         return self.procs and all(p.poll() is not None for p in self.procs)
 
     def wait_window(self, title):
-        def found():
-            if self.ended():
-                raise AssertionError(f"KV ended ({[p.returncode for p in self.procs]}) without window '{title}'")
-            return self.windows(title)
-        wait_for(f"window '{title}'", found)
-        wid = self.windows(title)[-1]
+        found = []
+        wait_for(f"window '{title}'", lambda: found.extend(self.windows(title)) or found or self.ended())
+        assert found, f"KV ended ({[p.returncode for p in self.procs]}) without window '{title}'"
+        wid = found[-1]
         self.front(wid)
         time.sleep(0.15)
         return wid
@@ -193,7 +185,6 @@ class KV:
         time.sleep(0.2)
 
     def click_twips(self, wid, left, top, width, height, double=False):
-        """Click the middle of a control given in twips."""
         self.click(wid, px(left) + px(width) // 2, px(top) + px(height) // 2, double)
 
     def key(self, wid, *keys):
@@ -225,13 +216,10 @@ class KV:
         subprocess.run(["import", "-display", self.display, "-window", "root", os.path.join(self.shots, f"{name}.png")],
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
-    def db(self):
+    def query(self, sql):
         # A plain connection: read-only ones on a WAL file can upset the
         # running program's writes.
-        return sqlite3.connect(self.database, timeout=10)
-
-    def query(self, sql):
-        with contextlib.closing(self.db()) as db:
+        with contextlib.closing(sqlite3.connect(self.database, timeout=10)) as db:
             return db.execute(sql).fetchall()
 
     def query_until(self, sql, expected):

@@ -1,7 +1,9 @@
-// The child of the crash test: saves the 25-factor matrix of case 1 through
-// the matrix screen, and clears the case through the case register, over and
-// over, until it is killed. Patterns rotate so a torn save would show.
-// With "importar A B" it imports the two files into case 1 in turn instead.
+// The child of the crash test, on the program folder argv[1], for argv[2]
+// saves (0: until it is killed): by turns the case register's reset of case 1
+// and its 25-factor matrix saved by the matrix screen, in patterns that rotate
+// so a torn save would show; with "importar A B", the two files imported into
+// case 1 by turns. "ok" after each finished save, so the kills can fall after
+// the first one however slowly the child starts.
 #include "analysis/FlexGrid.h"
 #include "analysis/frmDados.h"
 #include "registration/frmCases.h"
@@ -12,19 +14,6 @@
 
 #include <QApplication>
 #include <cstdio>
-
-namespace {
-const char* const kCelula[] = {"10", "5", "1"};
-const char* const kEspelho[] = {"0.1", "0.2", "1"};
-
-// Each finished save is told, so the kills can fall after the first one
-// however slowly the child starts.
-void feito()
-{
-    std::puts("ok");
-    std::fflush(stdout);
-}
-}
 
 int main(int argc, char** argv)
 {
@@ -39,33 +28,28 @@ int main(int argc, char** argv)
     estado.IdiomaAtual = 3;
     estado.CaseAtual = 1;
     const long voltas = QString::fromLatin1(argv[2]).toLong();
-    std::puts("ready");
-    std::fflush(stdout);
-    if (argc >= 6 && QByteArray(argv[3]) == "importar") {
-        const CasoCsv::Caso casos[2] = {CasoCsv::lerArquivo(QString::fromLocal8Bit(argv[4])).caso,
-                                        CasoCsv::lerArquivo(QString::fromLocal8Bit(argv[5])).caso};
-        for (long g = 0; voltas <= 0 || g < voltas; ++g) {
-            CasoCsv::gravar(estado.BancoDados, 1, casos[g % 2]);
-            feito();
-        }
-        return 0;
-    }
+    const bool importar = argc >= 6 && QByteArray(argv[3]) == "importar";
+    const CasoCsv::Caso casos[2] = {importar ? CasoCsv::lerArquivo(QString::fromLocal8Bit(argv[4])).caso : CasoCsv::Caso{},
+                                    importar ? CasoCsv::lerArquivo(QString::fromLocal8Bit(argv[5])).caso : CasoCsv::Caso{}};
+    const char* const padroes[3][2] = {{"10", "0.1"}, {"5", "0.2"}, {"1", "1"}};
     for (long g = 0; voltas <= 0 || g < voltas; ++g) {
-        if (g % 2 == 0) {
-            frmCases casos(estado);
-            casos.cmdLimpar_Click();
+        if (importar) {
+            CasoCsv::gravar(estado.BancoDados, 1, casos[g % 2]);
+        } else if (g % 2 == 0) {
+            frmCases(estado).cmdLimpar_Click();
         } else {
             frmDados dados(estado);
             auto* grade = dados.findChild<FlexGrid*>(QStringLiteral("MSFlexGrid1"));
-            const int p = int((g / 2) % 3);
+            const auto& p = padroes[(g / 2) % 3];
             for (int r = 0; r < 25; ++r)
                 for (int c = r + 2; c <= 25; ++c) {
-                    grade->setTextMatrix(r, c, QString::fromLatin1(kCelula[p]));
-                    grade->setTextMatrix(c - 1, r + 1, QString::fromLatin1(kEspelho[p]));
+                    grade->setTextMatrix(r, c, QString::fromLatin1(p[0]));
+                    grade->setTextMatrix(c - 1, r + 1, QString::fromLatin1(p[1]));
                 }
             QMetaObject::invokeMethod(&dados, "cmdSair_Click", Qt::DirectConnection);
         }
-        feito();
+        std::puts("ok");
+        std::fflush(stdout);
     }
     return 0;
 }

@@ -12,7 +12,6 @@
 
 #include <QProcess>
 #include <QSqlQuery>
-#include <QToolButton>
 #include <cstdio>
 
 namespace {
@@ -50,7 +49,7 @@ std::unique_ptr<frmDados> matriz(TestDb& db, int idioma = 3)
     w->show();
     for (int r = 0; r < 25; ++r)
         for (int c = 1; c <= 25; ++c)
-            w->findChild<FlexGrid*>(u("MSFlexGrid1"))->setTextMatrix(r, c, c == r + 1 ? QString() : u("0.2"));
+            filho<FlexGrid>(w.get(), "MSFlexGrid1")->setTextMatrix(r, c, c == r + 1 ? QString() : u("0.2"));
     return w;
 }
 } // namespace
@@ -80,8 +79,8 @@ private slots:
             falha(db, u(c.falha), true);
             RecordingSink sink;
             // Back or Analyse, by turns; after the failure both are there to try again.
-            w->findChild<QToolButton*>((&c - casos) % 2 ? u("cmdSair") : u("cmdCalcular"))->click();
-            QVERIFY2(w->isVisible() && w->findChild<QToolButton*>(u("cmdCalcular"))->isVisible() && sink.count() == 1, c.falha);
+            clicar(w.get(), (&c - casos) % 2 ? "cmdSair" : "cmdCalcular");
+            QVERIFY2(w->isVisible() && filho(w.get(), "cmdCalcular")->isVisible() && sink.count() == 1, c.falha);
             QCOMPARE(sink.ultima().titulo, u(titulos[c.idioma]));
             QVERIFY2(sink.ultima().texto.startsWith(u(c.motivo)) && sink.ultima().texto.contains(u(c.tecnico)),
                      qPrintable(sink.ultima().texto));
@@ -141,7 +140,7 @@ private slots:
             auto w = matriz(db);
             RecordingSink sink;
             // Analysing saves (the equal points are refused then): the log holds pages of this file.
-            w->findChild<QToolButton*>(u("cmdCalcular"))->click();
+            clicar(w.get(), "cmdCalcular");
             const QString p = db.caminho();
             if (apagado) {
                 QFile::remove(p);
@@ -154,7 +153,7 @@ private slots:
                 QVERIFY(::rename(QFile::encodeName(p + u(".novo")), QFile::encodeName(p)) == 0);
             }
             sink.clear();
-            w->findChild<QToolButton*>(u("cmdSair"))->click();
+            clicar(w.get(), "cmdSair");
             Gravacao::aoEncerrar(db.estado());
             QVERIFY(w->isVisible() && sink.count() == 2);
             QVERIFY(sink.ultima().texto.startsWith(u("O arquivo de dados CONTROLE.mdb foi movido")));

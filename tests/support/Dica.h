@@ -10,7 +10,7 @@
 inline QString dicaEm(QWidget* w, QPoint p)
 {
     QToolTip::hideText();
-    QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+    (void)QTest::qWaitFor([] { return !QToolTip::isVisible(); });
     QHelpEvent e(QEvent::ToolTip, p, w->mapToGlobal(p));
     QApplication::sendEvent(w, &e);
     return QToolTip::isVisible() ? QToolTip::text() : QString();

@@ -6,10 +6,7 @@
 #include "tests/support/Controles.h"
 #include "tests/support/TestDb.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTableView>
 #include <QtTest>
 

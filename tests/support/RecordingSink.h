@@ -15,9 +15,14 @@ public:
         QString texto;
     };
 
-    RecordingSink();
-    ~RecordingSink() override;
-    void mostrar(Icone icone, const QString& titulo, const QString& texto) override;
+    RecordingSink() : m_anterior(instalarMensagens(this)) {}
+    ~RecordingSink() override { instalarMensagens(m_anterior); }
+    void mostrar(Icone icone, const QString& titulo, const QString& texto) override
+    {
+        mensagens << Mensagem{icone, titulo, texto};
+        if (aoMostrar)
+            aoMostrar(mensagens.last());
+    }
 
     QList<Mensagem> mensagens;
     // Runs while the "box" is up, to look at the state at that moment.

@@ -42,12 +42,7 @@ QString TestDb::caminho() const
 
 void TestDb::exec(const QString& sql, const QVariantList& valores)
 {
-    QSqlQuery q(QSqlDatabase::database(m_conexao));
-    q.prepare(sql);
-    for (const QVariant& v : valores)
-        q.addBindValue(v);
-    if (!q.exec())
-        qFatal("TestDb::exec failed: %s (%s)", qPrintable(q.lastError().text()), qPrintable(sql));
+    linhas(sql, valores);
 }
 
 QList<QVariantList> TestDb::linhas(const QString& sql, const QVariantList& valores)
@@ -57,7 +52,7 @@ QList<QVariantList> TestDb::linhas(const QString& sql, const QVariantList& valor
     for (const QVariant& v : valores)
         q.addBindValue(v);
     if (!q.exec())
-        qFatal("TestDb::linhas failed: %s (%s)", qPrintable(q.lastError().text()), qPrintable(sql));
+        qFatal("TestDb failed: %s (%s)", qPrintable(q.lastError().text()), qPrintable(sql));
     QList<QVariantList> out;
     while (q.next()) {
         QVariantList row;
