@@ -1,8 +1,8 @@
 // The child of the crash test, on the program folder argv[1], for argv[2]
 // saves (0: until it is killed): by turns the case register's reset of case 1
 // and its 25-factor matrix saved by the matrix screen, in patterns that rotate
-// so a torn save would show; with "importar A B", the two files imported into
-// case 1 by turns. "ok" after each finished save, so the kills can fall after
+// so a torn save would show; with "importar", cases of 25 and of 4 factors
+// imported into case 1 by turns. "ok" after each finished save, so the kills can fall after
 // the first one however slowly the child starts.
 #include "analysis/FlexGrid.h"
 #include "analysis/frmDados.h"
@@ -28,9 +28,17 @@ int main(int argc, char** argv)
     estado.IdiomaAtual = 3;
     estado.CaseAtual = 1;
     const long voltas = QString::fromLatin1(argv[2]).toLong();
-    const bool importar = argc >= 6 && QByteArray(argv[3]) == "importar";
-    const CasoCsv::Caso casos[2] = {importar ? CasoCsv::lerArquivo(QString::fromLocal8Bit(argv[4])).caso : CasoCsv::Caso{},
-                                    importar ? CasoCsv::lerArquivo(QString::fromLocal8Bit(argv[5])).caso : CasoCsv::Caso{}};
+    const bool importar = argc >= 4 && QByteArray(argv[3]) == "importar";
+    CasoCsv::Caso casos[2];
+    for (const int n : {25, 4}) {
+        CasoCsv::Caso& c = casos[n == 4];
+        c = {true, QStringLiteral("n%1").arg(n), QString(), {}, QVector<double>(n * n)};
+        for (int r = 0; r < n; ++r) {
+            c.fatores << QStringLiteral("F%1").arg(r + 1);
+            for (int k = 0; k < n; ++k)
+                c.valores[r * n + k] = k > r ? 5 : k < r ? 0.2 : 0;
+        }
+    }
     const char* const padroes[3][2] = {{"10", "0.1"}, {"5", "0.2"}, {"1", "1"}};
     for (long g = 0; voltas <= 0 || g < voltas; ++g) {
         if (importar) {

@@ -9,16 +9,12 @@
 #include <QSqlRecord>
 #include <QTest>
 
-namespace {
-int g_serial = 0;
-}
-
 TestDb::TestDb(bool abrir)
 {
-    m_dir.setAutoRemove(true);
     Generator::criarBanco(caminho());
     m_estado.pastaPrograma = m_dir.path();
-    m_conexao = QStringLiteral("kv-test-plain-%1").arg(++g_serial);
+    static int serial = 0;
+    m_conexao = QStringLiteral("kv-test-plain-%1").arg(++serial);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_conexao);
     db.setDatabaseName(caminho());
     db.open();
@@ -38,11 +34,6 @@ TestDb::~TestDb()
 QString TestDb::caminho() const
 {
     return Tables::caminhoBanco(m_dir.path());
-}
-
-void TestDb::exec(const QString& sql, const QVariantList& valores)
-{
-    linhas(sql, valores);
 }
 
 QList<QVariantList> TestDb::linhas(const QString& sql, const QVariantList& valores)

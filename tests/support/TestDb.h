@@ -19,7 +19,7 @@ public:
     AppState& estado() { return m_estado; }
 
     // Plain SQL on a connection of its own, to set up or read back rows.
-    void exec(const QString& sql, const QVariantList& valores = {});
+    void exec(const QString& sql, const QVariantList& valores = {}) { linhas(sql, valores); }
     QList<QVariantList> linhas(const QString& sql, const QVariantList& valores = {});
     QVariant valor(const QString& sql, const QVariantList& valores = {});
 
