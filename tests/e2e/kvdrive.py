@@ -5,7 +5,6 @@ import ctypes
 import os
 import re
 import shutil
-import signal
 import sqlite3
 import subprocess
 import tempfile
@@ -23,8 +22,7 @@ def cases_row(k):
     return px(300) + 25 + (k - 1) * 16
 
 
-def matrix_cell(r, c):
-    """Pixel middle of matrix cell (row r, column c), 0-based row."""
+def matrix_cell(r, c):  # row r 0-based, column c 1-based
     return px(2300) + (c - 1) * px(350) + px(350) // 2, px(2475) + r * px(240) + px(240) // 2
 
 
@@ -34,7 +32,6 @@ GRAVAR = (8085, 2700, 990, 855)
 
 
 def in_frame(control):
-    """Middle pixel of a control of the comparison panel."""
     left, top, width, height = control
     return px(1605 + left) + px(width) // 2, px(4335 + top) + px(height) // 2
 
@@ -91,7 +88,7 @@ def wait_for(what, cond, timeout=20):
 
 
 class KV:
-    """One program folder with KV and a fresh CONTROLE.mdb."""
+    """A program folder with KV and (unless told) a fresh CONTROLE.mdb."""
 
     def __init__(self, build_dir, shots_dir, display, with_database=True, folder=None):
         self.shots, self.display, self.procs = shots_dir, display, []
@@ -118,9 +115,8 @@ class KV:
 
     def stop(self, keep=False):
         for p in self.procs:
-            if p.poll() is None:
-                p.send_signal(signal.SIGKILL)
-                p.wait(10)
+            p.kill()
+            p.wait(10)
         if not keep:
             shutil.rmtree(self.folder, ignore_errors=True)
 
@@ -140,7 +136,6 @@ class KV:
         return r.stdout
 
     def windows(self, title):
-        """Visible windows whose title is exactly title."""
         return self.xdo("search", "--onlyvisible", "--name", f"^{re.escape(title)}$", check=False).split()
 
     def ended(self):
@@ -176,7 +171,6 @@ class KV:
         _X11.XCloseDisplay(x)
 
     def click(self, wid, x, y, double=False):
-        """Click at pixel (x, y) of the window's client area."""
         self.front(wid)
         self.xdo("mousemove", "--window", wid, x, y)
         time.sleep(0.05)
@@ -205,7 +199,6 @@ class KV:
         time.sleep(0.15)
 
     def file_dialog(self, title, path):
-        """Answers the file dialog with path, typed."""
         dialog = self.wait_window(title)
         self.key(dialog, "ctrl+a")
         self.type(dialog, path)
