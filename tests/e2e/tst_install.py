@@ -40,23 +40,26 @@ try:
 
     with x_display() as display:
         kv = KV(build, shots, display, folder=prefix)
-        with kv.step("the installed KV starts from one working folder"):
-            first = kv.start(cwd=first_cwd)
-            kv.wait_window("KV - Orvalis")
-            before = open(kv.database, "rb").read()
-        with kv.step("started again from another, it is the second copy"):
-            second = kv.start(cwd=second_cwd)
-            box = kv.wait_window("Programa Paralizado!")
-            kv.shot("install-second-copy-message")
-            assert first.poll() is None, "the first copy ended before OK"
-            kv.key(box, "Return")
-            kv.wait_exit()
-            assert first.returncode != 0 and not kv.windows("KV - Orvalis")
-            assert open(kv.database, "rb").read() == before, "the database changed"
-        with kv.step("the next start runs and quits"):
-            kv.start(cwd="/")
-            kv.key(kv.wait_window("KV - Orvalis"), "alt+s")
-            kv.wait_exit()
+        try:
+            with kv.step("the installed KV starts from one working folder"):
+                first = kv.start(cwd=first_cwd)
+                kv.wait_window("KV - Orvalis")
+                before = open(kv.database, "rb").read()
+            with kv.step("started again from another, it is the second copy"):
+                kv.start(cwd=second_cwd)
+                box = kv.wait_window("Programa Paralizado!")
+                kv.shot("install-second-copy-message")
+                assert first.poll() is None, "the first copy ended before OK"
+                kv.key(box, "Return")
+                kv.wait_exit()
+                assert first.returncode != 0 and not kv.windows("KV - Orvalis")
+                assert open(kv.database, "rb").read() == before, "the database changed"
+            with kv.step("the next start runs and quits"):
+                kv.start(cwd="/")
+                kv.key(kv.wait_window("KV - Orvalis"), "alt+s")
+                kv.wait_exit()
+        finally:
+            kv.stop(keep=True)  # the folder goes below
 finally:
     for folder in (prefix, first_cwd, second_cwd):
         shutil.rmtree(folder, ignore_errors=True)
