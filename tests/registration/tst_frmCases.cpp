@@ -1,21 +1,27 @@
 #include "registration/frmCases.h"
 #include "shell/Fonts.h"
-#include "store/DataSource.h"
-#include "tests/support/Janela.h"
 #include "tests/support/Dica.h"
+#include "tests/support/Janela.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/Respostas.h"
 
-#include <QTemporaryDir>
-
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 using J = Janela<frmCases>;
 
 namespace {
 int atual(TestDb& db) { return db.estado().CaseAtual.toInt(); }
-bool ativos(J& j) { return j.c("cmdGravar")->isEnabled() && j.c("cmdLimpar")->isEnabled(); }
+// Whether "&Gravar" and "&Limpar histórico anterior" can be pressed, as "10".
+QString ativos(J& j) { return QString::number(j.c("cmdGravar")->isEnabled()) + QString::number(j.c("cmdLimpar")->isEnabled()); }
+// Fills the three boxes without leaving them.
+void preencher(J& j, const QString& caso, const QString& sintoma, const QString& qtde)
+{
+    j.c<QLineEdit>("txtCase")->setText(caso);
+    j.c<QLineEdit>("txtSintoma")->setText(sintoma);
+    j.c<QLineEdit>("txtQtde")->setText(qtde);
+}
 
 // A Cases row as "case|symptom|count", Null shown as "~".
 QString guardado(TestDb& db, int numero)
@@ -42,11 +48,11 @@ private slots:
         db.setCase(5, u("Sem uso"), QVariant(), 0);
         db.setCase(8, QVariant(), QVariant(), QVariant());
         J j(db);
-        QVERIFY(!j.c("cmdGravar")->isEnabled() && !j.c("cmdLimpar")->isEnabled());
+        QCOMPARE(ativos(j), u("00"));
         j.clicar(2, 1, true);
         QCOMPARE(j.caixas(), u("Atraso|Entregas fora do prazo|6"));
         QCOMPARE(atual(db), 3);
-        QVERIFY(ativos(j));
+        QCOMPARE(ativos(j), u("11"));
         // Count 0, or Null, loads the case but makes none current.
         j.clicar(4, 2, true);
         QCOMPARE(j.caixas(), u("Sem uso||0"));
@@ -66,13 +72,12 @@ private slots:
         QVERIFY(j.w.isVisible());
 
         // Saving case 8.
-        j.c<QLineEdit>("txtCase")->setText(u("Ação"));
-        j.c<QLineEdit>("txtSintoma")->setText(u("Reclamações"));
+        preencher(j, u("Ação"), u("Reclamações"), QString());
         j.digitar("txtQtde", u("12"), "txtCase");
         QTest::mouseClick(j.c("cmdGravar"), Qt::LeftButton);
         QCOMPARE(guardado(db, 8), u("Ação|Reclamações|12"));
         QCOMPARE(j.celula(7, 1) + j.celula(7, 3), u("Ação12"));
-        QVERIFY(!j.c("cmdGravar")->isEnabled() && j.c("cmdLimpar")->isEnabled());
+        QCOMPARE(ativos(j), u("01"));
         QCOMPARE(atual(db), 0); // saving leaves the current case alone
         QCOMPARE(db.estado().QtdeFatores.toString(), u("12"));
         j.clicar(7, 1, true);
@@ -80,14 +85,10 @@ private slots:
 
         // 80 characters a box, and a count over 25 keeps the stored one;
         // empty boxes store the empty text, and a count that is no number 7.
-        j.c<QLineEdit>("txtCase")->setText(QString(100, QLatin1Char('x')));
-        j.c<QLineEdit>("txtSintoma")->setText(QString(100, QLatin1Char('y')));
-        j.c<QLineEdit>("txtQtde")->setText(u("30"));
+        preencher(j, QString(100, QLatin1Char('x')), QString(100, QLatin1Char('y')), u("30"));
         j.w.cmdGravar_Click();
         QCOMPARE(guardado(db, 8), QString(80, QLatin1Char('x')) + u("|") + QString(80, QLatin1Char('y')) + u("|12"));
-        j.c<QLineEdit>("txtCase")->clear();
-        j.c<QLineEdit>("txtSintoma")->clear();
-        j.c<QLineEdit>("txtQtde")->setText(u("x"));
+        preencher(j, QString(), QString(), u("x"));
         j.w.cmdGravar_Click();
         QCOMPARE(guardado(db, 8), u("||7"));
 

@@ -125,19 +125,16 @@ QString legenda(QWidget* janela, const char* controle)
 
 std::unique_ptr<QWidget> abrir(Tela tela, AppState& estado)
 {
-    switch (tela) {
-    case Menu_: {
+    if (tela == Menu_) {
         auto m = std::make_unique<Menu>(estado);
         m->Form_Load();
         return m;
     }
-    case Cases: return std::make_unique<frmCases>(estado);
-    case Eventos: return std::make_unique<frmEventos>(estado);
-    case Dados: return std::make_unique<frmDados>(estado);
-    case Resultado: return std::make_unique<frmResultado>(estado, QStringLiteral("s"));
-    case Informacoes: return std::make_unique<frmInformacoes>(estado);
-    }
-    return {};
+    return tela == Cases      ? std::unique_ptr<QWidget>(new frmCases(estado))
+           : tela == Eventos  ? std::unique_ptr<QWidget>(new frmEventos(estado))
+           : tela == Dados    ? std::unique_ptr<QWidget>(new frmDados(estado))
+           : tela == Resultado ? std::unique_ptr<QWidget>(new frmResultado(estado, u("s")))
+                               : std::unique_ptr<QWidget>(new frmInformacoes(estado));
 }
 } // namespace
 
