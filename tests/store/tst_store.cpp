@@ -1,9 +1,12 @@
 // The store: the new file's rows, the query texts and their row orders,
-// regional numbers, and the errors of table access. (Saves that fail midway
-// leave nothing: the failed-save tests prove it through the screens.)
+// regional numbers, the errors of table access, and when the grid's model
+// writes. (Saves that fail midway leave nothing: the failed-save tests prove
+// it through the screens.)
+#include "store/DataSource.h"
 #include "store/Database.h"
 #include "store/Generator.h"
 #include "store/Recordset.h"
+#include "store/RecordsetModel.h"
 #include "store/Regional.h"
 #include "store/StoreError.h"
 #include "store/Tables.h"
@@ -142,6 +145,23 @@ private slots:
         }
         // Both kinds of open work on the same file.
         QVERIFY(DBEngine::Workspaces(0).OpenDatabase(db.caminho(), false, false, "Access 2000;").isOpen());
+    }
+
+    void modeloDaGradeSoGravaQuandoATelaPede()
+    {
+        // The view's submit writes nothing: the screen writes, on a row change
+        // or on leaving, and can tell of a failure.
+        TestDb db;
+        DataSource ds;
+        ds.setDatabaseName(db.caminho());
+        ds.setRecordSource(Tables::consultaFatores(3, 4));
+        RecordsetModel m(&ds, {{"Numero", u("Número"), false}, {"Evento", "Evento", true}});
+        ds.Refresh();
+        QVERIFY(!(m.flags(m.index(0, 0)) & Qt::ItemIsEditable) && !m.setData(m.index(0, 0), 99));
+        QVERIFY(m.setData(m.index(0, 1), u("Temperatura ção")) && m.submit());
+        QVERIFY(db.valor("SELECT Evento FROM Eventos3 WHERE Numero = 1").isNull());
+        m.writePending();
+        QCOMPARE(db.valor("SELECT Evento FROM Eventos3 WHERE Numero = 1").toString(), u("Temperatura ção"));
     }
 };
 
