@@ -1,5 +1,6 @@
 #include "info/MachineFacts.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
@@ -33,7 +34,11 @@ private slots:
     }
     void daMaquina()
     {
-        // 15 twips a pixel on a 96 DPI screen; a user name without padding.
+        // The kernel's host name; 15 twips a pixel on a 96 DPI screen; a user
+        // name without padding.
+        QFile nome(QStringLiteral("/proc/sys/kernel/hostname"));
+        if (nome.open(QIODevice::ReadOnly))
+            QCOMPARE(hostName(), QString::fromLocal8Bit(nome.readAll().trimmed()));
         const QScreen* s = QGuiApplication::primaryScreen();
         if (qFuzzyCompare(s->logicalDotsPerInchX() * s->devicePixelRatio(), 96.0))
             QCOMPARE(screenTwips(s).twipsPerPixelX, 15.0);
