@@ -143,8 +143,11 @@ private slots:
         } catch (const StoreError& e) {
             QVERIFY(e.text().contains("Nada"));
         }
-        // Both kinds of open work on the same file.
+        // Both kinds of open work on the same file; a missing file is never created by an open.
         QVERIFY(DBEngine::Workspaces(0).OpenDatabase(db.caminho(), false, false, "Access 2000;").isOpen());
+        const QString ausente = db.pasta() + "/ausente.mdb";
+        QVERIFY_THROWS_EXCEPTION(StoreError, DBEngine::Workspaces(0).OpenDatabase(ausente, false, false, ";pwd=TarnBeck"));
+        QVERIFY(!QFile::exists(ausente));
     }
 
     void modeloDaGradeSoGravaQuandoATelaPede()
