@@ -204,19 +204,21 @@ void TstFrmDados::storedDataFromAnotherToolIsRefused()
             t.db.exec(QString::fromLatin1(c.sql));
         RecordingSink sink;
         t.abrir();
+        QTimer::singleShot(0, t.w.get(), [w = t.w.get()] { w->done(99); }); // a screen wrongly shown ends here
         QCOMPARE(t.w->exec(), int(QDialog::Rejected));
         QCOMPARE(sink.count(), 1);
         QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto, u("Dados do case inválidos: ") + c.texto);
     }
-    // A judgement far off the scale: the analysis names the pair, computes nothing.
+    // A judgement far off the scale, in the last column: the analysis names
+    // the pair, computes nothing.
     Tela t(1, 4, {}, 1);
-    t.db.exec(QStringLiteral("UPDATE Eventos SET N03 = 1e308 WHERE Numero = 2"));
+    t.db.exec(QStringLiteral("UPDATE Eventos SET N04 = 1e308 WHERE Numero = 2"));
     RecordingSink sink;
     t.abrir();
     t.botao("cmdCalcular")->click();
     QCOMPARE(sink.count(), 1);
     QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto,
-             u("Value off the scale: The judgement of \"F2\" against \"F3\" is 1e+308, off the scale of 0.1 to 10. "
+             u("Value off the scale: The judgement of \"F2\" against \"F4\" is 1e+308, off the scale of 0.1 to 10. "
                "The analysis was not made."));
     QCOMPARE(t.celulas(0, 5, 3, 7), QStringList(12));
 }

@@ -12,6 +12,7 @@
 #include "tests/support/RecordingSink.h"
 #include "tests/support/TestDb.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLocale>
 #include <QStandardPaths>
@@ -162,7 +163,11 @@ private slots:
         RecordingSink sink;
         Aberta aberta;
         aberta.olhar = [&](frmMapa& w) {
-            w.findChild<QToolButton*>(u("cmdImprimir"))->click();
+            // A printer the list lacks prints nothing; then the PDF printer.
+            for (const QString& impressora : {u("Canon"), Printers::nomePdf()}) {
+                filho<QComboBox>(&w, "Combo1")->setEditText(impressora);
+                clicar(&w, "cmdImprimir");
+            }
             // PNG, SVG, PDF, then a folder that does not exist.
             for (const char* arquivo : {"mapa.png", "mapa.svg", "mapa.pdf", "falta/mapa.png"}) {
                 frmMapa::instalarEscolhaExportacao([&](QWidget*) { return pasta.filePath(u(arquivo)); });
@@ -190,8 +195,9 @@ private slots:
 
         // Where the page went, then the one file that could not be written:
         // a clear message and no file at all.
-        QCOMPARE(sink.count(), 2);
-        QCOMPARE(sink.mensagens[0].titulo + QLatin1Char('|') + sink.mensagens[0].texto,
+        QCOMPARE(sink.count(), 3);
+        QCOMPARE(sink.mensagens[0].titulo + QLatin1Char('|') + sink.mensagens[0].texto, u("Verifique.....|Impressora não encontrada"));
+        QCOMPARE(sink.mensagens[1].titulo + QLatin1Char('|') + sink.mensagens[1].texto,
                  u("Mapa de influência|O mapa foi salvo em:\n") + QDir::toNativeSeparators(pasta.filePath(u("pagina.pdf"))));
         QCOMPARE(sink.ultima().titulo, u("Mapa não exportado"));
         QVERIFY(sink.ultima().texto.startsWith(u("Não foi possível gravar o arquivo ") + QDir::toNativeSeparators(pasta.filePath(u("falta/mapa.png")))));
