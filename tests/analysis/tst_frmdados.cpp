@@ -125,390 +125,380 @@ class TstFrmDados : public QObject {
 private slots:
     void initTestCase() { Fontes::instalarSubstituicoes(); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
-    void loadsTheCase();
-    void sizesFollowTheFactorCount();
-    void storedDataFromAnotherToolIsRefused();
-    void judgementsSavesAndReloads();
-    void analysesTheWorkedExample();
-    void refusalsShowTheMessageAndSaveTheMatrix();
-    void resultAndUnknownCase();
-    void keys();
-    void keysAfterAnalysis();
-    void nothingHiddenNothingCut();
-};
 
-// Decimal-comma loading: the reload in judgementsSavesAndReloads.
-void TstFrmDados::loadsTheCase()
-{
-    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-    Tela t(2, 4, {QStringLiteral("A"), QVariant(), QStringLiteral("")});
-    t.db.exec(QStringLiteral("UPDATE Eventos2 SET N02 = 0.1, N03 = 0.2, N04 = 10 WHERE Numero = 1"));
-    t.db.exec(QStringLiteral("UPDATE Eventos2 SET N01 = 0, N03 = -5, N04 = NULL WHERE Numero = 2"));
-    t.db.exec(QStringLiteral("UPDATE Eventos2 SET N01 = 5 WHERE Numero = 3"));
-    FlexGrid* g = t.abrir();
-    QCOMPARE(t.db.estado().QtdeFatores, QVariant(QStringLiteral("4")));
-    QCOMPARE(texto(t.w.get(), "lblSintoma"), u("Paradas da linha"));
-
-    // Only a Null name reads "vago" / "Vago"; an empty text stays empty.
-    QCOMPARE(t.celulas(0, 0, 3, 0), QStringList({"A", "", "", "F4"}));
-    QCOMPARE(QStringList({t.w->NomeFator(2), t.w->NomeFator(3)}), QStringList({"vago", ""}));
-    for (const auto& [k, nome] : {std::pair{1, "A"}, {2, "Vago"}, {3, ""}})
-        QCOMPARE(t.w->picLogo(k)->imagemAtual().toImage(), faixa(u(nome)));
-
-    // Values above 0 load as text; Null, 0 and below stay empty.
-    QCOMPARE(t.celulas(0, 1, 3, 4), QStringList({"", "0.1", "0.2", "10", "", "", "", "", "5", "", "", "", "", "", "", ""}));
-    QCOMPARE(g->ColWidth(0), 2000);
-    for (int c = 1; c <= 4; ++c) // the diagonal's blue: judgementsSavesAndReloads and keys
-        QCOMPARE(QList<int>({g->ColWidth(c), g->ColAlignment(c)}), QList<int>({350, int(FlexGrid::flexAlignLeftBottom)}));
-    QCOMPARE(t.estado(), QList<bool>({true, false, false, false}));
-}
-
-void TstFrmDados::sizesFollowTheFactorCount()
-{
-    // Back's top and the window's size in twips; above 16 factors the sizes
-    // are the window's outside, as the result screen reads its height (the
-    // frame takes 90 x 310 twips).
-    for (const auto& [n, topo, largura, altura] : {std::tuple{16, 7155, 11475, 8295}, {17, 7080, 11400 - 90, 8400 - 310},
-                                                   {25, 9160, 12680 - 90, 10480 - 310}}) {
-        Tela t(10, n);
+    // Decimal-comma loading: the reload in judgementsSavesAndReloads.
+    void loadsTheCase()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+        Tela t(2, 4, {QStringLiteral("A"), QVariant(), QStringLiteral("")});
+        t.db.exec(QStringLiteral("UPDATE Eventos2 SET N02 = 0.1, N03 = 0.2, N04 = 10 WHERE Numero = 1"));
+        t.db.exec(QStringLiteral("UPDATE Eventos2 SET N01 = 0, N03 = -5, N04 = NULL WHERE Numero = 2"));
+        t.db.exec(QStringLiteral("UPDATE Eventos2 SET N01 = 5 WHERE Numero = 3"));
         FlexGrid* g = t.abrir();
-        QCOMPARE(t.w->size(), QSize(Twips::px(largura), Twips::px(altura)));
-        QCOMPARE(t.botao("cmdSair")->geometry(), Twips::rect(285, topo, 1065, 840));
-        QCOMPARE(QList<int>({g->Cols(), g->Rows(), g->Width(), g->Height()}), QList<int>({n + 1, n, 340 * n + 2200, 260 * n}));
-        for (int k = 1; k <= n; ++k)
-            QCOMPARE(t.w->picLogo(k)->geometry(), Twips::rect(2370 + 345 * (k - 1), 0, 255, 2475));
+        QCOMPARE(t.db.estado().QtdeFatores, QVariant(QStringLiteral("4")));
+        QCOMPARE(texto(t.w.get(), "lblSintoma"), u("Paradas da linha"));
 
-        // The three result strips follow the factors' (28 strips suffice).
-        RecordingSink sink;
-        t.botao("cmdCalcular")->click();
-        for (int k = 1; k <= frmDados::kLogos; ++k)
-            QCOMPARE(t.w->picLogo(k)->isHidden(), k > n + 3);
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(t.w->picLogo(n + 1 + i)->x(), Twips::px(2370 + 345 * n + QList<int>({0, 400, 850})[i]));
-        QCOMPARE(QSize(g->Width(), g->Height()), QSize(340 * n + 3500, 260 * n + 500));
+        // Only a Null name reads "vago" / "Vago"; an empty text stays empty.
+        QCOMPARE(t.celulas(0, 0, 3, 0), QStringList({"A", "", "", "F4"}));
+        QCOMPARE(QStringList({t.w->NomeFator(2), t.w->NomeFator(3)}), QStringList({"vago", ""}));
+        for (const auto& [k, nome] : {std::pair{1, "A"}, {2, "Vago"}, {3, ""}})
+            QCOMPARE(t.w->picLogo(k)->imagemAtual().toImage(), faixa(u(nome)));
+
+        // Values above 0 load as text; Null, 0 and below stay empty.
+        QCOMPARE(t.celulas(0, 1, 3, 4), QStringList({"", "0.1", "0.2", "10", "", "", "", "", "5", "", "", "", "", "", "", ""}));
+        QCOMPARE(g->ColWidth(0), 2000);
+        for (int c = 1; c <= 4; ++c) // the diagonal's blue: judgementsSavesAndReloads and keys
+            QCOMPARE(QList<int>({g->ColWidth(c), g->ColAlignment(c)}), QList<int>({350, int(FlexGrid::flexAlignLeftBottom)}));
+        QCOMPARE(t.estado(), QList<bool>({true, false, false, false}));
     }
-}
 
-void TstFrmDados::storedDataFromAnotherToolIsRefused()
-{
-    // A count or a table another tool wrote: a message naming it, and no screen.
-    const QString foraDaFaixa = u("O case 1 tem \"%1\" como quantidade de fatores; a análise aceita de 4 a 25. Corrija no cadastro de casos.");
-    const struct { int n; const char* sql; QString texto; } casos[] = {
-        {3, "", foraDaFaixa.arg(3)},
-        {26, "", foraDaFaixa.arg(26)},
-        {6, "DELETE FROM Eventos WHERE Numero = 3", u("A tabela Eventos do case 1 não tem a linha de fator 3; a análise precisa das linhas 1 a 6.")},
-    };
-    for (const auto& c : casos) {
-        Tela t(1, c.n);
-        if (*c.sql)
-            t.db.exec(QString::fromLatin1(c.sql));
+    void sizesFollowTheFactorCount()
+    {
+        // Back's top and the window's size in twips; above 16 factors the sizes
+        // are the window's outside, as the result screen reads its height (the
+        // frame takes 90 x 310 twips).
+        for (const auto& [n, topo, largura, altura] : {std::tuple{16, 7155, 11475, 8295}, {17, 7080, 11400 - 90, 8400 - 310},
+                                                       {25, 9160, 12680 - 90, 10480 - 310}}) {
+            Tela t(10, n);
+            FlexGrid* g = t.abrir();
+            QCOMPARE(t.w->size(), QSize(Twips::px(largura), Twips::px(altura)));
+            QCOMPARE(t.botao("cmdSair")->geometry(), Twips::rect(285, topo, 1065, 840));
+            QCOMPARE(QList<int>({g->Cols(), g->Rows(), g->Width(), g->Height()}), QList<int>({n + 1, n, 340 * n + 2200, 260 * n}));
+            for (int k = 1; k <= n; ++k)
+                QCOMPARE(t.w->picLogo(k)->geometry(), Twips::rect(2370 + 345 * (k - 1), 0, 255, 2475));
+
+            // The three result strips follow the factors' (28 strips suffice).
+            RecordingSink sink;
+            t.botao("cmdCalcular")->click();
+            for (int k = 1; k <= frmDados::kLogos; ++k)
+                QCOMPARE(t.w->picLogo(k)->isHidden(), k > n + 3);
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(t.w->picLogo(n + 1 + i)->x(), Twips::px(2370 + 345 * n + QList<int>({0, 400, 850})[i]));
+            QCOMPARE(QSize(g->Width(), g->Height()), QSize(340 * n + 3500, 260 * n + 500));
+        }
+    }
+
+    void storedDataFromAnotherToolIsRefused()
+    {
+        // A count or a table another tool wrote: a message naming it, and no screen.
+        const QString foraDaFaixa = u("O case 1 tem \"%1\" como quantidade de fatores; a análise aceita de 4 a 25. Corrija no cadastro de casos.");
+        const struct { int n; const char* sql; QString texto; } casos[] = {
+            {3, "", foraDaFaixa.arg(3)},
+            {26, "", foraDaFaixa.arg(26)},
+            {6, "DELETE FROM Eventos WHERE Numero = 3", u("A tabela Eventos do case 1 não tem a linha de fator 3; a análise precisa das linhas 1 a 6.")},
+        };
+        for (const auto& c : casos) {
+            Tela t(1, c.n);
+            if (*c.sql)
+                t.db.exec(QString::fromLatin1(c.sql));
+            RecordingSink sink;
+            t.abrir();
+            QTimer::singleShot(0, t.w.get(), [w = t.w.get()] { w->done(99); }); // a screen wrongly shown ends here
+            QCOMPARE(t.w->exec(), int(QDialog::Rejected));
+            QCOMPARE(sink.count(), 1);
+            QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto, u("Dados do case inválidos: ") + c.texto);
+        }
+        // A judgement far off the scale, in the last column: the analysis names
+        // the pair, computes nothing.
+        Tela t(1, 4, {}, 1);
+        t.db.exec(QStringLiteral("UPDATE Eventos SET N04 = 1e308 WHERE Numero = 2"));
         RecordingSink sink;
         t.abrir();
-        QTimer::singleShot(0, t.w.get(), [w = t.w.get()] { w->done(99); }); // a screen wrongly shown ends here
-        QCOMPARE(t.w->exec(), int(QDialog::Rejected));
+        t.botao("cmdCalcular")->click();
         QCOMPARE(sink.count(), 1);
-        QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto, u("Dados do case inválidos: ") + c.texto);
+        QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto,
+                 u("Value off the scale: The judgement of \"F2\" against \"F4\" is 1e+308, off the scale of 0.1 to 10. "
+                   "The analysis was not made."));
+        QCOMPARE(t.celulas(0, 5, 3, 7), QStringList(12));
     }
-    // A judgement far off the scale, in the last column: the analysis names
-    // the pair, computes nothing.
-    Tela t(1, 4, {}, 1);
-    t.db.exec(QStringLiteral("UPDATE Eventos SET N04 = 1e308 WHERE Numero = 2"));
-    RecordingSink sink;
-    t.abrir();
-    t.botao("cmdCalcular")->click();
-    QCOMPARE(sink.count(), 1);
-    QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto,
-             u("Value off the scale: The judgement of \"F2\" against \"F4\" is 1e+308, off the scale of 0.1 to 10. "
-               "The analysis was not made."));
-    QCOMPARE(t.celulas(0, 5, 3, 7), QStringList(12));
-}
 
-void TstFrmDados::judgementsSavesAndReloads()
-{
-    for (const char* localidade : {"en_US", "pt_BR"}) {
-        QLocale::setDefault(QLocale(QString::fromLatin1(localidade)));
-        Tela t(1, 6);
-        FlexGrid* g = t.abrir();
-        t.clicar(0, 6);
-        QVERIFY(t.painel());
-        QCOMPARE(QStringList({texto(t.w.get(), "lblFatorX"), texto(t.w.get(), "lblFatorY")}), QStringList({"F1", "F6"}));
-        QCOMPARE(g->corCelula(0, 6), kAmarelo);
-        // Factor 1 against factor k + 1 with option k; the mirror is (k, 1).
-        for (int k = 1; k <= 5; ++k)
-            t.julgar(1, k + 1, k);
-        QVERIFY(!t.painel());
-        QCOMPARE(g->corCelula(0, 6), kBranco);
-        QCOMPARE(t.celulas(0, 2, 0, 6) + t.celulas(1, 1, 5, 1), locs({"10", "5", "1", "0.2", "0.1", "0.1", "0.2", "1", "5", "10"}));
-
-        // Clicks on the diagonal, below it or on a name hide the panel and
-        // change nothing; the next pair starts with no option chosen.
-        const QStringList antes = t.celulas(0, 0, 5, 6);
-        for (const auto& [r, c] : {std::pair{1, 2}, {4, 2}, {2, 0}}) {
-            t.clicar(1, 3);
+    void judgementsSavesAndReloads()
+    {
+        for (const char* localidade : {"en_US", "pt_BR"}) {
+            QLocale::setDefault(QLocale(QString::fromLatin1(localidade)));
+            Tela t(1, 6);
+            FlexGrid* g = t.abrir();
+            t.clicar(0, 6);
+            QVERIFY(t.painel());
+            QCOMPARE(QStringList({texto(t.w.get(), "lblFatorX"), texto(t.w.get(), "lblFatorY")}), QStringList({"F1", "F6"}));
+            QCOMPARE(g->corCelula(0, 6), kAmarelo);
+            // Factor 1 against factor k + 1 with option k; the mirror is (k, 1).
             for (int k = 1; k <= 5; ++k)
-                QVERIFY(t.painel() && !t.opcao(k)->isChecked());
-            t.clicar(r, c);
+                t.julgar(1, k + 1, k);
             QVERIFY(!t.painel());
-            QCOMPARE(QPoint(g->Row(), g->Col()), QPoint(r, c));
+            QCOMPARE(g->corCelula(0, 6), kBranco);
+            QCOMPARE(t.celulas(0, 2, 0, 6) + t.celulas(1, 1, 5, 1), locs({"10", "5", "1", "0.2", "0.1", "0.1", "0.2", "1", "5", "10"}));
+
+            // Clicks on the diagonal, below it or on a name hide the panel and
+            // change nothing; the next pair starts with no option chosen.
+            const QStringList antes = t.celulas(0, 0, 5, 6);
+            for (const auto& [r, c] : {std::pair{1, 2}, {4, 2}, {2, 0}}) {
+                t.clicar(1, 3);
+                for (int k = 1; k <= 5; ++k)
+                    QVERIFY(t.painel() && !t.opcao(k)->isChecked());
+                t.clicar(r, c);
+                QVERIFY(!t.painel());
+                QCOMPARE(QPoint(g->Row(), g->Col()), QPoint(r, c));
+            }
+            QCOMPARE(t.celulas(0, 0, 5, 6), antes);
+            QCOMPARE(g->corCelula(1, 2), kAzul);
+
+            // Recording with no option erases the pair.
+            t.julgar(1, 2, 0);
+            QCOMPARE(t.celulas(0, 2, 0, 2) + t.celulas(1, 1, 1, 1), QStringList({"", ""}));
+
+            // Nothing is saved before leaving (one transaction: tst_failedsaves).
+            QVERIFY(t.db.valor(QStringLiteral("SELECT N03 FROM Eventos WHERE Numero = 1")).isNull());
+            const QStringList gravadas = t.celulas(0, 0, 5, 6);
+            t.botao("cmdSair")->click();
+            QVERIFY(t.w->isHidden());
+            // Empty cells are stored as 0, numbers as numbers, rows 1 to n only.
+            QCOMPARE(t.linhas(QStringLiteral("SELECT N01, N02, N03, N05, N06, emach FROM Eventos WHERE Numero IN (1, 3, 7) ORDER BY Numero")),
+                     u("0 0 5 0.2 0.1 - 0.2 0 0 0 0 - - - - - - -"));
+            t.abrir();
+            QCOMPARE(t.celulas(0, 0, 5, 6), gravadas);
         }
-        QCOMPARE(t.celulas(0, 0, 5, 6), antes);
-        QCOMPARE(g->corCelula(1, 2), kAzul);
+    }
 
-        // Recording with no option erases the pair.
-        t.julgar(1, 2, 0);
-        QCOMPARE(t.celulas(0, 2, 0, 2) + t.celulas(1, 1, 1, 1), QStringList({"", ""}));
+    // In English, and in Portuguese and Spanish (which shows the Portuguese row
+    // labels) with a decimal comma.
+    void analysesTheWorkedExample()
+    {
+        for (const auto& [localidade, idioma] : {std::pair{"en_US", 1}, {"pt_BR", 2}, {"pt_BR", 3}}) {
+            const QStringList legendas = idioma == 1
+                ? QStringList{u("Points to Column"), u("Normatization V 0-5"), u("Points to Row"), u("Normatization H 0-5"), u("Emach")}
+                : QStringList{u("Pontos da Coluna"), u("Normatização V 0-5"), u("Pontos da Linha"), u("Normatização H 0-5"), u("Emach")};
+            QLocale::setDefault(QLocale(QString::fromLatin1(localidade)));
+            Tela t(1, 4, {}, idioma);
+            FlexGrid* g = t.abrir();
+            t.preencherExemplo();
+            t.clicar(0, 4);
+            RecordingSink sink;
+            t.botao("cmdCalcular")->click();
+            QCOMPARE(sink.count(), 0);
 
-        // Nothing is saved before leaving (one transaction: tst_failedsaves).
-        QVERIFY(t.db.valor(QStringLiteral("SELECT N03 FROM Eventos WHERE Numero = 1")).isNull());
-        const QStringList gravadas = t.celulas(0, 0, 5, 6);
+            QCOMPARE(QSize(g->Cols(), g->Rows()), QSize(8, 6));
+            QCOMPARE(t.celulas(0, 5, 3, 7), locs({"5.2", "0.00", "4.00", "6.2", "0.32", "0.00", "10.3", "1.61", "0.40", "21", "5.00", "-1.00"}));
+            QCOMPARE(t.celulas(4, 0, 5, 7), QStringList({legendas[0]}) + locs({"20.2", "6.2", "15.1", "1.2", "", "", ""})
+                                                + QStringList({legendas[1]}) + locs({"5.00", "1.32", "3.66", "0.00", "", "", ""}));
+            for (int k = 0; k < 4; ++k)
+                QCOMPARE(QList<QColor>({g->corCelula(k, 5), g->corCelula(k, 6), g->corCelula(k, 7), g->corCelula(4, k + 1), g->corCelula(5, k + 1)}),
+                         QList<QColor>({kAmarelo, kAmarelo, kCiano, kAmarelo, kAmarelo}));
+            QCOMPARE(QList<int>({g->ColWidth(5), g->ColWidth(6), g->ColWidth(7), g->ColAlignment(7)}),
+                     QList<int>({400, 400, 500, int(FlexGrid::flexAlignLeftBottom)}));
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(t.w->picLogo(5 + i)->imagemAtual().toImage(), faixa(legendas[2 + i]));
+            QCOMPARE(t.estado(), QList<bool>({false, true, true, false}));
+            QCOMPARE(t.linhas(QStringLiteral("SELECT emach FROM Eventos ORDER BY Numero LIMIT 5")), u("4 0 0.4 -1 -"));
+
+            // Any click disables Result again. A cell right of the diagonal in the
+            // E-Mach column has no mirror in the grid: recording writes only itself.
+            t.clicar(0, 7);
+            QCOMPARE(t.estado(), QList<bool>({false, true, false, true}));
+            t.opcao(1)->click();
+            t.botao("cmdGravar")->click();
+            QCOMPARE(g->TextMatrix(0, 7), u("10"));
+            QCOMPARE(t.estado(), QList<bool>({false, true, false, false}));
+        }
+    }
+
+    // Untouched (every row sum 0), and equal columns with unequal rows: the
+    // messages differ in Spanish; NormH of row 0 is already written when the
+    // second shows. The matrix was saved first (the diagonal as 0), the E-Mach not.
+    void refusalsShowTheMessageAndSaveTheMatrix()
+    {
+        const struct { const char* sql; QStringList aviso; } casos[] = {
+            {"", {u("Valores incompleta!"), u("Rellenar completamente la hoja de cálculo antes de analizar"), "", "", "", ""}},
+            {"UPDATE Eventos SET N02 = (Numero = 1), N03 = (Numero = 1), N04 = (Numero = 1), N01 = (Numero = 2)",
+             {u("Valores incompla!"), u("Rellenar completamente la hoja de cálculo antes de analizar "), "5.00", "", "", ""}},
+        };
+        for (const auto& c : casos) {
+            Tela t(1, 4, {}, 2);
+            if (*c.sql)
+                t.db.exec(QString::fromLatin1(c.sql));
+            t.abrir();
+            RecordingSink sink;
+            QStringList visto;
+            sink.aoMostrar = [&](const RecordingSink::Mensagem& m) { visto = QStringList({m.titulo, m.texto}) + t.celulas(0, 6, 3, 6); };
+            t.botao("cmdCalcular")->click();
+            QCOMPARE(sink.count(), 1);
+            QCOMPARE(sink.ultima().icone, Icone::Exclamacao);
+            QCOMPARE(visto, c.aviso);
+            QCOMPARE(t.celulas(5, 1, 5, 4) + t.celulas(0, 7, 3, 7), QStringList(8, QString()));
+            QCOMPARE(t.estado(), QList<bool>({false, true, false, false}));
+            QCOMPARE(t.linhas(QStringLiteral("SELECT CASE Numero WHEN 1 THEN N01 WHEN 2 THEN N02 WHEN 3 THEN N03 ELSE N04 END, emach "
+                                             "FROM Eventos WHERE Numero <= 4 ORDER BY Numero")),
+                     u("0 - 0 - 0 - 0 -"));
+        }
+    }
+
+    void resultAndUnknownCase()
+    {
+        Tela t(1, 4);
+        t.abrir();
+        QStringList abertos;
+        t.w->setAbrirResultado([&](const QString& sintoma) {
+            QVERIFY(t.botao("cmdResultado")->isHidden() && t.botao("cmdSair")->isHidden());
+            abertos << sintoma;
+        });
+        t.botao("cmdResultado")->click(); // disabled before an analysis
+        QVERIFY(abertos.isEmpty());
+        t.preencherExemplo();
+        t.botao("cmdCalcular")->click();
+        t.db.exec(QStringLiteral("UPDATE Eventos SET N02 = 7 WHERE Numero = 1"));
+        t.botao("cmdResultado")->click();
+        QCOMPARE(abertos, QStringList({u("Paradas da linha")}));
+        QVERIFY(t.w->isHidden());
+        QCOMPARE(t.w->result(), int(QDialog::Accepted));
+        QCOMPARE(t.db.valor(QStringLiteral("SELECT N02 FROM Eventos WHERE Numero = 1")), QVariant(7.0)); // not saved again
+
+        // No such case: the design grid stays, Back has nothing to save.
+        t.db.estado().CaseAtual = 11;
+        t.db.estado().QtdeFatores = QStringLiteral("6");
+        FlexGrid* g = t.abrir();
+        QCOMPARE(QList<int>({g->Cols(), g->Rows(), g->Width()}), QList<int>({2, 2, 10725}));
+        QVERIFY(t.w->picLogo(1)->isHidden());
+        QCOMPARE(t.db.estado().QtdeFatores, QVariant(QStringLiteral("6")));
         t.botao("cmdSair")->click();
         QVERIFY(t.w->isHidden());
-        // Empty cells are stored as 0, numbers as numbers, rows 1 to n only.
-        QCOMPARE(t.linhas(QStringLiteral("SELECT N01, N02, N03, N05, N06, emach FROM Eventos WHERE Numero IN (1, 3, 7) ORDER BY Numero")),
-                 u("0 0 5 0.2 0.1 - 0.2 0 0 0 0 - - - - - - -"));
-        t.abrir();
-        QCOMPARE(t.celulas(0, 0, 5, 6), gravadas);
-    }
-}
-
-// In English, and in Portuguese and Spanish (which shows the Portuguese row
-// labels) with a decimal comma.
-void TstFrmDados::analysesTheWorkedExample()
-{
-    for (const auto& [localidade, idioma] : {std::pair{"en_US", 1}, {"pt_BR", 2}, {"pt_BR", 3}}) {
-        const QStringList legendas = idioma == 1
-            ? QStringList{u("Points to Column"), u("Normatization V 0-5"), u("Points to Row"), u("Normatization H 0-5"), u("Emach")}
-            : QStringList{u("Pontos da Coluna"), u("Normatização V 0-5"), u("Pontos da Linha"), u("Normatização H 0-5"), u("Emach")};
-        QLocale::setDefault(QLocale(QString::fromLatin1(localidade)));
-        Tela t(1, 4, {}, idioma);
-        FlexGrid* g = t.abrir();
-        t.preencherExemplo();
-        t.clicar(0, 4);
-        RecordingSink sink;
-        t.botao("cmdCalcular")->click();
-        QCOMPARE(sink.count(), 0);
-
-        QCOMPARE(QSize(g->Cols(), g->Rows()), QSize(8, 6));
-        QCOMPARE(t.celulas(0, 5, 3, 7), locs({"5.2", "0.00", "4.00", "6.2", "0.32", "0.00", "10.3", "1.61", "0.40", "21", "5.00", "-1.00"}));
-        QCOMPARE(t.celulas(4, 0, 5, 7), QStringList({legendas[0]}) + locs({"20.2", "6.2", "15.1", "1.2", "", "", ""})
-                                            + QStringList({legendas[1]}) + locs({"5.00", "1.32", "3.66", "0.00", "", "", ""}));
-        for (int k = 0; k < 4; ++k)
-            QCOMPARE(QList<QColor>({g->corCelula(k, 5), g->corCelula(k, 6), g->corCelula(k, 7), g->corCelula(4, k + 1), g->corCelula(5, k + 1)}),
-                     QList<QColor>({kAmarelo, kAmarelo, kCiano, kAmarelo, kAmarelo}));
-        QCOMPARE(QList<int>({g->ColWidth(5), g->ColWidth(6), g->ColWidth(7), g->ColAlignment(7)}),
-                 QList<int>({400, 400, 500, int(FlexGrid::flexAlignLeftBottom)}));
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(t.w->picLogo(5 + i)->imagemAtual().toImage(), faixa(legendas[2 + i]));
-        QCOMPARE(t.estado(), QList<bool>({false, true, true, false}));
-        QCOMPARE(t.linhas(QStringLiteral("SELECT emach FROM Eventos ORDER BY Numero LIMIT 5")), u("4 0 0.4 -1 -"));
-
-        // Any click disables Result again. A cell right of the diagonal in the
-        // E-Mach column has no mirror in the grid: recording writes only itself.
-        t.clicar(0, 7);
-        QCOMPARE(t.estado(), QList<bool>({false, true, false, true}));
-        t.opcao(1)->click();
-        t.botao("cmdGravar")->click();
-        QCOMPARE(g->TextMatrix(0, 7), u("10"));
-        QCOMPARE(t.estado(), QList<bool>({false, true, false, false}));
-    }
-}
-
-// Untouched (every row sum 0), and equal columns with unequal rows: the
-// messages differ in Spanish; NormH of row 0 is already written when the
-// second shows. The matrix was saved first (the diagonal as 0), the E-Mach not.
-void TstFrmDados::refusalsShowTheMessageAndSaveTheMatrix()
-{
-    const struct { const char* sql; QStringList aviso; } casos[] = {
-        {"", {u("Valores incompleta!"), u("Rellenar completamente la hoja de cálculo antes de analizar"), "", "", "", ""}},
-        {"UPDATE Eventos SET N02 = (Numero = 1), N03 = (Numero = 1), N04 = (Numero = 1), N01 = (Numero = 2)",
-         {u("Valores incompla!"), u("Rellenar completamente la hoja de cálculo antes de analizar "), "5.00", "", "", ""}},
-    };
-    for (const auto& c : casos) {
-        Tela t(1, 4, {}, 2);
-        if (*c.sql)
-            t.db.exec(QString::fromLatin1(c.sql));
-        t.abrir();
-        RecordingSink sink;
-        QStringList visto;
-        sink.aoMostrar = [&](const RecordingSink::Mensagem& m) { visto = QStringList({m.titulo, m.texto}) + t.celulas(0, 6, 3, 6); };
-        t.botao("cmdCalcular")->click();
-        QCOMPARE(sink.count(), 1);
-        QCOMPARE(sink.ultima().icone, Icone::Exclamacao);
-        QCOMPARE(visto, c.aviso);
-        QCOMPARE(t.celulas(5, 1, 5, 4) + t.celulas(0, 7, 3, 7), QStringList(8, QString()));
-        QCOMPARE(t.estado(), QList<bool>({false, true, false, false}));
-        QCOMPARE(t.linhas(QStringLiteral("SELECT CASE Numero WHEN 1 THEN N01 WHEN 2 THEN N02 WHEN 3 THEN N03 ELSE N04 END, emach "
-                                         "FROM Eventos WHERE Numero <= 4 ORDER BY Numero")),
-                 u("0 - 0 - 0 - 0 -"));
-    }
-}
-
-void TstFrmDados::resultAndUnknownCase()
-{
-    Tela t(1, 4);
-    t.abrir();
-    QStringList abertos;
-    t.w->setAbrirResultado([&](const QString& sintoma) {
-        QVERIFY(t.botao("cmdResultado")->isHidden() && t.botao("cmdSair")->isHidden());
-        abertos << sintoma;
-    });
-    t.botao("cmdResultado")->click(); // disabled before an analysis
-    QVERIFY(abertos.isEmpty());
-    t.preencherExemplo();
-    t.botao("cmdCalcular")->click();
-    t.db.exec(QStringLiteral("UPDATE Eventos SET N02 = 7 WHERE Numero = 1"));
-    t.botao("cmdResultado")->click();
-    QCOMPARE(abertos, QStringList({u("Paradas da linha")}));
-    QVERIFY(t.w->isHidden());
-    QCOMPARE(t.w->result(), int(QDialog::Accepted));
-    QCOMPARE(t.db.valor(QStringLiteral("SELECT N02 FROM Eventos WHERE Numero = 1")), QVariant(7.0)); // not saved again
-
-    // No such case: the design grid stays, Back has nothing to save.
-    t.db.estado().CaseAtual = 11;
-    t.db.estado().QtdeFatores = QStringLiteral("6");
-    FlexGrid* g = t.abrir();
-    QCOMPARE(QList<int>({g->Cols(), g->Rows(), g->Width()}), QList<int>({2, 2, 10725}));
-    QVERIFY(t.w->picLogo(1)->isHidden());
-    QCOMPARE(t.db.estado().QtdeFatores, QVariant(QStringLiteral("6")));
-    t.botao("cmdSair")->click();
-    QVERIFY(t.w->isHidden());
-}
-
-void TstFrmDados::keys()
-{
-    // Moves the window below does not reach: the edges, pages, the grid's
-    // corners and Shift+Tab's wrap (n = 4, column 0 fixed, pages of 2).
-    using P = Teclado::Posicao;
-    for (const auto& [teclas, de, para] : {std::tuple{"Left", P{0, 1}, P{0, 1}}, {"Down", {3, 2}, {3, 2}}, {"PgDown", {0, 2}, {2, 2}},
-                                            {"PgUp", {3, 2}, {1, 2}}, {"Home", {2, 3}, {2, 1}}, {"End", {2, 1}, {2, 4}},
-                                            {"Ctrl+Home", {2, 3}, {0, 1}}, {"Ctrl+End", {0, 1}, {3, 4}}, {"Tab", {0, 4}, {1, 3}},
-                                            {"Tab", {3, 4}, {0, 2}}, {"Shift+Tab", {0, 2}, {2, 4}}, {"Shift+Tab", {1, 3}, {0, 4}}}) {
-        const QKeyCombination k = QKeySequence(QString::fromLatin1(teclas))[0];
-        QCOMPARE(Teclado::destino(k.key(), k.keyboardModifiers(), de, {4, 5, 1, 2, 4}), std::optional<P>(para));
     }
 
-    // A click on (0, 2) or (2, 4), then keys. Seen: the six pairs' texts and
-    // their mirrors' ("." empty), the pairs' colours (Amarelo, Branco), the
-    // panel, the count; then the current cell.
-    const struct { int idioma; QPoint clique; const char* teclas; QStringList visto; QPoint atual; } casos[] = {
-        {3, {0, 2}, "1 2 3 4 5", {"0.1 0.2 1 5 10 .", "10 5 1 0.2 0.1 .", "BBBBBA", "1", "Julgados: 5 de 6"}, {2, 4}},
-        {1, {0, 2}, "Num+4 Num+1 Num+1 Num+4 Num+3 Num+1", {"5 0.1 0.1 5 1 0.1", "0.2 10 10 0.2 1 10", "BBBBBB", "0", "Judged: 6 of 6"}, {2, 4}},
-        {2, {0, 2}, "0 6 Ctrl+1 Shift+1", {". . . . . .", ". . . . . .", "ABBBBB", "1", "Juzgados: 0 de 6"}, {0, 2}},
-        {3, {2, 4}, "3 3 3 3 3 3", {"1 1 1 1 1 1", "1 1 1 1 1 1", "BBBBBB", "0", "Julgados: 6 de 6"}, {1, 4}}, // wraps, then none left
-        {3, {0, 2}, "4 4 Left Del Left Backspace", {". . . . . .", ". . . . . .", "BBABBB", "0", "Julgados: 0 de 6"}, {0, 2}},
-        {3, {0, 2}, "5 4 Left Del Ctrl+Z", {"10 5 . . . .", "0.1 0.2 . . . .", "BAABBB", "1", "Julgados: 2 de 6"}, {0, 3}},
-        {3, {0, 2}, "5 4 Left Del Ctrl+Z Ctrl+Z", {"10 . . . . .", "0.1 . . . . .", "BAABBB", "1", "Julgados: 1 de 6"}, {0, 3}},
-        {3, {0, 2}, "5 4 Left Del Ctrl+Z Ctrl+Z Ctrl+Y Ctrl+Shift+Z", {"10 . . . . .", "0.1 . . . . .", "BBABBB", "1", "Julgados: 1 de 6"}, {0, 3}},
-    };
-    for (const auto& k : casos) {
-        Tela t(1, 4, {}, k.idioma);
-        FlexGrid* g = t.abrir();
-        t.clicar(k.clique.x(), k.clique.y());
-        teclar(g, u(k.teclas));
-        QStringList pares, espelhos;
-        QString cores;
-        auto ver = [g](int r, int c) { return g->TextMatrix(r, c).isEmpty() ? QStringLiteral(".") : g->TextMatrix(r, c); };
-        for (const auto& [r, c] : {std::pair{0, 2}, {0, 3}, {0, 4}, {1, 3}, {1, 4}, {2, 4}}) {
-            pares << ver(r, c);
-            espelhos << ver(c - 1, r + 1);
-            cores += g->corCelula(r, c) == kAmarelo ? u'A' : g->corCelula(r, c) == kBranco ? u'B' : u'?';
+    void keys()
+    {
+        // Moves the window below does not reach: the edges, pages, the grid's
+        // corners and Shift+Tab's wrap (n = 4, column 0 fixed, pages of 2).
+        using P = Teclado::Posicao;
+        for (const auto& [teclas, de, para] : {std::tuple{"Left", P{0, 1}, P{0, 1}}, {"Down", {3, 2}, {3, 2}}, {"PgDown", {0, 2}, {2, 2}},
+                                                {"PgUp", {3, 2}, {1, 2}}, {"Home", {2, 3}, {2, 1}}, {"End", {2, 1}, {2, 4}},
+                                                {"Ctrl+Home", {2, 3}, {0, 1}}, {"Ctrl+End", {0, 1}, {3, 4}}, {"Tab", {0, 4}, {1, 3}},
+                                                {"Tab", {3, 4}, {0, 2}}, {"Shift+Tab", {0, 2}, {2, 4}}, {"Shift+Tab", {1, 3}, {0, 4}}}) {
+            const QKeyCombination k = QKeySequence(QString::fromLatin1(teclas))[0];
+            QCOMPARE(Teclado::destino(k.key(), k.keyboardModifiers(), de, {4, 5, 1, 2, 4}), std::optional<P>(para));
         }
-        const QString painel = t.painel() ? "1" : "0";
-        QCOMPARE(QStringList({pares.join(u' '), espelhos.join(u' '), cores, painel, texto(t.w.get(), "lblJulgados")}), k.visto);
-        QCOMPARE(QPoint(g->Row(), g->Col()), k.atual);
-    }
-}
 
-// After the analysis keys follow a click's rules, and the frame they show
-// goes with the next click.
-void TstFrmDados::keysAfterAnalysis()
-{
-    Tela t(1, 4);
-    FlexGrid* g = t.abrir();
-    t.clicar(0, 2);
-    teclar(g, "4 1 1 4 3 1");
-    t.botao("cmdCalcular")->click();
-    teclar(g, "5"); // the current cell lies in the result rows
-    QCOMPARE(t.estado(), QList<bool>({false, true, true, false}));
-    teclar(g, "Ctrl+Home End 5");
-    QCOMPARE(QStringList({g->TextMatrix(0, 7), texto(t.w.get(), "lblJulgados")}), QStringList({"10", u("Julgados: 6 de 6")}));
-    QCOMPARE(t.estado(), QList<bool>({false, true, false, false}));
-    QVERIFY(g->moldura());
-    t.clicar(1, 0);
-    QVERIFY(!g->moldura());
-
-    // A grid too narrow for its columns scrolls the one asked for into sight.
-    FlexGrid estreita;
-    estreita.setCols(30);
-    estreita.colocar(0, 0, 3000, 1000);
-    estreita.show();
-    for (int c : {29, 3}) {
-        estreita.mostrarCelula(1, c);
-        QCOMPARE(estreita.cellRect(1, c).width(), Twips::px(960));
-    }
-}
-
-void TstFrmDados::nothingHiddenNothingCut()
-{
-    const QString longo = u("Desgaste prematuro do rolamento do eixo principal da bomba de recalque por falta de "
-                            "lubrificação nas paradas programadas");
-    for (const auto& [n, local] : {std::pair{4, "en_US"}, {9, "pt_BR"}, {16, "en_US"}, {25, "pt_BR"}, {25, "en_US"}}) {
-        QLocale::setDefault(QLocale(QString::fromLatin1(local)));
-        Tela t(1, n, {u("Bomba"), longo});
-        const double niveis[] = {10, 5, 1, 0.2, 0.1};
-        QRandomGenerator sorte{quint32(n)};
-        for (int r = 1; r <= n; ++r)
-            for (int c = r + 1; c <= n; ++c) {
-                const int i = int(sorte.bounded(5));
-                t.db.exec(QStringLiteral("UPDATE Eventos SET N%1 = ? WHERE Numero = ?").arg(c, 2, 10, QChar(u'0')), {niveis[i], r});
-                t.db.exec(QStringLiteral("UPDATE Eventos SET N%1 = ? WHERE Numero = ?").arg(r, 2, 10, QChar(u'0')), {niveis[4 - i], c});
+        // A click on (0, 2) or (2, 4), then keys. Seen: the six pairs' texts and
+        // their mirrors' ("." empty), the pairs' colours (Amarelo, Branco), the
+        // panel, the count; then the current cell.
+        const struct { int idioma; QPoint clique; const char* teclas; QStringList visto; QPoint atual; } casos[] = {
+            {3, {0, 2}, "1 2 3 4 5", {"0.1 0.2 1 5 10 .", "10 5 1 0.2 0.1 .", "BBBBBA", "1", "Julgados: 5 de 6"}, {2, 4}},
+            {1, {0, 2}, "Num+4 Num+1 Num+1 Num+4 Num+3 Num+1", {"5 0.1 0.1 5 1 0.1", "0.2 10 10 0.2 1 10", "BBBBBB", "0", "Judged: 6 of 6"}, {2, 4}},
+            {2, {0, 2}, "0 6 Ctrl+1 Shift+1", {". . . . . .", ". . . . . .", "ABBBBB", "1", "Juzgados: 0 de 6"}, {0, 2}},
+            {3, {2, 4}, "3 3 3 3 3 3", {"1 1 1 1 1 1", "1 1 1 1 1 1", "BBBBBB", "0", "Julgados: 6 de 6"}, {1, 4}}, // wraps, then none left
+            {3, {0, 2}, "4 4 Left Del Left Backspace", {". . . . . .", ". . . . . .", "BBABBB", "0", "Julgados: 0 de 6"}, {0, 2}},
+            {3, {0, 2}, "5 4 Left Del Ctrl+Z", {"10 5 . . . .", "0.1 0.2 . . . .", "BAABBB", "1", "Julgados: 2 de 6"}, {0, 3}},
+            {3, {0, 2}, "5 4 Left Del Ctrl+Z Ctrl+Z", {"10 . . . . .", "0.1 . . . . .", "BAABBB", "1", "Julgados: 1 de 6"}, {0, 3}},
+            {3, {0, 2}, "5 4 Left Del Ctrl+Z Ctrl+Z Ctrl+Y Ctrl+Shift+Z", {"10 . . . . .", "0.1 . . . . .", "BBABBB", "1", "Julgados: 1 de 6"}, {0, 3}},
+        };
+        for (const auto& k : casos) {
+            Tela t(1, 4, {}, k.idioma);
+            FlexGrid* g = t.abrir();
+            t.clicar(k.clique.x(), k.clique.y());
+            teclar(g, u(k.teclas));
+            QStringList pares, espelhos;
+            QString cores;
+            auto ver = [g](int r, int c) { return g->TextMatrix(r, c).isEmpty() ? QStringLiteral(".") : g->TextMatrix(r, c); };
+            for (const auto& [r, c] : {std::pair{0, 2}, {0, 3}, {0, 4}, {1, 3}, {1, 4}, {2, 4}}) {
+                pares << ver(r, c);
+                espelhos << ver(c - 1, r + 1);
+                cores += g->corCelula(r, c) == kAmarelo ? u'A' : g->corCelula(r, c) == kBranco ? u'B' : u'?';
             }
+            const QString painel = t.painel() ? "1" : "0";
+            QCOMPARE(QStringList({pares.join(u' '), espelhos.join(u' '), cores, painel, texto(t.w.get(), "lblJulgados")}), k.visto);
+            QCOMPARE(QPoint(g->Row(), g->Col()), k.atual);
+        }
+    }
+
+    // After the analysis keys follow a click's rules, and the frame they show
+    // goes with the next click.
+    void keysAfterAnalysis()
+    {
+        Tela t(1, 4);
         FlexGrid* g = t.abrir();
-
-        // The panel hides the grid under it: not one blue diagonal pixel shows.
         t.clicar(0, 2);
-        const QImage tela = t.w->grab().toImage();
-        const QRect sob = filho(t.w.get(), "Frame1")->geometry().intersected(g->geometry());
-        for (int y = sob.top(); y <= sob.bottom(); ++y)
-            for (int x = sob.left(); x <= sob.right(); ++x)
-                QVERIFY2(tela.pixelColor(x, y) != kAzul, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
-
-        // A cut name shows whole as a tooltip: sentence, name column, strip.
-        QLabel* y = filho<QLabel>(t.w.get(), "lblFatorY");
-        QCOMPARE(y->text(), longo);
-        QCOMPARE(dicaEm(y, y->rect().center()), longo);
-        QCOMPARE(dicaEm(filho<QLabel>(t.w.get(), "lblFatorX"), QPoint(2, 2)), QString());
-        QCOMPARE(dicaEm(g->viewport(), g->cellRect(1, 0).center()), longo);
-        QCOMPARE(dicaEm(g->viewport(), g->cellRect(0, 0).center()), QString());
-        QCOMPARE(QStringList({t.w->picLogo(1)->toolTip(), t.w->picLogo(2)->toolTip()}), QStringList({QString(), longo}));
-
-        // Analysed: every number whole in its cell, and no control over the grid.
-        RecordingSink sink;
+        teclar(g, "4 1 1 4 3 1");
         t.botao("cmdCalcular")->click();
-        QCOMPARE(sink.count(), 0);
-        for (int r = 0; r < n + 2; ++r)
-            for (int c = 1; c < n + 4; ++c) {
-                const QFont f = g->fonteCelula(r, c);
-                const QString texto = g->TextMatrix(r, c);
-                QVERIFY2(QFontMetricsF(f).horizontalAdvance(texto) <= g->larguraTexto(c) && f.pointSizeF() >= 6,
-                         qPrintable(QStringLiteral("%1,%2: %3").arg(r).arg(c).arg(texto)));
-                QVERIFY(g->larguraTexto(c) < Twips::px(g->ColWidth(c)));
-            }
-        for (QWidget* c : t.w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            QVERIFY2(c == g || c->isHidden() || !c->geometry().intersects(g->geometry()), qPrintable(c->objectName()));
-        QVERIFY(t.w->rect().contains(t.botao("cmdSair")->geometry()));
+        teclar(g, "5"); // the current cell lies in the result rows
+        QCOMPARE(t.estado(), QList<bool>({false, true, true, false}));
+        teclar(g, "Ctrl+Home End 5");
+        QCOMPARE(QStringList({g->TextMatrix(0, 7), texto(t.w.get(), "lblJulgados")}), QStringList({"10", u("Julgados: 6 de 6")}));
+        QCOMPARE(t.estado(), QList<bool>({false, true, false, false}));
+        QVERIFY(g->moldura());
+        t.clicar(1, 0);
+        QVERIFY(!g->moldura());
 
-        // The result screen opens over this window, its parent.
-        QWidget* pai = nullptr;
-        QTimer::singleShot(0, [&] {
-            QWidget* r = QApplication::activeModalWidget();
-            pai = r->parentWidget();
-            r->close();
-        });
-        t.botao("cmdResultado")->click();
-        QCOMPARE(pai, t.w.get());
+        // A grid too narrow for its columns scrolls the one asked for into sight.
+        FlexGrid estreita;
+        estreita.setCols(30);
+        estreita.colocar(0, 0, 3000, 1000);
+        estreita.show();
+        for (int c : {29, 3}) {
+            estreita.mostrarCelula(1, c);
+            QCOMPARE(estreita.cellRect(1, c).width(), Twips::px(960));
+        }
     }
-}
+
+    void nothingHiddenNothingCut()
+    {
+        const QString longo = u("Desgaste prematuro do rolamento do eixo principal da bomba de recalque por falta de "
+                                "lubrificação nas paradas programadas");
+        for (const auto& [n, local] : {std::pair{4, "en_US"}, {9, "pt_BR"}, {16, "en_US"}, {25, "pt_BR"}, {25, "en_US"}}) {
+            QLocale::setDefault(QLocale(QString::fromLatin1(local)));
+            Tela t(1, n, {u("Bomba"), longo});
+            const double niveis[] = {10, 5, 1, 0.2, 0.1};
+            QRandomGenerator sorte{quint32(n)};
+            for (int r = 1; r <= n; ++r)
+                for (int c = r + 1; c <= n; ++c) {
+                    const int i = int(sorte.bounded(5));
+                    t.db.exec(QStringLiteral("UPDATE Eventos SET N%1 = ? WHERE Numero = ?").arg(c, 2, 10, QChar(u'0')), {niveis[i], r});
+                    t.db.exec(QStringLiteral("UPDATE Eventos SET N%1 = ? WHERE Numero = ?").arg(r, 2, 10, QChar(u'0')), {niveis[4 - i], c});
+                }
+            FlexGrid* g = t.abrir();
+
+            // The panel hides the grid under it: not one blue diagonal pixel shows.
+            t.clicar(0, 2);
+            const QImage tela = t.w->grab().toImage();
+            const QRect sob = filho(t.w.get(), "Frame1")->geometry().intersected(g->geometry());
+            for (int y = sob.top(); y <= sob.bottom(); ++y)
+                for (int x = sob.left(); x <= sob.right(); ++x)
+                    QVERIFY2(tela.pixelColor(x, y) != kAzul, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+
+            // A cut name shows whole as a tooltip: sentence, name column, strip.
+            QLabel* y = filho<QLabel>(t.w.get(), "lblFatorY");
+            QCOMPARE(y->text(), longo);
+            QCOMPARE(dicaEm(y, y->rect().center()), longo);
+            QCOMPARE(dicaEm(filho<QLabel>(t.w.get(), "lblFatorX"), QPoint(2, 2)), QString());
+            QCOMPARE(dicaEm(g->viewport(), g->cellRect(1, 0).center()), longo);
+            QCOMPARE(dicaEm(g->viewport(), g->cellRect(0, 0).center()), QString());
+            QCOMPARE(QStringList({t.w->picLogo(1)->toolTip(), t.w->picLogo(2)->toolTip()}), QStringList({QString(), longo}));
+
+            // Analysed: every number whole in its cell, and no control over the grid.
+            RecordingSink sink;
+            t.botao("cmdCalcular")->click();
+            QCOMPARE(sink.count(), 0);
+            for (int r = 0; r < n + 2; ++r)
+                for (int c = 1; c < n + 4; ++c) {
+                    const QFont f = g->fonteCelula(r, c);
+                    const QString texto = g->TextMatrix(r, c);
+                    QVERIFY2(QFontMetricsF(f).horizontalAdvance(texto) <= g->larguraTexto(c) && f.pointSizeF() >= 6,
+                             qPrintable(QStringLiteral("%1,%2: %3").arg(r).arg(c).arg(texto)));
+                    QVERIFY(g->larguraTexto(c) < Twips::px(g->ColWidth(c)));
+                }
+            for (QWidget* c : t.w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(c == g || c->isHidden() || !c->geometry().intersects(g->geometry()), qPrintable(c->objectName()));
+            QVERIFY(t.w->rect().contains(t.botao("cmdSair")->geometry()));
+
+            // The result screen opens over this window, its parent.
+            QWidget* pai = nullptr;
+            QTimer::singleShot(0, [&] {
+                QWidget* r = QApplication::activeModalWidget();
+                pai = r->parentWidget();
+                r->close();
+            });
+            t.botao("cmdResultado")->click();
+            QCOMPARE(pai, t.w.get());
+        }
+    }
+};
 
 QTEST_MAIN(TstFrmDados)
 #include "tst_frmdados.moc"
