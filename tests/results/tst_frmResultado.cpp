@@ -156,8 +156,8 @@ private slots:
                                      "B,6.2,6.2,0.32,1.32,0.00,Efeito\r\nD,21,1.2,5.00,0.00,-1.00,Causa Ra\xC3\xADz ou principal FCS\r\n"));
     }
 
-    // Names the list lacks are tried in tst_inputs and tst_relatorio; here
-    // the box's icon, and nothing changes until "Sair" closes the window.
+    // Whatever is typed for a printer the list lacks: the box, no file dialog,
+    // the current printer kept; the window as it was until "Sair" closes it.
     void impressoraNaoEncontradaESair()
     {
         TestDb db;
@@ -165,12 +165,15 @@ private slots:
         frmResultado janela(db.estado(), u("s"));
         janela.show();
         RecordingSink sink;
-        filho<QComboBox>(&janela, "Combo1")->setEditText(u("Escrito"));
-        clicar(&janela, "cmdPrinter");
-        QCOMPARE(sink.count(), 1);
-        QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto, u("Verifique.....: Impressora não encontrada"));
-        QVERIFY(sink.ultima().icone == Icone::Critico);
-        QCOMPARE(Printers::atual().DeviceName, u("Escritorio-2"));
+        for (const QString& nome : {u("Escrito"), QString(), QString(10000, u'z'), u("😀😀😀😀😀"), u("'; DROP TABLE Cases; --")}) {
+            sink.clear();
+            filho<QComboBox>(&janela, "Combo1")->setEditText(nome);
+            clicar(&janela, "cmdPrinter");
+            QCOMPARE(sink.count(), 1);
+            QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto, u("Verifique.....: Impressora não encontrada"));
+            QVERIFY(sink.ultima().icone == Icone::Critico);
+            QCOMPARE(Printers::atual().DeviceName, u("Escritorio-2"));
+        }
         QCOMPARE(linhas(grade(janela)).first(), u("A|  1.00|ciano"));
         clicar(&janela, "cmdSair");
         QVERIFY(!janela.isVisible());
