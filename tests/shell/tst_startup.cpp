@@ -118,15 +118,11 @@ private slots:
             const QString p = db.caminho(), caso = u(c.caso);
             QFile f(p);
             QVERIFY(f.open(QIODevice::ReadOnly));
-            QByteArray bytes = f.read(2048);
+            const QByteArray novo = caso == u("truncado") ? f.read(1500) : caso == u("lixo") ? QByteArray(2048, 'Z') : QByteArray();
             f.close();
-            for (int i = 0; caso == u("lixo") && i < bytes.size(); ++i)
-                bytes[i] = char((i * 7919 + 13) & 0xFF);
-            if (caso == u("vazio") || caso == u("truncado") || caso == u("lixo")) {
-                QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-                f.write(caso == u("vazio") ? QByteArray() : caso == u("truncado") ? bytes.left(1500) : bytes);
-                f.close();
-            }
+            if (caso == u("vazio") || caso == u("truncado") || caso == u("lixo"))
+                QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(novo) == novo.size());
+            f.close();
             if (c.sql)
                 db.exec(u(c.sql));
             if (caso == u("ausente"))

@@ -1,7 +1,13 @@
 // The store: the new file's rows, the query texts and their row orders,
 // regional numbers, the errors of table access, and when the grid's model
-// writes. (Saves that fail midway leave nothing: the failed-save tests prove
-// it through the screens.)
+// writes (saves that fail midway leave nothing: the failed-save tests prove
+// it through the screens). A case to and from CSV: the worked example's file
+// letter by letter in both regional formats and back into another case, every
+// refusal with the database untouched, the question before replacing
+// factors, a fuzz of the reader.
+#include "analysis/Analise.h"
+#include "shell/ArquivoCaso.h"
+#include "store/CasoCsv.h"
 #include "store/DataSource.h"
 #include "store/Database.h"
 #include "store/Generator.h"
@@ -11,17 +17,278 @@
 #include "store/StoreError.h"
 #include "store/Tables.h"
 #include "tests/support/Controles.h"
+#include "tests/support/RecordingSink.h"
+#include "tests/support/Respostas.h"
 #include "tests/support/TestDb.h"
 
 #include <QFile>
 #include <QLocale>
-#include <QTest>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <optional>
+
+namespace {
+
+// Names a file must quote or guard.
+const QStringList kNomes{QString::fromUtf8("Selo \"velho\""), QString::fromUtf8("Rotor;eixo"),
+                         QString::fromUtf8("Vibração\nforte"), QString::fromUtf8("=Ímã+1")};
+
+// Everything a case holds (its factor rows up to `ate`), to compare before and after.
+QString conteudo(TestDb& db, int caso, int ate = 30)
+{
+    QString s;
+    const QString t = Tables::TabelaEventos(caso);
+    for (const auto& linhas : {db.linhas("SELECT * FROM Cases WHERE Numero = ?", {caso}),
+                               db.linhas(QStringLiteral("SELECT * FROM %1 WHERE Numero <= ? ORDER BY Numero").arg(t), {ate})})
+        for (const QVariantList& l : linhas)
+            for (const QVariant& v : l)
+                s += (v.isNull() ? u("~") : v.toString()) + u'|';
+    return s;
+}
+
+// The file of the worked example as a pt_BR user gets it.
+const char* const kArquivoPt =
+    "\xEF\xBB\xBF"
+    "Case;Bomba, 3\r\n"
+    "Objetivo a alcançar ou Sintoma indesejado;'-Pressão baixa\r\n"
+    "Quantidade de Fatores;4\r\n"
+    "\r\n"
+    ";\"Selo \"\"velho\"\"\";\"Rotor;eixo\";\"Vibração\nforte\";'=Ímã+1\r\n"
+    "\"Selo \"\"velho\"\"\";;5;0,1;0,1\r\n"
+    "\"Rotor;eixo\";0,2;;5;1\r\n"
+    "\"Vibração\nforte\";10;0,2;;0,1\r\n"
+    "'=Ímã+1;10;1;10;\r\n"
+    "\r\n"
+    "Fatores;Pontos da Linha;Pontos da Coluna;Normatização H 0-5;Normatização V 0-5;Emach;Classe\r\n"
+    "\"Selo \"\"velho\"\"\";5,2;20,2;0,00;5,00;4,00;Efeito\r\n"
+    "\"Vibração\nforte\";10,3;15,1;1,61;3,66;0,40;Efeito\r\n"
+    "\"Rotor;eixo\";6,2;6,2;0,32;1,32;0,00;Efeito\r\n"
+    "'=Ímã+1;21;1,2;5,00;0,00;-1,00;Causa Raíz ou principal FCS\r\n";
+
+const char* const kBase = ",A,B,C,D\nA,,5,0.1,0.1\nB,0.2,,5,1\nC,10,0.2,,0.1\nD,10,1,10,\n";
+
+// A fresh database with a recorder for messages and an answerer for dialogs.
+struct Cena {
+    TestDb db;
+    RecordingSink sink;
+    Respostas respostas;
+    QTemporaryDir dir;
+    // The file every dialog now answers with.
+    void arquivo(const QByteArray& bytes)
+    {
+        QFile f(respostas.arquivo = dir.filePath(QStringLiteral("caso.csv")));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
+    }
+    std::optional<CasoCsv::Caso> importar(int caso) { return ArquivoCaso::importar(nullptr, db.estado(), caso); }
+    QString exportar(int caso, int idioma = 3)
+    {
+        return ArquivoCaso::exportar(nullptr, idioma, Analise::exportacao(db.estado().BancoDados, caso));
+    }
+};
+
+// A checked case written out and read back must be the same case.
+CasoCsv::Exportacao paraExportar(const CasoCsv::Caso& c)
+{
+    CasoCsv::Exportacao e;
+    e.nome = c.nome;
+    e.sintoma = c.sintoma;
+    e.n = c.n();
+    e.fatores = c.fatores;
+    for (double v : c.valores)
+        e.celulas << (v == 0 ? QString() : QLocale().toString(v));
+    return e;
+}
+} // namespace
 
 class TstStore : public QObject {
     Q_OBJECT
-
 private slots:
-    void cleanup() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void cleanup() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
+
+    void exemploIdaEVoltaNosDoisFormatos()
+    {
+        for (const char* local : {"pt_BR", "en_US"}) {
+            QLocale::setDefault(QLocale(QString::fromLatin1(local)));
+            Cena c;
+            c.db.exemplo(1, kNomes);
+            c.respostas.arquivo = c.dir.filePath(QStringLiteral("saida.csv"));
+            QCOMPARE(c.exportar(1), c.respostas.arquivo);
+            QVERIFY(c.respostas.pedidos.value(0).startsWith(u("Exportar case|")) && c.respostas.pedidos.value(0).endsWith(u("/Bomba, 3.csv")));
+            QFile f(c.respostas.arquivo);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QString esperado = u(kArquivoPt);
+            if (QLatin1String(local) == QLatin1String("en_US"))
+                esperado.replace(u',', u'.').replace(u';', u',').replace(u("Case,Bomba. 3"), u("Case,\"Bomba, 3\""))
+                    .replace(u("\"Rotor,eixo\""), u("Rotor;eixo"));
+            QCOMPARE(QString::fromUtf8(f.readAll()), esperado);
+
+            // Into case 2, in the other locale: the same names, matrix and count, no E-Mach.
+            QLocale::setDefault(QLocale(QLatin1String(local) == QLatin1String("pt_BR") ? u("en_US") : u("pt_BR")));
+            QVERIFY(c.importar(2));
+            QCOMPARE(c.sink.ultima().texto, u("4 fatores e 6 julgamentos importados para o case 2."));
+            c.db.exec("UPDATE Eventos SET emach = NULL");
+            QCOMPARE(conteudo(c.db, 2, 4).mid(2), conteudo(c.db, 1, 4).mid(2));
+        }
+    }
+
+    void nomesQueParecemFormulasFicamTexto()
+    {
+        const QStringList nomes{u("=1+1"), u("+1"), u("-1"), u("@SOMA(A1)"), u("\tx"), u("\rx"), u("'=x"), u("''+y"), u("'a"), u("a=b")};
+        const QStringList escritos{u("'=1+1"), u("'+1"), u("'-1"), u("'@SOMA(A1)"), u("'\tx"), u("\"'\rx\""),
+                                   u("''=x"), u("'''+y"), u("'a"), u("a=b")};
+        for (int i = 0; i < nomes.size(); i += 5) {
+            CasoCsv::Caso c;
+            c.fatores = nomes.mid(i, 5);
+            c.valores.fill(0, 25);
+            const QString texto = QString::fromUtf8(CasoCsv::escrever(paraExportar(c), 3));
+            QVERIFY2(texto.contains(u(",") + escritos.mid(i, 5).join(u(",")) + u("\r\n")), qPrintable(texto));
+            QCOMPARE(CasoCsv::ler(texto.toUtf8()).caso.fatores, c.fatores);
+        }
+    }
+
+    void recusasNaoMudamNada()
+    {
+        const QByteArray base(kBase);
+        auto trocar = [&](const char* de, const char* para) { return QByteArray(base).replace(de, para); };
+        QByteArray nomes26(",");
+        for (int i = 0; i < 26; ++i)
+            nomes26 += "F" + QByteArray::number(i) + ",";
+        // The file ("/" a folder, which cannot be read) and the message it gets.
+        const struct { QByteArray arquivo; const char* mensagem; } casos[] = {
+            {QByteArray(), "O arquivo está vazio.\n\nNada foi alterado."},
+            {QByteArray("\xEF\xBB\xBF \r\n\t\r\n"), "O arquivo está vazio."},
+            {QByteArray("PK\x03\x04\x00\x00", 6), "O arquivo não é um texto CSV."},
+            {QByteArray(CasoCsv::kTamanhoMaximo + 1, 'A'), "O arquivo tem mais de 1 MB"},
+            {QByteArray("/"), "O arquivo não pôde ser lido: "},
+            {QByteArray(",A,B,C\nA,,5,1\nB,0.2,,1\nC,1,1,\n"), "Linha 1, coluna 1: a matriz tem 3 fatores; o mínimo é 4"},
+            {nomes26, "Linha 1, coluna 1: a matriz tem 26 fatores; o máximo é 25"},
+            {trocar("\nB,", "\n ,"), "Linha 3, coluna 1: falta o nome do fator"},
+            {QByteArray(base).replace("A", QByteArray(81, 'a')), "Linha 2, coluna 1: o texto tem 81 caracteres; o máximo é 80"},
+            {trocar("C", "a"), "Linha 4, coluna 1: o nome \"a\" já aparece na linha 2"},
+            {trocar(",B,C", ",X,C"), "Linha 1, coluna 3: o nome \"X\" do cabeçalho não é o da linha 3 (\"B\")"},
+            {trocar("B,0.2,,5", "B,0.2,,7"), "Linha 3, coluna 4: \"7\" não é um dos níveis 10; 5; 1; 0,2; 0,1 (ou 1/5; 1/10)"},
+            {trocar("A,,5", "A,1,5"), "Linha 2, coluna 2: a diagonal (o fator contra ele mesmo) fica vazia"},
+            {trocar("B,0.2", "B,5"), "Linha 3, coluna 2: 5 não é o recíproco de 5 (linha 2, coluna 3)"},
+            {trocar("D,10,1,10,\n", ""), "Linha 5, coluna 1: falta a linha do fator 4 (\"D\")"},
+            {base + "E,1,1,1,1\n", "Linha 6, coluna 1: linha a mais: a matriz tem 4 fatores"},
+            {trocar("0.1,0.1\n", "0.1,0.1,,9\n"), "Linha 2, coluna 7: valor fora da matriz"},
+            {trocar("\nA,", "\n\"A,"), "Linha 2, coluna 1: aspas abertas e nunca fechadas"},
+            {trocar("\nA,", "\n\"A\"x,"), "Linha 2, coluna 1: texto depois das aspas de fechamento"},
+            {"Case,x\nQtde,4x\n\n" + base, "Linha 2, coluna 2: a quantidade de fatores \"4x\" não é um número inteiro"},
+            {"Case,x\nNumber of Factors:,5\n" + base, "Linha 2, coluna 2: a quantidade de fatores 5 não confere com os 4 fatores da matriz"},
+            {"Case," + QByteArray(81, 'c') + "\n" + base, "Linha 1, coluna 2: o texto tem 81 caracteres"},
+            {QByteArray("Case;x\r\n\r\n"), "Linha 3, coluna 1: falta a matriz"},
+            {trocar("5", "7").replace("0.2", "3").replace("0.1", "x"), "Nada foi importado: o arquivo tem 7 problemas.\n\nLinha 2, coluna 3: \"7\""},
+        };
+        QLocale::setDefault(QLocale(u("pt_BR")));
+        for (const auto& [arquivo, mensagem] : casos) {
+            Cena c;
+            c.db.exemplo(2, kNomes);
+            const QString antes = conteudo(c.db, 2);
+            c.arquivo(arquivo);
+            if (arquivo == "/")
+                c.respostas.arquivo = c.dir.path();
+            QVERIFY(!c.importar(2));
+            QCOMPARE(c.sink.count(), 1);
+            QVERIFY2(c.sink.ultima().texto.contains(u(mensagem)), qPrintable(c.sink.ultima().texto));
+            QVERIFY(!u(mensagem).startsWith(u("Nada foi importado")) || c.sink.ultima().texto.endsWith(u("… e mais 2.")));
+            QCOMPARE(conteudo(c.db, 2), antes);
+            QCOMPARE(c.respostas.pedidos, QStringList{u("Importar case")}); // no question
+        }
+    }
+
+    void formasAceitas()
+    {
+        const QByteArray base(kBase);
+        const QList<QPair<QByteArray, QString>> casos{
+            {base, u("6|0.2")},
+            {"\xEF\xBB\xBF" + QByteArray(base).replace(',', ';').replace('.', ',').replace("\n", "\r\n"), u("6|0.2")},
+            {QByteArray(base).replace(',', '\t').replace("0.2", "1/5").replace("0.1", " 1/10 "), u("6|0.2")},
+            // one side of each pair is mirrored; a spreadsheet pads rows with separators
+            {"Case,x,,,\n,,,,\n,A,B,C,D,,\nA,,5,0.1,0.1,,\nB,,,5,1,,\nC,,,,0.1,,\nD,,,,,,\n,,,,,,\n", u("6|0.2")},
+            {",A,B,C,D\nA\nB,,,5\nC,10\nD", u("2|0")},
+            {",\xC1gua \x96 1,B,C,D\n\xC1gua \x96 1,,5,0.1,0.1\nB,0.2,,5,1\nC,10,0.2,,0.1\nD,10,1,10,\n", u("6|0.2")}, // Windows-1252
+        };
+        for (const auto& [bytes, esperado] : casos) {
+            const CasoCsv::Leitura l = CasoCsv::ler(bytes);
+            QVERIFY2(l.valida(), qPrintable(CasoCsv::descrever(l, 1)));
+            QCOMPARE(QString::number(l.caso.julgamentos()) + u'|' + QString::number(l.caso.valor(1, 0)), esperado);
+            QCOMPARE(l.caso.fatores.last(), u("D"));
+        }
+        QCOMPARE(CasoCsv::ler(casos.last().first).caso.fatores.first(), u("Água – 1"));
+    }
+
+    void substituirPedeConfirmacao()
+    {
+        Cena c;
+        c.db.setCase(4, u("Vazio"), QVariant(), 0);
+        c.arquivo("Case,Novo\n" + QByteArray(kBase));
+        QVERIFY(c.importar(4)); // nothing to lose: no question
+        c.db.exemplo(2, kNomes);
+        const QString antes = conteudo(c.db, 2);
+        c.respostas.sim = false;
+        QVERIFY(!c.importar(2));
+        QCOMPARE(conteudo(c.db, 2), antes);
+        QCOMPARE(c.respostas.pedidos.last(),
+                 u("Importar case|O case 2 (Bomba, 3) já tem 4 fatores.\nSubstituí-los pelos 4 fatores do arquivo?"));
+        c.respostas.sim = true;
+        c.db.estado().CaseAtual = 2;
+        QVERIFY(c.importar(2));
+        // Rows above n cleared as the reset clears them.
+        QCOMPARE(conteudo(c.db, 2), conteudo(c.db, 4).replace(u("4|Novo"), u("2|Novo")));
+        QVERIFY(conteudo(c.db, 2).endsWith(u("30||") + u("~|").repeated(31)));
+        QCOMPARE(c.db.estado().QtdeFatores.toString(), u("4"));
+        QCOMPARE(c.sink.count(), 2);
+    }
+
+    void falhasDeExportarEDeGravar()
+    {
+        Cena c;
+        QVERIFY(c.exportar(5, 1).isEmpty());
+        QCOMPARE(c.sink.ultima().texto, u("Case 5 has no factors to export."));
+        QVERIFY(c.respostas.pedidos.isEmpty());
+        c.db.exemplo(5, kNomes);
+        c.respostas.arquivo = QStringLiteral("/nonexistent-kv-folder/x.csv");
+        QVERIFY(c.exportar(5, 1).isEmpty());
+        QVERIFY(c.sink.ultima().texto.startsWith(u("The file\n/nonexistent-kv-folder/x.csv\ncould not be written.")));
+        QVERIFY(c.sink.ultima().texto.endsWith(u("No file was created or changed.")));
+        // A store that cannot write (another writer holds the file) changes nothing.
+        const QString antes = conteudo(c.db, 5);
+        c.arquivo(kBase);
+        c.db.exec("BEGIN IMMEDIATE");
+        QVERIFY(!c.importar(5));
+        c.db.exec("ROLLBACK");
+        QVERIFY(c.sink.ultima().texto.startsWith(u("O arquivo de dados CONTROLE.mdb está ocupado por outro programa.")));
+        QCOMPARE(conteudo(c.db, 5), antes);
+    }
+
+    // Random and mutated files: no crash, no hang, and whatever is accepted is
+    // a case of 4 to 25 factors that survives its own round trip.
+    void fuzz()
+    {
+        QRandomGenerator g(1604);
+        const QByteArray pedacos[] = {";", ",", "\"", "\r\n", "\n", "\t", "0,1", "0.2", "1/10", "10", "=", "'", "",
+                                      QByteArray(1, '\0'), "\xC3", "\xFF", "Case", "Qtde,", "\xEF\xBB\xBF"};
+        int aceitos = 0;
+        for (int i = 0; i < 100000; ++i) {
+            QByteArray b(i % 2 ? kArquivoPt : kBase);
+            for (int k = g.bounded(6); k > 0; --k) {
+                const int p = g.bounded(int(b.size()) + 1), qual = g.bounded(3);
+                qual == 0 ? b.insert(p, pedacos[g.bounded(int(std::size(pedacos)))])
+                          : qual == 1 ? b.remove(p, g.bounded(1, 40)) : b.insert(p, char(g.bounded(256)));
+            }
+            const CasoCsv::Leitura l = CasoCsv::ler(b);
+            if (!l.valida())
+                continue;
+            ++aceitos;
+            const CasoCsv::Caso& c = l.caso;
+            const CasoCsv::Leitura volta = CasoCsv::ler(CasoCsv::escrever(paraExportar(c), 1 + i % 3));
+            QVERIFY2(c.n() >= 4 && c.n() <= 25 && volta.valida() && volta.caso.fatores == c.fatores
+                         && volta.caso.valores == c.valores && volta.caso.nome == c.nome && volta.caso.sintoma == c.sintoma,
+                     b.toPercentEncoding().constData());
+        }
+        QVERIFY2(aceitos > 1000 && aceitos < 99000, qPrintable(QString::number(aceitos)));
+    }
 
     void novoArquivoTemExatamenteAsLinhas()
     {
