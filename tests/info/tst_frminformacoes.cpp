@@ -46,186 +46,181 @@ private slots:
                                  [] { return MachineFacts::ScreenTwips{1920.0 * 15, 1080.0 * 15, 15, 15}; }});
     }
     void cleanupTestCase() { QCOMPARE(m_sink.count(), 0); }
-    void desenhoFontesEOrdemDeTabulacao();
-    void idiomaEscolhidoGuardadoAoVoltar();
-    void fatosDaMaquinaLongosOuAusentes();
-    void resolucaoEmPixelsInteiros();
-    void fatosDaMaquinaReal();
-};
 
-void TestFrmInformacoes::desenhoFontesEOrdemDeTabulacao()
-{
-    TestDb db;
-    frmInformacoes janela(db.estado());
-    QCOMPARE(janela.size(), QSize(573, 328));
-
-    // Children sit in their frames, placed relative to them.
-    const struct { const char* nome; const char* pai; QRect r; } lugares[] = {
-        {"Image1", "", {20, 45, 247, 87}},        {"Frame2", "", {285, 27, 261, 119}},
-        {"Label7", "Frame2", {15, 55, 236, 16}},  {"Label8", "Frame2", {15, 85, 221, 16}},
-        {"Frame1", "", {20, 162, 276, 118}},      {"Label1", "Frame1", {10, 30, 121, 16}},
-        {"Label2", "Frame1", {20, 50, 111, 16}},  {"Label3", "Frame1", {15, 70, 116, 15}},
-        {"Label5", "Frame1", {4, 92, 128, 16}},   {"Frame3", "", {327, 179, 105, 100}},
-        {"opt1", "Frame3", {15, 25, 73, 17}},     {"opt2", "Frame3", {15, 48, 73, 17}},
-        {"opt3", "Frame3", {15, 72, 81, 17}},     {"cmdVOLTAR", "", {471, 225, 66, 51}},
-    };
-    for (const auto& l : lugares) {
-        QCOMPARE(filho(&janela, l.nome)->parentWidget()->objectName(), u(l.pai));
-        QCOMPARE(filho(&janela, l.nome)->geometry(), l.r);
-    }
-    // The facts keep their place and at least their width and one line's
-    // height, growing to fit their text (the user name whole) but never past
-    // the frame's border.
-    const struct { const char* nome; QPoint p; int largura; QString valor; } fatos[] = {
-        {"lblVAR", {146, 30}, 121, u("ESTACAO-07")}, {"lblVIDEO", {141, 50}, 96, u(" 1920 x 1080 DPI")},
-        {"lblUSUARIO", {146, 70}, 121, kVinte}, {"lblBancoDados", {146, 92}, 81, u("KV 22.12.15 / 1.0")}};
-    for (const auto& f : fatos) {
-        QLabel* l = filho<QLabel>(filho(&janela, "Frame1"), f.nome);
-        QCOMPARE(l->text(), f.valor);
-        QCOMPARE(l->pos(), f.p);
-        QVERIFY(l->width() >= f.largura && l->geometry().right() < l->parentWidget()->width());
-        QVERIFY(l->height() >= l->fontMetrics().height() && l->fontMetrics().horizontalAdvance(f.valor) <= l->width());
-    }
-    QCOMPARE(janela.sUserID(), kVinte);
-    for (const char* n : {"Label1", "Label2", "Label3", "Label5"})
-        QVERIFY(filho<QLabel>(&janela, n)->alignment() & Qt::AlignRight);
-
-    // Fonts: bold MS Sans Serif 9.75 frames; Arial 8.25 labels and options;
-    // Arial 9.75 for the support lines (which fit); the form's font for the version.
-    const struct { const char* familia; double pontos; bool negrito; std::initializer_list<const char*> nomes; } fontes[] = {
-        {"MS Sans Serif", 9.75, true, {"Frame1", "Frame2", "Frame3"}},
-        {"Arial", 8.25, false, {"Label1", "lblVAR", "Label2", "lblVIDEO", "Label3", "lblUSUARIO", "Label5", "opt1", "opt2", "opt3"}},
-        {"Arial", 9.75, false, {"Label7", "Label8"}}};
-    for (const auto& f : fontes)
-        for (const char* n : f.nomes) {
-            const QFont fonte = filho(&janela, n)->font();
-            QVERIFY2(fonte.family() == u(f.familia) && fonte.pointSizeF() == f.pontos && fonte.bold() == f.negrito, n);
-        }
-    for (const char* n : {"Label7", "Label8"}) {
-        QLabel* l = filho<QLabel>(&janela, n);
-        QVERIFY(!l->text().isEmpty() && l->fontMetrics().horizontalAdvance(l->text()) <= l->width());
-    }
-    QCOMPARE(filho(&janela, "lblBancoDados")->font(), janela.font());
-    QCOMPARE(filho<QLabel>(&janela, "Image1")->pixmap().size(), QSize(285, 60));
-    QVERIFY(filho<QLabel>(&janela, "Image1")->hasScaledContents());
-
-    // "&Voltar" leads the tab order; the three options are one group.
-    janela.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&janela));
-    QCOMPARE(janela.focusWidget()->objectName(), u("cmdVOLTAR"));
-    QTest::keyClick(&janela, Qt::Key_Tab);
-    QCOMPARE(janela.focusWidget()->objectName(), u("opt1"));
-    clicar(&janela, "opt3");
-    clicar(&janela, "opt2");
-    QCOMPARE(opcoes(&janela), u("010"));
-}
-
-void TestFrmInformacoes::idiomaEscolhidoGuardadoAoVoltar()
-{
-    // Stored value; the current code when the screen opens; options checked;
-    // the code after loading (the screen and the main window speak it); the
-    // option clicked (0 none, negative: closed by the title bar's X); the code
-    // after closing; the main window's items then, after the next screen loaded.
-    // Captions follow the code found; the code left follows the stored value.
-    // Spanish leaves the first menu item alone; Portuguese re-captions nothing
-    // until the next start; no language stored: no option, Portuguese.
-    const struct { QVariant idioma; int antes; const char* marcadas; int carregado, escolha, codigo; const char* menu; } casos[] = {
-        {1, 1, "100", 1, 2, 2, "Cases Dejar"},   {1, 1, "100", 1, 0, 1, "Cases Quit"},
-        {1, 1, "100", 1, -2, 2, "Cases Dejar"},  {3, 3, "001", 3, 1, 1, "Cases Quit"},
-        {1, 1, "100", 1, 3, 3, "Cases Quit"},    {2, 2, "010", 2, 3, 3, "&Casos Dejar"},
-        {0, 3, "000", 3, 0, 3, "&Casos &Sair"},  {4, 3, "000", 3, 0, 3, "&Casos &Sair"},
-        {QVariant(), 3, "000", 3, 0, 3, "&Casos &Sair"},
-        {3, 2, "001", 3, 0, 3, "&Casos &Sair"},  {1, 3, "100", 1, 0, 1, "Cases Quit"},
-    };
-    const char* titulos[] = {"", "Information", "Information", "Informações Gerais"};
-    const char* menus[] = {"", "Cases Quit", "&Casos Dejar", "&Casos &Sair"};
-    for (const auto& c : casos) {
-        TestDb db;
-        db.exec(u("UPDATE Parametro SET Idioma = ?"), {c.idioma});
-        AppState& estado = db.estado();
-        Menu principal(estado);
-        estado.IdiomaAtual = qint16(c.antes);
-        {
-            frmInformacoes janela(estado);
-            QCOMPARE(opcoes(&janela), u(c.marcadas));
-            QCOMPARE(janela.windowTitle(), u(titulos[c.antes]));
-            QCOMPARE(estado.IdiomaAtual, qint16(c.carregado));
-            QCOMPARE(menu(&principal), u(menus[c.carregado]));
-            janela.show();
-            if (c.escolha)
-                clicar(&janela, qPrintable(QStringLiteral("opt%1").arg(qAbs(c.escolha))));
-            QCOMPARE(guardado(db), c.idioma); // nothing is stored before "&Voltar"
-            if (c.escolha < 0) {
-                QTest::keyClick(&janela, Qt::Key_Escape); // no cancel button: Esc does nothing
-                QVERIFY(janela.isVisible() && janela.close()); // the X leaves as "&Voltar" does
-            } else {
-                clicar(&janela, "cmdVOLTAR");
-                QVERIFY(janela.result() == QDialog::Accepted && !janela.isVisible());
-            }
-        }
-        QCOMPARE(guardado(db), c.escolha ? QVariant(qAbs(c.escolha)) : c.idioma);
-        QCOMPARE(db.valor(u("SELECT VersaoBD FROM Parametro")).toString(), u("KV 22.12.15 / 1.0"));
-        QCOMPARE(estado.IdiomaAtual, qint16(c.codigo));
-        frmInformacoes proxima(estado);
-        QCOMPARE(proxima.windowTitle(), u(titulos[c.codigo]));
-        QCOMPARE(menu(&principal), u(c.menu));
-    }
-}
-
-void TestFrmInformacoes::fatosDaMaquinaLongosOuAusentes()
-{
-    TestDb db;
-    // A host name too long for the frame stops at its border.
+    void desenhoFontesEOrdemDeTabulacao()
     {
-        MachineFacts::Override f({[] { return u("servidor-de-arquivos-do-laboratorio-central"); }, {}, {}});
+        TestDb db;
         frmInformacoes janela(db.estado());
-        QCOMPARE(texto(&janela, "lblVAR"), u("servidor-de-arquivos-do-laboratorio-central"));
-        QVERIFY(filho(&janela, "lblVAR")->geometry().right() < filho(&janela, "Frame1")->width());
-    }
-    // No name and no user: an empty name; the user box keeps what it shows.
-    MachineFacts::Override f({[] { return QString(); }, [] { return std::optional<QString>(); }, {}});
-    frmInformacoes janela(db.estado());
-    QCOMPARE(texto(&janela, "lblVAR") + texto(&janela, "lblUSUARIO"), QString());
-    filho<QLabel>(&janela, "lblUSUARIO")->setText(u("antes"));
-    QCOMPARE(janela.sUserID(), QString());
-    QCOMPARE(texto(&janela, "lblUSUARIO"), u("antes"));
-}
+        QCOMPARE(janela.size(), QSize(573, 328));
 
-void TestFrmInformacoes::resolucaoEmPixelsInteiros()
-{
-    // Width and height in twips, twips per pixel x and y: twips per pixel
-    // are made whole first, halves to the even side; a minus sign instead
-    // of the blank, no sign on zero, 15 digits whole.
-    const struct { double w, h, tx, ty; const char* texto; } casos[] = {
-        {1024.0 * 15, 768.0 * 15, 15, 15, " 1024 x 768 DPI"},
-        {24000, 15000, 12.5, 12.5, " 2000 x 1250 DPI"},
-        {28000, 14000, 13.5, 14.6, " 2000 x 933.333333333333 DPI"},
-        {1000, 22.5, 15, 15, " 66.6666666666667 x 1.5 DPI"},
-        {0, 0, 0, 0, " 0 x 0 DPI"},
-        {-45, -0.0, 15, 15, "-3 x 0 DPI"},
-        {123456789012345.0 * 15, 15, 15, 15, " 123456789012345 x 1 DPI"},
-    };
-    // The point stays a point under a decimal-comma regional format.
-    for (const char* local : {"pt_BR", "en_US"}) {
-        QLocale::setDefault(QLocale(QString::fromLatin1(local)));
-        for (const auto& c : casos)
-            QCOMPARE(MachineFacts::resolutionText(c.w, c.h, c.tx, c.ty), QString::fromLatin1(c.texto));
-    }
-}
+        // Children sit in their frames, placed relative to them.
+        const struct { const char* nome; const char* pai; QRect r; } lugares[] = {
+            {"Image1", "", {20, 45, 247, 87}},        {"Frame2", "", {285, 27, 261, 119}},
+            {"Label7", "Frame2", {15, 55, 236, 16}},  {"Label8", "Frame2", {15, 85, 221, 16}},
+            {"Frame1", "", {20, 162, 276, 118}},      {"Label1", "Frame1", {10, 30, 121, 16}},
+            {"Label2", "Frame1", {20, 50, 111, 16}},  {"Label3", "Frame1", {15, 70, 116, 15}},
+            {"Label5", "Frame1", {4, 92, 128, 16}},   {"Frame3", "", {327, 179, 105, 100}},
+            {"opt1", "Frame3", {15, 25, 73, 17}},     {"opt2", "Frame3", {15, 48, 73, 17}},
+            {"opt3", "Frame3", {15, 72, 81, 17}},     {"cmdVOLTAR", "", {471, 225, 66, 51}},
+        };
+        for (const auto& l : lugares) {
+            QCOMPARE(filho(&janela, l.nome)->parentWidget()->objectName(), u(l.pai));
+            QCOMPARE(filho(&janela, l.nome)->geometry(), l.r);
+        }
+        // The facts keep their place and at least their width and one line's
+        // height, growing to fit their text (the user name whole) but never past
+        // the frame's border.
+        const struct { const char* nome; QPoint p; int largura; QString valor; } fatos[] = {
+            {"lblVAR", {146, 30}, 121, u("ESTACAO-07")}, {"lblVIDEO", {141, 50}, 96, u(" 1920 x 1080 DPI")},
+            {"lblUSUARIO", {146, 70}, 121, kVinte}, {"lblBancoDados", {146, 92}, 81, u("KV 22.12.15 / 1.0")}};
+        for (const auto& f : fatos) {
+            QLabel* l = filho<QLabel>(filho(&janela, "Frame1"), f.nome);
+            QCOMPARE(l->text(), f.valor);
+            QCOMPARE(l->pos(), f.p);
+            QVERIFY(l->width() >= f.largura && l->geometry().right() < l->parentWidget()->width());
+            QVERIFY(l->height() >= l->fontMetrics().height() && l->fontMetrics().horizontalAdvance(f.valor) <= l->width());
+        }
+        QCOMPARE(janela.sUserID(), kVinte);
+        for (const char* n : {"Label1", "Label2", "Label3", "Label5"})
+            QVERIFY(filho<QLabel>(&janela, n)->alignment() & Qt::AlignRight);
 
-void TestFrmInformacoes::fatosDaMaquinaReal()
-{
-    // The kernel's host name; 15 twips a pixel on a 96 DPI screen; a user
-    // name without padding.
-    QFile nome(QStringLiteral("/proc/sys/kernel/hostname"));
-    if (nome.open(QIODevice::ReadOnly))
-        QCOMPARE(MachineFacts::hostName(), QString::fromLocal8Bit(nome.readAll().trimmed()));
-    const QScreen* s = QGuiApplication::primaryScreen();
-    if (qFuzzyCompare(s->logicalDotsPerInchX() * s->devicePixelRatio(), 96.0))
-        QCOMPARE(MachineFacts::screenTwips(s).twipsPerPixelX, 15.0);
-    if (const auto usuario = MachineFacts::userName())
-        QVERIFY(!usuario->isEmpty() && !usuario->endsWith(QLatin1Char(' ')) && !usuario->contains(QChar(0)));
-}
+        // Fonts: bold MS Sans Serif 9.75 frames; Arial 8.25 labels and options;
+        // Arial 9.75 for the support lines (which fit); the form's font for the version.
+        const struct { const char* familia; double pontos; bool negrito; std::initializer_list<const char*> nomes; } fontes[] = {
+            {"MS Sans Serif", 9.75, true, {"Frame1", "Frame2", "Frame3"}},
+            {"Arial", 8.25, false, {"Label1", "lblVAR", "Label2", "lblVIDEO", "Label3", "lblUSUARIO", "Label5", "opt1", "opt2", "opt3"}},
+            {"Arial", 9.75, false, {"Label7", "Label8"}}};
+        for (const auto& f : fontes)
+            for (const char* n : f.nomes) {
+                const QFont fonte = filho(&janela, n)->font();
+                QVERIFY2(fonte.family() == u(f.familia) && fonte.pointSizeF() == f.pontos && fonte.bold() == f.negrito, n);
+            }
+        for (const char* n : {"Label7", "Label8"}) {
+            QLabel* l = filho<QLabel>(&janela, n);
+            QVERIFY(!l->text().isEmpty() && l->fontMetrics().horizontalAdvance(l->text()) <= l->width());
+        }
+        QCOMPARE(filho(&janela, "lblBancoDados")->font(), janela.font());
+        QCOMPARE(filho<QLabel>(&janela, "Image1")->pixmap().size(), QSize(285, 60));
+        QVERIFY(filho<QLabel>(&janela, "Image1")->hasScaledContents());
+
+        // "&Voltar" leads the tab order; the three options are one group.
+        janela.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&janela));
+        QCOMPARE(janela.focusWidget()->objectName(), u("cmdVOLTAR"));
+        QTest::keyClick(&janela, Qt::Key_Tab);
+        QCOMPARE(janela.focusWidget()->objectName(), u("opt1"));
+        clicar(&janela, "opt3");
+        clicar(&janela, "opt2");
+        QCOMPARE(opcoes(&janela), u("010"));
+    }
+
+    void idiomaEscolhidoGuardadoAoVoltar()
+    {
+        // Stored value; the current code when the screen opens; options checked;
+        // the code after loading (the screen and the main window speak it); the
+        // option clicked (0 none, negative: closed by the title bar's X); the code
+        // after closing; the main window's items then, after the next screen loaded.
+        // Captions follow the code found; the code left follows the stored value.
+        // Spanish leaves the first menu item alone; Portuguese re-captions nothing
+        // until the next start; no language stored: no option, Portuguese.
+        const struct { QVariant idioma; int antes; const char* marcadas; int carregado, escolha, codigo; const char* menu; } casos[] = {
+            {1, 1, "100", 1, 2, 2, "Cases Dejar"},   {1, 1, "100", 1, 0, 1, "Cases Quit"},
+            {1, 1, "100", 1, -2, 2, "Cases Dejar"},  {3, 3, "001", 3, 1, 1, "Cases Quit"},
+            {1, 1, "100", 1, 3, 3, "Cases Quit"},    {2, 2, "010", 2, 3, 3, "&Casos Dejar"},
+            {0, 3, "000", 3, 0, 3, "&Casos &Sair"},  {4, 3, "000", 3, 0, 3, "&Casos &Sair"},
+            {QVariant(), 3, "000", 3, 0, 3, "&Casos &Sair"},
+            {3, 2, "001", 3, 0, 3, "&Casos &Sair"},  {1, 3, "100", 1, 0, 1, "Cases Quit"},
+        };
+        const char* titulos[] = {"", "Information", "Information", "Informações Gerais"};
+        const char* menus[] = {"", "Cases Quit", "&Casos Dejar", "&Casos &Sair"};
+        for (const auto& c : casos) {
+            TestDb db;
+            db.exec(u("UPDATE Parametro SET Idioma = ?"), {c.idioma});
+            AppState& estado = db.estado();
+            Menu principal(estado);
+            estado.IdiomaAtual = qint16(c.antes);
+            {
+                frmInformacoes janela(estado);
+                QCOMPARE(opcoes(&janela), u(c.marcadas));
+                QCOMPARE(janela.windowTitle(), u(titulos[c.antes]));
+                QCOMPARE(estado.IdiomaAtual, qint16(c.carregado));
+                QCOMPARE(menu(&principal), u(menus[c.carregado]));
+                janela.show();
+                if (c.escolha)
+                    clicar(&janela, qPrintable(QStringLiteral("opt%1").arg(qAbs(c.escolha))));
+                QCOMPARE(guardado(db), c.idioma); // nothing is stored before "&Voltar"
+                if (c.escolha < 0) {
+                    QTest::keyClick(&janela, Qt::Key_Escape); // no cancel button: Esc does nothing
+                    QVERIFY(janela.isVisible() && janela.close()); // the X leaves as "&Voltar" does
+                } else {
+                    clicar(&janela, "cmdVOLTAR");
+                    QVERIFY(janela.result() == QDialog::Accepted && !janela.isVisible());
+                }
+            }
+            QCOMPARE(guardado(db), c.escolha ? QVariant(qAbs(c.escolha)) : c.idioma);
+            QCOMPARE(db.valor(u("SELECT VersaoBD FROM Parametro")).toString(), u("KV 22.12.15 / 1.0"));
+            QCOMPARE(estado.IdiomaAtual, qint16(c.codigo));
+            frmInformacoes proxima(estado);
+            QCOMPARE(proxima.windowTitle(), u(titulos[c.codigo]));
+            QCOMPARE(menu(&principal), u(c.menu));
+        }
+    }
+
+    void fatosDaMaquinaLongosOuAusentes()
+    {
+        TestDb db;
+        // A host name too long for the frame stops at its border.
+        {
+            MachineFacts::Override f({[] { return u("servidor-de-arquivos-do-laboratorio-central"); }, {}, {}});
+            frmInformacoes janela(db.estado());
+            QCOMPARE(texto(&janela, "lblVAR"), u("servidor-de-arquivos-do-laboratorio-central"));
+            QVERIFY(filho(&janela, "lblVAR")->geometry().right() < filho(&janela, "Frame1")->width());
+        }
+        // No name and no user: an empty name; the user box keeps what it shows.
+        MachineFacts::Override f({[] { return QString(); }, [] { return std::optional<QString>(); }, {}});
+        frmInformacoes janela(db.estado());
+        QCOMPARE(texto(&janela, "lblVAR") + texto(&janela, "lblUSUARIO"), QString());
+        filho<QLabel>(&janela, "lblUSUARIO")->setText(u("antes"));
+        QCOMPARE(janela.sUserID(), QString());
+        QCOMPARE(texto(&janela, "lblUSUARIO"), u("antes"));
+    }
+
+    void resolucaoEmPixelsInteiros()
+    {
+        // Width and height in twips, twips per pixel x and y: twips per pixel
+        // are made whole first, halves to the even side; a minus sign instead
+        // of the blank, no sign on zero, 15 digits whole.
+        const struct { double w, h, tx, ty; const char* texto; } casos[] = {
+            {1024.0 * 15, 768.0 * 15, 15, 15, " 1024 x 768 DPI"},
+            {24000, 15000, 12.5, 12.5, " 2000 x 1250 DPI"},
+            {28000, 14000, 13.5, 14.6, " 2000 x 933.333333333333 DPI"},
+            {1000, 22.5, 15, 15, " 66.6666666666667 x 1.5 DPI"},
+            {0, 0, 0, 0, " 0 x 0 DPI"},
+            {-45, -0.0, 15, 15, "-3 x 0 DPI"},
+            {123456789012345.0 * 15, 15, 15, 15, " 123456789012345 x 1 DPI"},
+        };
+        // The point stays a point under a decimal-comma regional format.
+        for (const char* local : {"pt_BR", "en_US"}) {
+            QLocale::setDefault(QLocale(QString::fromLatin1(local)));
+            for (const auto& c : casos)
+                QCOMPARE(MachineFacts::resolutionText(c.w, c.h, c.tx, c.ty), QString::fromLatin1(c.texto));
+        }
+    }
+
+    void fatosDaMaquinaReal()
+    {
+        // The kernel's host name; 15 twips a pixel on a 96 DPI screen; a user
+        // name without padding.
+        QFile nome(QStringLiteral("/proc/sys/kernel/hostname"));
+        if (nome.open(QIODevice::ReadOnly))
+            QCOMPARE(MachineFacts::hostName(), QString::fromLocal8Bit(nome.readAll().trimmed()));
+        const QScreen* s = QGuiApplication::primaryScreen();
+        if (qFuzzyCompare(s->logicalDotsPerInchX() * s->devicePixelRatio(), 96.0))
+            QCOMPARE(MachineFacts::screenTwips(s).twipsPerPixelX, 15.0);
+        if (const auto usuario = MachineFacts::userName())
+            QVERIFY(!usuario->isEmpty() && !usuario->endsWith(QLatin1Char(' ')) && !usuario->contains(QChar(0)));
+    }
+};
 
 QTEST_MAIN(TestFrmInformacoes)
 #include "tst_frminformacoes.moc"

@@ -141,34 +141,32 @@ std::unique_ptr<QWidget> abrir(Tela tela, AppState& estado)
 class TstCaptions : public QObject {
     Q_OBJECT
 private slots:
-    void everyCaptionOfEveryScreenInEachLanguage();
-};
-
-void TstCaptions::everyCaptionOfEveryScreenInEachLanguage()
-{
-    RecordingSink caixas;
-    for (int idioma : {3, 2, 1}) {
-        TestDb db;
-        db.exec(QStringLiteral("UPDATE Parametro SET Idioma = ?"), {idioma});
-        db.setCase(1, "Bomba", "Falha", 4);
-        AppState& estado = db.estado();
-        estado.IdiomaAtual = qint16(idioma);
-        estado.CaseAtual = 1;
-        estado.QtdeFatores = 4;
-        for (Tela tela : {Menu_, Cases, Eventos, Dados, Resultado, Informacoes}) {
-            const std::unique_ptr<QWidget> janela = abrir(tela, estado);
-            for (const Linha& l : kLegendas) {
-                if (l.tela != tela)
-                    continue;
-                const char* traducao = idioma == 1 ? l.en : idioma == 2 ? l.es : l.pt;
-                const QString esperado = u(*traducao ? traducao : l.pt);
-                const QString onde = QStringLiteral("%1/%2/%3: ").arg(idioma).arg(int(tela)).arg(u(l.controle));
-                QCOMPARE(onde + legenda(janela.get(), l.controle), onde + esperado);
+    void everyCaptionOfEveryScreenInEachLanguage()
+    {
+        RecordingSink caixas;
+        for (int idioma : {3, 2, 1}) {
+            TestDb db;
+            db.exec(QStringLiteral("UPDATE Parametro SET Idioma = ?"), {idioma});
+            db.setCase(1, "Bomba", "Falha", 4);
+            AppState& estado = db.estado();
+            estado.IdiomaAtual = qint16(idioma);
+            estado.CaseAtual = 1;
+            estado.QtdeFatores = 4;
+            for (Tela tela : {Menu_, Cases, Eventos, Dados, Resultado, Informacoes}) {
+                const std::unique_ptr<QWidget> janela = abrir(tela, estado);
+                for (const Linha& l : kLegendas) {
+                    if (l.tela != tela)
+                        continue;
+                    const char* traducao = idioma == 1 ? l.en : idioma == 2 ? l.es : l.pt;
+                    const QString esperado = u(*traducao ? traducao : l.pt);
+                    const QString onde = QStringLiteral("%1/%2/%3: ").arg(idioma).arg(int(tela)).arg(u(l.controle));
+                    QCOMPARE(onde + legenda(janela.get(), l.controle), onde + esperado);
+                }
             }
         }
+        QCOMPARE(caixas.count(), 0);
     }
-    QCOMPARE(caixas.count(), 0);
-}
+};
 
 QTEST_MAIN(TstCaptions)
 #include "tst_captions.moc"
