@@ -1,15 +1,12 @@
 // Whatever a user types or pastes into a box or a grid cell: no crash, names
-// stored exactly (or cut at their limits), counts refused with their messages.
+// stored exactly (or cut at their limits), a count stored only whole and in range.
 #include "registration/frmCases.h"
 #include "registration/frmEventos.h"
-#include "results/Printers.h"
-#include "results/frmResultado.h"
 #include "shell/Fonts.h"
 #include "tests/support/Janela.h"
 #include "tests/support/RecordingSink.h"
 
 #include <QAbstractItemModel>
-#include <QComboBox>
 #include <QLocale>
 
 namespace {
@@ -88,28 +85,6 @@ private slots:
         }
         QCOMPARE(sink.count(), 0);
         QCOMPARE(db.valor("SELECT count(*) FROM Eventos4").toInt(), 30);
-    }
-
-    // No odd name finds a printer: each is refused with its message, and
-    // nothing prints (the PDF printer, still current, would ask for a file).
-    void nomeDeImpressora()
-    {
-        TestDb db;
-        semearFatores(db, 1, {{u("A"), 1.0}, {u("B"), 0.0}, {u("C"), -1.0}, {u("D"), -2.0}});
-        Printers::definirLista({{u("Escritorio"), Impressora::Tipo::Cups}, {Printers::nomePdf(), Impressora::Tipo::Pdf}}, 1);
-        int pedidos = 0;
-        Printers::instalarEscolhaArquivo([&](QWidget*) { ++pedidos; return QString(); });
-        RecordingSink sink;
-        frmResultado r(db.estado(), u("s"));
-        r.show();
-        for (const QString& t : amostras) {
-            filho<QComboBox>(&r, "Combo1")->setEditText(t);
-            clicar(&r, "cmdPrinter");
-            QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto, u("Verifique.....: Impressora não encontrada"));
-        }
-        QVERIFY(sink.count() == amostras.size() && pedidos == 0 && Printers::atual().DeviceName == Printers::nomePdf());
-        Printers::instalarEscolhaArquivo(nullptr);
-        Printers::reiniciar();
     }
 };
 
