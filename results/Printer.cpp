@@ -1,5 +1,8 @@
 #include "results/Printer.h"
 #include "results/Printers.h"
+#include "shell/Messages.h"
+
+#include <QDir>
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -224,4 +227,18 @@ bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impre
     if (!p.end())
         throw std::runtime_error("Falha ao enviar o documento para " + impressora.DeviceName.toStdString());
     return true;
+}
+
+void Printer::imprimirEm(QWidget* janela, const QString& impressora, const std::function<void(Printer&)>& escrever,
+                         const AvisoPdf& pdf)
+{
+    if (!Selecionar_Impressora(impressora)) {
+        MsgBox(QStringLiteral("Impressora não encontrada"), Icone::Critico, QStringLiteral("Verifique....."));
+        return;
+    }
+    Printer prn;
+    escrever(prn);
+    prn.setPerguntaPdf(pdf.pergunta, pdf.nomeProposto);
+    if (prn.EndDoc(janela) && !prn.arquivoGravado().isEmpty())
+        MsgBox(pdf.salvoEm + QStringLiteral("\n") + QDir::toNativeSeparators(prn.arquivoGravado()), Icone::Informacao, pdf.titulo);
 }

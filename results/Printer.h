@@ -73,6 +73,19 @@ public:
     void setPerguntaPdf(const QString& titulo, const QString& nomeProposto);
     QString arquivoGravado() const { return m_arquivo; }
 
+    // What a print button does: a printer name the list lacks gets its
+    // message and prints nothing; otherwise the page `escrever` writes goes to
+    // that printer, and the PDF printer asks where (proposing `nomeProposto`)
+    // and then says where it wrote, under `titulo`.
+    struct AvisoPdf {
+        QString pergunta;
+        QString nomeProposto;
+        QString salvoEm;
+        QString titulo;
+    };
+    static void imprimirEm(QWidget* janela, const QString& impressora, const std::function<void(Printer&)>& escrever,
+                           const AvisoPdf& pdf);
+
     // Paints placed items as one page on a printer, scaled to its paper;
     // `arquivo` is the PDF file to write, asked for when it is empty.
     static bool imprimir(const QList<ItemColocado>& itens, const Impressora& impressora, QWidget* janela,

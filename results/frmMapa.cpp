@@ -208,10 +208,6 @@ frmMapa::~frmMapa() = default;
 
 void frmMapa::cmdImprimir_Click()
 {
-    if (!Selecionar_Impressora(Combo1->currentText())) {
-        MsgBox(u("Impressora não encontrada"), Icone::Critico, u("Verifique....."));
-        return;
-    }
     Mapa::Pagina pg;
     pg.idioma = m_estado.IdiomaAtual;
     pg.nomeCase = m_nomeCase;
@@ -222,11 +218,8 @@ void frmMapa::cmdImprimir_Click()
     pg.robustez = m_robustez;
     pg.data = QDate::currentDate();
     const Mapa::Textos t = Mapa::textos(m_estado.IdiomaAtual);
-    Printer prn;
-    Mapa::escrever(prn, pg);
-    prn.setPerguntaPdf(t.salvarPdf, Printers::nomeProposto(t.titulo + u(" ") + m_nomeCase, pg.data));
-    if (prn.EndDoc(this) && !prn.arquivoGravado().isEmpty())
-        MsgBox(t.pdfSalvo + u("\n") + QDir::toNativeSeparators(prn.arquivoGravado()), Icone::Informacao, t.titulo);
+    Printer::imprimirEm(this, Combo1->currentText(), [&pg](Printer& prn) { Mapa::escrever(prn, pg); },
+                        {t.salvarPdf, Printers::nomeProposto(t.titulo + u(" ") + m_nomeCase, pg.data), t.pdfSalvo, t.titulo});
 }
 
 void frmMapa::cmdExportar_Click()

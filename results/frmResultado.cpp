@@ -270,24 +270,6 @@ void frmResultado::cmdSair_Click()
 
 void frmResultado::cmdPrinter_Click()
 {
-    if (!Selecionar_Impressora(Combo1->currentText())) {
-        MsgBox(u("Impressora não encontrada"), Icone::Critico, u("Verifique....."));
-        return;
-    }
-
-    Relatorio::Dados dados;
-    dados.idioma = m_estado.IdiomaAtual;
-    dados.nomeCase = m_estado.NomeCase;
-    dados.sintoma = lblSintoma->text();
-    dados.logo = Image1->pixmap().toImage();
-    dados.data = QDate::currentDate();
-    Recordset& rs = Data1->Recordset();
-    rs.MoveFirst();
-    while (!rs.eof()) {
-        dados.linhas.append({rs.Fields(u("Evento")), rs.Fields(u("emach"))});
-        rs.MoveNext();
-    }
-
     // The PDF printer asks in the user's language and says where it wrote.
     const struct { const char* pergunta; const char* titulo; const char* texto; } pdf[] = {
         {"Save report as PDF", "PDF report", "The report was saved to:"},
@@ -295,11 +277,22 @@ void frmResultado::cmdPrinter_Click()
         {"Salvar relatório em PDF", "Relatório em PDF", "O relatório foi salvo em:"},
     };
     const auto& t = pdf[m_estado.IdiomaAtual == 1 ? 0 : m_estado.IdiomaAtual == 2 ? 1 : 2];
-    Printer prn;
-    Relatorio::escrever(prn, dados);
-    prn.setPerguntaPdf(u(t.pergunta), Printers::nomeProposto(m_estado.NomeCase, dados.data));
-    if (prn.EndDoc(this) && !prn.arquivoGravado().isEmpty())
-        MsgBox(u(t.texto) + u("\n") + QDir::toNativeSeparators(prn.arquivoGravado()), Icone::Informacao, u(t.titulo));
+    const QDate hoje = QDate::currentDate();
+    Printer::imprimirEm(this, Combo1->currentText(), [&](Printer& prn) {
+        Relatorio::Dados dados;
+        dados.idioma = m_estado.IdiomaAtual;
+        dados.nomeCase = m_estado.NomeCase;
+        dados.sintoma = lblSintoma->text();
+        dados.logo = Image1->pixmap().toImage();
+        dados.data = hoje;
+        Recordset& rs = Data1->Recordset();
+        rs.MoveFirst();
+        while (!rs.eof()) {
+            dados.linhas.append({rs.Fields(u("Evento")), rs.Fields(u("emach"))});
+            rs.MoveNext();
+        }
+        Relatorio::escrever(prn, dados);
+    }, {u(t.pergunta), Printers::nomeProposto(m_estado.NomeCase, hoje), u(t.texto), u(t.titulo)});
 }
 
 void frmResultado::cmdMapa_Click()
