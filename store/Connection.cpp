@@ -23,20 +23,6 @@ QHash<QString, std::weak_ptr<Connection>>& registry()
 // seconds, then the user is told the file is busy.
 constexpr int kBusyMs = 6000;
 
-struct Id {
-    quint64 dev = 0;
-    quint64 ino = 0;
-    qint64 size = 0;
-};
-
-Id idOf(const QString& path)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return {};
-    return {quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size)};
-}
-
 StoreError moved(const QString& path)
 {
     return StoreError(QStringLiteral("The file '%1' was moved, replaced or deleted while the program ran.")
@@ -90,12 +76,18 @@ std::shared_ptr<Connection> Connection::open(const QString& path)
     }
     const QString files[] = {key, key + QStringLiteral("-wal"), key + QStringLiteral("-shm")};
     Connection::FileId* ids[] = {&c->m_file, &c->m_wal, &c->m_shm};
-    for (int i = 0; i < 3; ++i) {
-        const Id id = idOf(files[i]);
-        *ids[i] = {id.dev, id.ino, id.size};
-    }
+    for (int i = 0; i < 3; ++i)
+        *ids[i] = idOf(files[i]);
     registry().insert(key, c);
     return c;
+}
+
+Connection::FileId Connection::idOf(const QString& path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return {quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size)};
 }
 
 void Connection::exec(const QString& sql)
@@ -113,7 +105,7 @@ bool Connection::writable(const QString& path)
 
 void Connection::checkFile()
 {
-    const Id now = idOf(m_path);
+    const FileId now = idOf(m_path);
     if (now.ino == 0 || now.ino != m_file.ino || now.dev != m_file.dev)
         throw moved(m_path);
     const struct { QString path; FileId* id; } files[] = {
@@ -126,7 +118,7 @@ void Connection::checkFile()
             // Not in WAL mode when it opened: nothing beside it to watch.
             if (f.id->ino == 0)
                 continue;
-            const Id c = idOf(f.path);
+            const FileId c = idOf(f.path);
             if (c.ino != f.id->ino || c.dev != f.id->dev)
                 throw moved(f.path);
             // SQLite only ever lengthens its -shm.
@@ -152,7 +144,7 @@ void Connection::closeMoved()
     }
     for (const auto& [path, id] : {std::pair{m_path + QStringLiteral("-wal"), m_wal},
                                    std::pair{m_path + QStringLiteral("-shm"), m_shm}}) {
-        const Id c = idOf(path);
+        const FileId c = idOf(path);
         if (id.ino != 0 && c.ino == id.ino && c.dev == id.dev)
             QFile::remove(path);
     }

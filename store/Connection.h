@@ -55,6 +55,7 @@ private:
         quint64 ino = 0; // 0: no such file
         qint64 size = 0;
     };
+    static FileId idOf(const QString& path);
     FileId m_file, m_wal, m_shm;
 };
 
