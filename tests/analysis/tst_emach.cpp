@@ -1,5 +1,11 @@
+// The E-Mach arithmetic, the ranking of a stored case, and consistency (circular triads, zeta) and
+// robustness of the root cause, on hand-made matrices whose answers are known.
 #include "analysis/Analise.h"
+#include "analysis/Consistencia.h"
 #include "analysis/Emach.h"
+#include "analysis/Robustez.h"
+#include "results/Mapa.h"
+#include "store/Regional.h"
 #include "store/Tables.h"
 #include "tests/support/Controles.h"
 #include "tests/support/TestDb.h"
@@ -10,7 +16,7 @@
 // The worked example in both locales runs through the screen in tst_frmdados.
 namespace {
 // A 4 x 4 matrix (row by row, the diagonal included) in a grid extended to 6 x 8.
-TabelaTextos matriz(const QStringList& celulas)
+TabelaTextos grade(const QStringList& celulas)
 {
     TabelaTextos g(6, 8);
     for (int i = 0; i < 16; ++i)
@@ -26,25 +32,54 @@ QStringList celulas(const TabelaTextos& g, int r0, int c0, int r1, int c1)
             out << g.texto(r, c);
     return out;
 }
+
+// n factors "F1".."Fn"; each judgement {row, column, value} fills the cell and
+// its reciprocal mirror, as the matrix screen records a pair.
+Analise::Matriz matriz(int n, const QList<std::tuple<int, int, double>>& juizos)
+{
+    Analise::Matriz m(n);
+    for (int i = 0; i < n; ++i)
+        m.nomes[i] = u("F") + QString::number(i + 1);
+    for (const auto& [i, j, v] : juizos) {
+        m.definir(i, j, QLocale().toString(v));
+        m.definir(j, i, QLocale().toString(1 / v));
+    }
+    return m;
+}
+
+// Every pair judged: i over j (10) when dom(i, j), j over i (0.1) when
+// dom(j, i), "the same" (1) otherwise.
+template <typename F>
+Analise::Matriz torneio(int n, F dom)
+{
+    QList<std::tuple<int, int, double>> j;
+    for (int a = 0; a < n; ++a)
+        for (int b = a + 1; b < n; ++b)
+            j.append({a, b, dom(a, b) ? 10.0 : dom(b, a) ? 0.1 : 1.0});
+    return matriz(n, j);
+}
+
+// F1 > F2 > F3 > F1, F4 undirected; and the worked example.
+bool ciclo3(int a, int b) { return a < 3 && b < 3 && (b - a + 3) % 3 == 1; }
+const Analise::Matriz kExemplo = matriz(4, {{0, 1, 5}, {0, 2, 0.1}, {0, 3, 0.1}, {1, 2, 5}, {1, 3, 1}, {2, 3, 0.1}});
 } // namespace
 
 class TstEmach : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void initTestCase() { QLocale::setDefault(QLocale(u("en_US"))); }
 
     void roundingOrderAndExtremes()
     {
-        // F1: NormV 5.00, row points 1.6456 of 0..10 give NormH 0.8228 shown as
-        // 0.82; E-Mach reads the text back: 5.00 / 1.82 - 1 = 1.75 (not 1.74).
-        TabelaTextos g = matriz({"", "1.6456", "", "", "", "", "", "", "10", "", "", "", "5", "", "", ""});
+        // F1: NormV 5.00, row points 1.6456 of 0..10 give NormH 0.8228 shown as 0.82; E-Mach reads the
+        // text back: 5.00 / 1.82 - 1 = 1.75 (not 1.74).
+        TabelaTextos g = grade({"", "1.6456", "", "", "", "", "", "", "10", "", "", "", "5", "", "", ""});
         QCOMPARE(Emach::calcular(g, 4), Emach::Desfecho::Completo);
         QCOMPARE(celulas(g, 0, 6, 0, 7) + celulas(g, 5, 1, 5, 1) + celulas(g, 2, 7, 2, 7), QStringList({"0.82", "1.75", "5.00", "-1.00"}));
 
-        // Extremes compare fixed-point numbers (as texts "9.5" > "21"); a text
-        // that is no number counts as 0.
+        // Extremes compare fixed-point numbers (as texts "9.5" > "21"); a text that is no number counts as 0.
         QCOMPARE(Emach::moeda(QStringLiteral("-1.25")), -12500);
-        g = matriz({"", "9.5", "x", "", "10.3", "", "", "", "", "", "", "21", "", "10", "n/a", ""});
+        g = grade({"", "9.5", "x", "", "10.3", "", "", "", "", "", "", "21", "", "10", "n/a", ""});
         QCOMPARE(Emach::calcular(g, 4), Emach::Desfecho::Completo);
         QCOMPARE(celulas(g, 0, 5, 3, 6), QStringList({"9.5", "0.00", "10.3", "0.35", "21", "5.00", "10", "0.22"}));
         QCOMPARE(celulas(g, 4, 1, 5, 4), QStringList({"10.3", "19.5", "0", "21", "2.45", "4.64", "0.00", "5.00"}));
@@ -54,15 +89,15 @@ private slots:
     {
         using D = Emach::Desfecho;
         // Untouched: every row sum 0, nothing normalised.
-        TabelaTextos g = matriz(QStringList(16));
+        TabelaTextos g = grade(QStringList(16));
         QCOMPARE(Emach::calcular(g, 4), D::LinhasIguais);
         QCOMPARE(celulas(g, 0, 5, 3, 7), QStringList({"0", "", "", "0", "", "", "0", "", "", "0", "", ""}));
         // All "the same": every sum n - 1.
-        g = matriz({"", "1", "1", "1", "1", "", "1", "1", "1", "1", "", "1", "1", "1", "1", ""});
+        g = grade({"", "1", "1", "1", "1", "", "1", "1", "1", "1", "", "1", "1", "1", "1", ""});
         QCOMPARE(Emach::calcular(g, 4), D::LinhasIguais);
         QCOMPARE(celulas(g, 4, 1, 4, 4), QStringList({"3", "3", "3", "3"}));
         // Equal columns, unequal rows: refused once NormH of row 0 is written.
-        g = matriz({"", "1", "1", "1", "1", "", "", "", "", "", "", "", "", "", "", ""});
+        g = grade({"", "1", "1", "1", "1", "", "", "", "", "", "", "", "", "", "", ""});
         QCOMPARE(Emach::calcular(g, 4), D::ColunasIguais);
         QCOMPARE(celulas(g, 0, 6, 3, 6) + celulas(g, 5, 1, 5, 4), QStringList({"5.00", "", "", "", "", "", "", ""}));
 
@@ -81,8 +116,8 @@ private slots:
 
     void storedCaseRankedAsTheResultScreen()
     {
-        // Stored in case 2 (row factor against column factor), the three last
-        // factors tie at the top; the third row's name is Null.
+        // Stored in case 2 (row factor against column factor), the three last factors tie at the top;
+        // the third row's name is Null.
         const QList<QList<double>> m = {{0, 10, 10, 10}, {0.1, 0, 1, 1}, {0.1, 1, 0, 1}, {0.1, 1, 1, 0}};
         TestDb db;
         db.setCase(2, "Bomba", "Falha", 4);
@@ -113,6 +148,80 @@ private slots:
         const Analise::Caso curto = Analise::lerCaso(db.estado().BancoDados, 3);
         QCOMPARE(QList<int>({curto.qtde, curto.linhasLidas}), QList<int>({4, 2}));
         QVERIFY(!Analise::lerCaso(db.estado().BancoDados, 11).encontrado);
+    }
+
+    void triadesEZeta()
+    {
+        // A transitive order, a 3-cycle with an undirected fourth factor, the regular tournament of 5
+        // (every factor over the next two), and two 3-cycles of which one group is over the other.
+        auto ciclo = [](int a, int b) { return (b - a + 5) % 5 <= 2; };
+        auto grupos = [](int a, int b) { return a / 3 != b / 3 ? a / 3 < b / 3 : (b - a + 3) % 3 == 1; };
+        const struct { Analise::Matriz m; long long d, dMax; const char* zeta; int dirigidos, semDirecao; } casos[] = {
+            {torneio(4, [](int a, int b) { return a < b; }), 0, 2, "1.00", 6, 0},
+            {torneio(4, ciclo3), 1, 2, "0.50", 3, 3},
+            {torneio(5, ciclo), 5, 5, "0.00", 10, 0},
+            {torneio(6, grupos), 2, 8, "0.75", 15, 0},
+        };
+        for (const auto& c : casos) {
+            const Consistencia::Resultado r = Consistencia::avaliar(c.m);
+            QCOMPARE(QList<long long>({r.d, r.dMax, r.dirigidos, r.naoDirigidos, r.irregulares}),
+                     QList<long long>({c.d, c.dMax, c.dirigidos, c.semDirecao, 0}));
+            QCOMPARE(Regional::format00(r.zeta), u(c.zeta));
+        }
+        QCOMPARE(QList<long long>({Consistencia::maximoTriades(24), Consistencia::maximoTriades(25)}), QList<long long>({572, 650}));
+        const Consistencia::Triade t = Consistencia::avaliar(torneio(4, ciclo3)).triades.value(0);
+        QCOMPARE(QList<int>({t.a, t.b, t.c}), QList<int>({0, 1, 2}));
+
+        // Pairs stored without their reciprocal, or off the scale, are counted apart; the cycle they would close is not.
+        Analise::Matriz m = torneio(4, ciclo3);
+        m.definir(0, 2, u("10")); // F1 over F3 and F3 over F1 at once
+        m.definir(1, 3, u("3"));
+        m.definir(3, 1, u("0.33"));
+        m.definir(0, 3, QString());
+        const Consistencia::Resultado r = Consistencia::avaliar(m);
+        QCOMPARE(QList<long long>({r.d, r.irregulares}), QList<long long>({0, 3}));
+        QCOMPARE(Mapa::linhasConsistencia(r, m, 1).value(3), u("Pairs not reciprocal, left out of the count: 3 (F1 × F3, F1 × F4, F2 × F4)"));
+    }
+
+    void robustezDoExemplo()
+    {
+        // Worked out by hand pair by pair: of the 24 single changes to another level (six pairs, four
+        // other levels each), 19 keep F4 the single lowest.
+        const Robustez::Resultado r = Robustez::avaliar(kExemplo);
+        QVERIFY(r.completo() && r.raizUnica && r.folga == u("1.00"));
+        QCOMPARE(QList<int>({r.raiz, r.proximo, r.mantem, r.total, r.mudam}), QList<int>({3, 1, 19, 24, 5}));
+        // One-step changes first: the distances never fall.
+        for (int k = 1; k < r.mudancas.size(); ++k)
+            QVERIFY(r.mudancas[k - 1].passos <= r.mudancas[k].passos);
+
+        const struct { int idioma; const char* mantem; const char* primeira; } linhas[] = {
+            {1, "The root cause F4 holds under 19 of 24 single changes (79.2 %)", "   F2 × F4: 1 → 10, 2 step(s): new root cause F2"},
+            {2, "La causa raíz F4 se mantiene en 19 de 24 cambios de un juicio (79.2 %)", "   F2 × F4: 1 → 10, 2 paso(s): nueva causa raíz F2"},
+            {3, "A causa raiz F4 se mantém em 19 de 24 mudanças de um julgamento (79.2 %)", "   F2 × F4: 1 → 10, 2 passo(s): nova causa raiz F2"},
+        };
+        for (const auto& l : linhas) {
+            const QStringList t = Mapa::linhasRobustez(r, kExemplo, l.idioma);
+            QCOMPARE(t.value(1), u(l.mantem));
+            QCOMPARE(t.value(4), u(l.primeira));
+        }
+        QCOMPARE(Mapa::linhasConsistencia(Consistencia::avaliar(kExemplo), kExemplo, 3).mid(1),
+                 QStringList({u("Tríades circulares: d = 1 de 2 possíveis; ζ = 0.50"), u("Pares sem direção (1 ou vazios): 1 de 6"),
+                              u("Tríades a rever:"), u("   F1 > F2 > F3 > F1")}));
+    }
+
+    void empateERecusa()
+    {
+        // F1 and F2 over everyone and equal to each other: both at -1.00.
+        const Analise::Matriz m = matriz(4, {{0, 1, 1}, {0, 2, 10}, {0, 3, 10}, {1, 2, 10}, {1, 3, 10}, {2, 3, 5}});
+        const Robustez::Resultado r = Robustez::avaliar(m);
+        QVERIFY(!r.raizUnica && r.folga == u("0.00"));
+        QCOMPARE(r.raiz, 1); // the result screen's last
+        QCOMPARE(Mapa::linhasRobustez(r, m, 1).value(2), u("Tie at the lowest E-Mach: no single root cause"));
+
+        // Untouched: the Analyse button's refusal instead of figures.
+        const Analise::Matriz vazia = matriz(4, {});
+        QCOMPARE(Mapa::linhasRobustez(Robustez::avaliar(vazia), vazia, 2),
+                 QStringList({u("Valores incompleta!"), u("Rellenar completamente la hoja de cálculo antes de analizar")}));
     }
 };
 

@@ -127,11 +127,11 @@ private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     // Decimal-comma loading: the reload in judgementsSavesAndReloads.
-    void loadsTheCase()
+    void loadsTheCaseAndNamesAJudgementOffTheScale()
     {
         QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-        Tela t(2, 4, {QStringLiteral("A"), QVariant(), QStringLiteral("")});
-        t.db.exec(QStringLiteral("UPDATE Eventos2 SET N02 = 0.1, N03 = 0.2, N04 = 10 WHERE Numero = 1"));
+        Tela t(2, 4, {QStringLiteral("A"), QVariant(), QStringLiteral("")}, 1);
+        t.db.exec(QStringLiteral("UPDATE Eventos2 SET N02 = 0.1, N03 = 0.2, N04 = 1e308 WHERE Numero = 1"));
         t.db.exec(QStringLiteral("UPDATE Eventos2 SET N01 = 0, N03 = -5, N04 = NULL WHERE Numero = 2"));
         t.db.exec(QStringLiteral("UPDATE Eventos2 SET N01 = 5 WHERE Numero = 3"));
         FlexGrid* g = t.abrir();
@@ -145,18 +145,25 @@ private slots:
             QCOMPARE(t.w->picLogo(k)->imagemAtual().toImage(), faixa(u(nome)));
 
         // Values above 0 load as text; Null, 0 and below stay empty.
-        QCOMPARE(t.celulas(0, 1, 3, 4), QStringList({"", "0.1", "0.2", "10", "", "", "", "", "5", "", "", "", "", "", "", ""}));
+        QCOMPARE(t.celulas(0, 1, 3, 4), QStringList({"", "0.1", "0.2", "1E+308", "", "", "", "", "5", "", "", "", "", "", "", ""}));
         QCOMPARE(g->ColWidth(0), 2000);
-        for (int c = 1; c <= 4; ++c) // the diagonal's blue: judgementsSavesAndReloads and keys
+        for (int c = 1; c <= 4; ++c)
             QCOMPARE(QList<int>({g->ColWidth(c), g->ColAlignment(c)}), QList<int>({350, int(FlexGrid::flexAlignLeftBottom)}));
         QCOMPARE(t.estado(), QList<bool>({true, false, false, false}));
+
+        // Far off the scale, in the last column: the analysis names the pair, computes nothing.
+        RecordingSink sink;
+        t.botao("cmdCalcular")->click();
+        QCOMPARE(sink.count(), 1);
+        QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto,
+                 u("Value off the scale: The judgement of \"A\" against \"F4\" is 1E+308, off the scale of 0.1 to 10. "
+                   "The analysis was not made."));
+        QCOMPARE(t.celulas(0, 5, 3, 7), QStringList(12));
     }
 
     void sizesFollowTheFactorCount()
     {
-        // Back's top and the window's size in twips; above 16 factors the sizes
-        // are the window's outside, as the result screen reads its height (the
-        // frame takes 90 x 310 twips).
+        // Back's top and the window's size in twips; above 16 factors the outside (the frame takes 90 x 310).
         for (const auto& [n, topo, largura, altura] : {std::tuple{16, 7155, 11475, 8295}, {17, 7080, 11400 - 90, 8400 - 310},
                                                        {25, 9160, 12680 - 90, 10480 - 310}}) {
             Tela t(10, n);
@@ -198,18 +205,6 @@ private slots:
             QCOMPARE(sink.count(), 1);
             QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto, u("Dados do case inválidos: ") + c.texto);
         }
-        // A judgement far off the scale, in the last column: the analysis names
-        // the pair, computes nothing.
-        Tela t(1, 4, {}, 1);
-        t.db.exec(QStringLiteral("UPDATE Eventos SET N04 = 1e308 WHERE Numero = 2"));
-        RecordingSink sink;
-        t.abrir();
-        t.botao("cmdCalcular")->click();
-        QCOMPARE(sink.count(), 1);
-        QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto,
-                 u("Value off the scale: The judgement of \"F2\" against \"F4\" is 1e+308, off the scale of 0.1 to 10. "
-                   "The analysis was not made."));
-        QCOMPARE(t.celulas(0, 5, 3, 7), QStringList(12));
     }
 
     void judgementsSavesAndReloads()
@@ -229,8 +224,8 @@ private slots:
             QCOMPARE(g->corCelula(0, 6), kBranco);
             QCOMPARE(t.celulas(0, 2, 0, 6) + t.celulas(1, 1, 5, 1), locs({"10", "5", "1", "0.2", "0.1", "0.1", "0.2", "1", "5", "10"}));
 
-            // Clicks on the diagonal, below it or on a name hide the panel and
-            // change nothing; the next pair starts with no option chosen.
+            // Clicks on the diagonal, below it or on a name hide the panel and change nothing;
+            // the next pair starts with no option chosen.
             const QStringList antes = t.celulas(0, 0, 5, 6);
             for (const auto& [r, c] : {std::pair{1, 2}, {4, 2}, {2, 0}}) {
                 t.clicar(1, 3);
@@ -260,18 +255,23 @@ private slots:
         }
     }
 
-    // In English, and in Portuguese and Spanish (which shows the Portuguese row
-    // labels) with a decimal comma.
+    // English judged by keys; Portuguese and Spanish (the Portuguese row labels) by the panel, with a decimal comma.
     void analysesTheWorkedExample()
     {
-        for (const auto& [localidade, idioma] : {std::pair{"en_US", 1}, {"pt_BR", 2}, {"pt_BR", 3}}) {
+        for (const auto& [localidade, idioma, julgados] : {std::tuple{"en_US", 1, "Judged: 6 of 6"}, {"pt_BR", 2, "Juzgados: 6 de 6"},
+                                                          {"pt_BR", 3, "Julgados: 6 de 6"}}) {
             const QStringList legendas = idioma == 1
                 ? QStringList{u("Points to Column"), u("Normatization V 0-5"), u("Points to Row"), u("Normatization H 0-5"), u("Emach")}
                 : QStringList{u("Pontos da Coluna"), u("Normatização V 0-5"), u("Pontos da Linha"), u("Normatização H 0-5"), u("Emach")};
             QLocale::setDefault(QLocale(QString::fromLatin1(localidade)));
             Tela t(1, 4, {}, idioma);
             FlexGrid* g = t.abrir();
-            t.preencherExemplo();
+            t.clicar(0, 2);
+            if (idioma == 1)
+                teclar(g, "Num+4 Num+1 Num+1 Num+4 Num+3 Num+1");
+            else
+                t.preencherExemplo();
+            QCOMPARE(texto(t.w.get(), "lblJulgados"), u(julgados));
             t.clicar(0, 4);
             RecordingSink sink;
             t.botao("cmdCalcular")->click();
@@ -291,20 +291,23 @@ private slots:
             QCOMPARE(t.estado(), QList<bool>({false, true, true, false}));
             QCOMPARE(t.linhas(QStringLiteral("SELECT emach FROM Eventos ORDER BY Numero LIMIT 5")), u("4 0 0.4 -1 -"));
 
-            // Any click disables Result again. A cell right of the diagonal in the
-            // E-Mach column has no mirror in the grid: recording writes only itself.
-            t.clicar(0, 7);
+            // Keys follow a click's rules: none act in the result rows; a move disables Result. The E-Mach
+            // column right of the diagonal has no mirror: recording writes only itself, the count stays.
+            teclar(g, "5");
+            QCOMPARE(t.estado(), QList<bool>({false, true, true, false}));
+            teclar(g, "Ctrl+Home End");
             QCOMPARE(t.estado(), QList<bool>({false, true, false, true}));
-            t.opcao(1)->click();
-            t.botao("cmdGravar")->click();
-            QCOMPARE(g->TextMatrix(0, 7), u("10"));
+            teclar(g, "5");
+            QCOMPARE(QStringList({g->TextMatrix(0, 7), texto(t.w.get(), "lblJulgados")}), QStringList({"10", u(julgados)}));
             QCOMPARE(t.estado(), QList<bool>({false, true, false, false}));
+            QVERIFY(g->moldura()); // the keys' frame goes with the next click
+            t.clicar(1, 0);
+            QVERIFY(!g->moldura());
         }
     }
 
-    // Untouched (every row sum 0), and equal columns with unequal rows: the
-    // messages differ in Spanish; NormH of row 0 is already written when the
-    // second shows. The matrix was saved first (the diagonal as 0), the E-Mach not.
+    // Untouched, and equal columns with unequal rows: the Spanish messages differ; NormH of row 0 is
+    // written when the second shows. The matrix was saved first (the diagonal as 0), the E-Mach not.
     void refusalsShowTheMessageAndSaveTheMatrix()
     {
         const struct { const char* sql; QStringList aviso; } casos[] = {
@@ -332,22 +335,24 @@ private slots:
         }
     }
 
+    // The result screen opens over this window, its parent, with the symptom; Result and Back hide meanwhile.
     void resultAndUnknownCase()
     {
         Tela t(1, 4);
         t.abrir();
-        QStringList abertos;
-        t.w->setAbrirResultado([&](const QString& sintoma) {
-            QVERIFY(t.botao("cmdResultado")->isHidden() && t.botao("cmdSair")->isHidden());
-            abertos << sintoma;
-        });
-        t.botao("cmdResultado")->click(); // disabled before an analysis
-        QVERIFY(abertos.isEmpty());
+        RecordingSink sink;
         t.preencherExemplo();
         t.botao("cmdCalcular")->click();
         t.db.exec(QStringLiteral("UPDATE Eventos SET N02 = 7 WHERE Numero = 1"));
+        QString visto;
+        QTimer::singleShot(0, [&] {
+            QWidget* r = QApplication::activeModalWidget();
+            const bool sobre = r->parentWidget() == t.w.get() && t.botao("cmdResultado")->isHidden() && t.botao("cmdSair")->isHidden();
+            visto = texto(r, "lblSintoma") + (sobre ? u(" sobre a matriz") : u(""));
+            r->close();
+        });
         t.botao("cmdResultado")->click();
-        QCOMPARE(abertos, QStringList({u("Paradas da linha")}));
+        QCOMPARE(visto, u("Paradas da linha sobre a matriz"));
         QVERIFY(t.w->isHidden());
         QCOMPARE(t.w->result(), int(QDialog::Accepted));
         QCOMPARE(t.db.valor(QStringLiteral("SELECT N02 FROM Eventos WHERE Numero = 1")), QVariant(7.0)); // not saved again
@@ -365,8 +370,7 @@ private slots:
 
     void keys()
     {
-        // Moves the window below does not reach: the edges, pages, the grid's
-        // corners and Shift+Tab's wrap (n = 4, column 0 fixed, pages of 2).
+        // Moves the window below does not reach: edges, pages, corners, Shift+Tab's wrap (n = 4, pages of 2).
         using P = Teclado::Posicao;
         for (const auto& [teclas, de, para] : {std::tuple{"Left", P{0, 1}, P{0, 1}}, {"Down", {3, 2}, {3, 2}}, {"PgDown", {0, 2}, {2, 2}},
                                                 {"PgUp", {3, 2}, {1, 2}}, {"Home", {2, 3}, {2, 1}}, {"End", {2, 1}, {2, 4}},
@@ -376,12 +380,10 @@ private slots:
             QCOMPARE(Teclado::destino(k.key(), k.keyboardModifiers(), de, {4, 5, 1, 2, 4}), std::optional<P>(para));
         }
 
-        // A click on (0, 2) or (2, 4), then keys. Seen: the six pairs' texts and
-        // their mirrors' ("." empty), the pairs' colours (Amarelo, Branco), the
-        // panel, the count; then the current cell.
+        // A click, then keys. Seen: the six pairs' texts and their mirrors' ("." empty), the pairs'
+        // colours (Amarelo, Branco), the panel, the count; then the current cell.
         const struct { int idioma; QPoint clique; const char* teclas; QStringList visto; QPoint atual; } casos[] = {
             {3, {0, 2}, "1 2 3 4 5", {"0.1 0.2 1 5 10 .", "10 5 1 0.2 0.1 .", "BBBBBA", "1", "Julgados: 5 de 6"}, {2, 4}},
-            {1, {0, 2}, "Num+4 Num+1 Num+1 Num+4 Num+3 Num+1", {"5 0.1 0.1 5 1 0.1", "0.2 10 10 0.2 1 10", "BBBBBB", "0", "Judged: 6 of 6"}, {2, 4}},
             {2, {0, 2}, "0 6 Ctrl+1 Shift+1", {". . . . . .", ". . . . . .", "ABBBBB", "1", "Juzgados: 0 de 6"}, {0, 2}},
             {3, {2, 4}, "3 3 3 3 3 3", {"1 1 1 1 1 1", "1 1 1 1 1 1", "BBBBBB", "0", "Julgados: 6 de 6"}, {1, 4}}, // wraps, then none left
             {3, {0, 2}, "4 4 Left Del Left Backspace", {". . . . . .", ". . . . . .", "BBABBB", "0", "Julgados: 0 de 6"}, {0, 2}},
@@ -405,35 +407,6 @@ private slots:
             const QString painel = t.painel() ? "1" : "0";
             QCOMPARE(QStringList({pares.join(u' '), espelhos.join(u' '), cores, painel, texto(t.w.get(), "lblJulgados")}), k.visto);
             QCOMPARE(QPoint(g->Row(), g->Col()), k.atual);
-        }
-    }
-
-    // After the analysis keys follow a click's rules, and the frame they show
-    // goes with the next click.
-    void keysAfterAnalysis()
-    {
-        Tela t(1, 4);
-        FlexGrid* g = t.abrir();
-        t.clicar(0, 2);
-        teclar(g, "4 1 1 4 3 1");
-        t.botao("cmdCalcular")->click();
-        teclar(g, "5"); // the current cell lies in the result rows
-        QCOMPARE(t.estado(), QList<bool>({false, true, true, false}));
-        teclar(g, "Ctrl+Home End 5");
-        QCOMPARE(QStringList({g->TextMatrix(0, 7), texto(t.w.get(), "lblJulgados")}), QStringList({"10", u("Julgados: 6 de 6")}));
-        QCOMPARE(t.estado(), QList<bool>({false, true, false, false}));
-        QVERIFY(g->moldura());
-        t.clicar(1, 0);
-        QVERIFY(!g->moldura());
-
-        // A grid too narrow for its columns scrolls the one asked for into sight.
-        FlexGrid estreita;
-        estreita.setCols(30);
-        estreita.colocar(0, 0, 3000, 1000);
-        estreita.show();
-        for (int c : {29, 3}) {
-            estreita.mostrarCelula(1, c);
-            QCOMPARE(estreita.cellRect(1, c).width(), Twips::px(960));
         }
     }
 
@@ -486,16 +459,15 @@ private slots:
             for (QWidget* c : t.w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 QVERIFY2(c == g || c->isHidden() || !c->geometry().intersects(g->geometry()), qPrintable(c->objectName()));
             QVERIFY(t.w->rect().contains(t.botao("cmdSair")->geometry()));
-
-            // The result screen opens over this window, its parent.
-            QWidget* pai = nullptr;
-            QTimer::singleShot(0, [&] {
-                QWidget* r = QApplication::activeModalWidget();
-                pai = r->parentWidget();
-                r->close();
-            });
-            t.botao("cmdResultado")->click();
-            QCOMPARE(pai, t.w.get());
+        }
+        // A grid too narrow for its columns scrolls the one asked for into sight.
+        FlexGrid estreita;
+        estreita.setCols(30);
+        estreita.colocar(0, 0, 3000, 1000);
+        estreita.show();
+        for (int c : {29, 3}) {
+            estreita.mostrarCelula(1, c);
+            QCOMPARE(estreita.cellRect(1, c).width(), Twips::px(960));
         }
     }
 };

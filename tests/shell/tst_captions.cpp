@@ -1,5 +1,4 @@
-// Every caption of every screen, read off the live windows in the three
-// languages: the texts are the system's own, odd spellings included.
+// Every caption of every screen, read off the live windows in the three languages, odd spellings included.
 #include "analysis/frmDados.h"
 #include "info/frmInformacoes.h"
 #include "registration/frmCases.h"
@@ -16,16 +15,9 @@
 namespace {
 enum Tela { Menu_, Cases, Eventos, Dados, Resultado, Informacoes };
 
-// Control ("" the window's title, "DBGrid1:k" a grid header), then the
-// Portuguese, Spanish and English texts; an empty Spanish or English text
-// means that language leaves the Portuguese one.
-struct Linha {
-    Tela tela;
-    const char* controle;
-    const char* pt;
-    const char* es;
-    const char* en;
-};
+// Control ("" the window's title, "DBGrid1:k" a grid header), then the Portuguese, Spanish and English
+// texts; an empty Spanish or English text means that language leaves the Portuguese one.
+struct Linha { Tela tela; const char *controle, *pt, *es, *en; };
 
 const Linha kLegendas[] = {
     {Menu_, "mnuCases", "&Casos", "", "Cases"},
@@ -58,8 +50,7 @@ const Linha kLegendas[] = {
     {Cases, "cmdGravar", "&Gravar", "Registro", "Write"},
     {Cases, "cmdImportar", "&Importar…", "", "&Import…"},
     {Cases, "cmdExportar", "E&xportar…", "", "E&xport…"},
-    {Cases, "", "Cadastramento de Casos  (Máximo  10)", "Registro de Cases (Máximo 10)",
-     "Registration of Cases (Maximum 10)"},
+    {Cases, "", "Cadastramento de Casos  (Máximo  10)", "Registro de Cases (Máximo 10)", "Registration of Cases (Maximum 10)"},
 
     {Eventos, "DBGrid1:0", "Número", "Número", "Number"},
     {Eventos, "DBGrid1:1", "Evento", "", ""},

@@ -1,6 +1,5 @@
-// Start-up and the main window: languages, the "Erro" box for every bad file
-// (the file left as it was), the no-case messages, the second-copy guard with
-// a real running KV, and the report of an unhandled error.
+// Start-up and the main window: languages, the "Erro" box for every bad file (the file left as it was),
+// the no-case messages, the second-copy guard with a real running KV, and the report of an unhandled error.
 #include "shell/FatalError.h"
 #include "shell/Fonts.h"
 #include "shell/SecondCopy.h"
@@ -20,7 +19,6 @@
 #include <QTimer>
 
 namespace {
-
 // The file dialog's "File name:" in English, Spanish and Portuguese.
 const QString kNomeDoArquivo[] = {u("File &name:"), u("&Nombre de fichero:"), u("&Nome do arquivo:")};
 
@@ -31,17 +29,8 @@ QByteArray impressao(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
 }
 
-// The menu bar's items by name, in order.
-QString itens(Menu& m)
-{
-    QStringList out;
-    for (QAction* a : m.menuBar()->actions())
-        out << a->objectName();
-    return out.join(u' ');
-}
-
-// Runs a menu command and closes the window it opens; says whether that
-// window sits over the main window, with a close but no minimise or maximise button.
+// Runs a menu command and closes the window it opens; says whether that window sits over the
+// main window, with a close but no minimise or maximise button.
 QString abrirEFechar(Menu& m, void (Menu::*comando)())
 {
     QString vista;
@@ -67,11 +56,11 @@ private slots:
         TestDb db(false);
         RecordingSink sink;
         Menu m(db.estado());
-        QVERIFY(m.Form_Load());
-        QCOMPARE(sink.count(), 0);
-        QCOMPARE(itens(m), u("mnuCases mnuEventos mnuDados mnuMapa mnuUtil mnuSair"));
+        QVERIFY(m.Form_Load() && sink.count() == 0 && db.estado().CaseAtual.isNull());
+        QStringList itens; // commands, no submenus
         for (QAction* a : m.menuBar()->actions())
-            QVERIFY(!a->menu());
+            itens << a->objectName() + (a->menu() ? u("+") : u(""));
+        QCOMPARE(itens.join(u' '), u("mnuCases mnuEventos mnuDados mnuMapa mnuUtil mnuSair"));
         QCOMPARE(m.centralWidget()->size(), QSize(599, 406));
         for (const auto& [nome, r] : {std::pair{"Image1", QRect(16, 24, 564, 336)}, {"Label2", {52, 88, 495, 56}}, {"Label1", {16, 360, 564, 17}}})
             QCOMPARE(filho(&m, nome)->geometry(), r);
@@ -79,13 +68,11 @@ private slots:
         auto* label2 = filho<QLabel>(&m, "Label2");
         QVERIFY(label2->font().bold() && label2->font().pointSizeF() == 36.0 && label2->alignment() == Qt::AlignCenter);
         QCOMPARE(filho(&m, "StatusBar1_Panel1")->width() * 1000 + filho(&m, "StatusBar1_Panel2")->width(), 327120);
-        QVERIFY(db.estado().CaseAtual.isNull());
     }
 
     void idiomaGuardado()
     {
-        // Stored value, the code taken, the main window's "&Sair" then; Qt's
-        // own dialogs speak the same language.
+        // Stored value, the code taken, the main window's "&Sair" then; Qt's own dialogs speak the same language.
         const struct { QVariant guardado; int codigo; const char* sair; } casos[] = {
             {1, 1, "Quit"}, {2, 2, "Dejar"}, {3, 3, "&Sair"}, {0, 3, "&Sair"}, {4, 3, "&Sair"}, {QVariant(), 3, "&Sair"}};
         for (const auto& c : casos) {
@@ -93,8 +80,7 @@ private slots:
             db.exec("UPDATE Parametro SET Idioma = ?", {c.guardado});
             RecordingSink sink;
             Menu m(db.estado());
-            QVERIFY(m.Form_Load());
-            QCOMPARE(sink.count(), 0);
+            QVERIFY(m.Form_Load() && sink.count() == 0);
             QCOMPARE(int(db.estado().IdiomaAtual), c.codigo);
             QCOMPARE(texto(&m, "mnuSair"), u(c.sair));
             QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), kNomeDoArquivo[c.codigo - 1]);
@@ -103,9 +89,8 @@ private slots:
 
     void arquivoRuimMostraErroENadaMuda()
     {
-        // Missing, empty, cut short, garbage, a table, column or row missing,
-        // read-only, held by another process in the middle of a write: the
-        // "Erro" box, naming the cause where it is the file's state.
+        // Missing, empty, cut short, garbage, a table, column or row missing, read-only, held by another
+        // process in the middle of a write: the "Erro" box, naming the cause where it is the file's state.
         const struct { const char* caso; const char* sql; const char* causa; } casos[] = {
             {"ausente", nullptr, ""}, {"vazio", nullptr, ""}, {"truncado", nullptr, ""}, {"lixo", nullptr, ""},
             {"semParametro", "DROP TABLE Parametro", ""}, {"semIdioma", "ALTER TABLE Parametro DROP COLUMN Idioma", ""},
@@ -114,13 +99,13 @@ private slots:
         for (const auto& c : casos) {
             TestDb db(false);
             const QString p = db.caminho(), caso = u(c.caso);
+            const QByteArray inteiro = impressao(p);
             QFile f(p);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            const QByteArray novo = caso == u("truncado") ? f.read(1500) : caso == u("lixo") ? QByteArray(2048, 'Z') : QByteArray();
-            f.close();
-            if (caso == u("vazio") || caso == u("truncado") || caso == u("lixo"))
+            if (caso == u("vazio") || caso == u("truncado") || caso == u("lixo")) {
+                const QByteArray novo = caso == u("truncado") ? inteiro.left(1500) : caso == u("lixo") ? QByteArray(2048, 'Z') : QByteArray();
                 QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(novo) == novo.size());
-            f.close();
+                f.close();
+            }
             if (c.sql)
                 db.exec(u(c.sql));
             if (caso == u("ausente"))
@@ -130,17 +115,13 @@ private slots:
             QProcess travando;
             if (caso == u("travado")) {
                 travando.start(u("sqlite3"), {p});
-                QVERIFY(travando.waitForStarted());
                 travando.write("BEGIN IMMEDIATE;\nUPDATE Cases SET Qtde = 5 WHERE Numero = 1;\nSELECT 'held';\n");
                 QVERIFY(travando.waitForReadyRead(10000));
             }
             const QByteArray antes = impressao(p); // "missing" stays missing: nothing is created
 
             RecordingSink sink;
-            {
-                Menu m(db.estado());
-                QVERIFY(!m.Form_Load());
-            }
+            QVERIFY(!Menu(db.estado()).Form_Load());
             QCOMPARE(sink.count(), 1);
             QCOMPARE(sink.ultima().icone, Icone::Critico);
             QCOMPARE(sink.ultima().titulo, u("Erro"));
@@ -148,10 +129,8 @@ private slots:
             const QString& t = sink.ultima().texto;
             QVERIFY2(t.startsWith(inicio) && t.size() > inicio.size() && t.contains(u(c.causa)), qPrintable(caso + u(": ") + t));
             QCOMPARE(impressao(p), antes);
-            if (travando.state() == QProcess::Running) {
-                travando.closeWriteChannel();
-                QVERIFY(travando.waitForFinished(10000));
-            }
+            travando.closeWriteChannel();
+            QVERIFY(travando.state() == QProcess::NotRunning || travando.waitForFinished(10000));
             QFile::setPermissions(p, QFile::ReadOwner | QFile::WriteOwner);
         }
     }
@@ -162,59 +141,50 @@ private slots:
         RecordingSink sink;
         Menu m(db.estado());
         QVERIFY(m.Form_Load());
-        // The events' title, the analysis' (and the map's), the text.
-        const struct { int idioma; const char* eventos; const char* analise; const char* texto; } esperados[] = {
-            {1, "Case not set", "Case not set", "Select the Case to be analyzed in the menu Cases"},
-            {2, "Case no informado!", "Case no especificado!", "Seleccione el Case que se analiza en los cases de menú"},
-            {3, "Case não informado!", "Case não informado!", "Escolha o Case a ser analisado no menu Cases"},
+        // No case as Null, 0 or "0"; the events' title, the analysis' (and the map's), the text.
+        const struct { QVariant semCase; int idioma; const char* eventos; const char* analise; const char* texto; } esperados[] = {
+            {QVariant(), 1, "Case not set", "Case not set", "Select the Case to be analyzed in the menu Cases"},
+            {0, 2, "Case no informado!", "Case no especificado!", "Seleccione el Case que se analiza en los cases de menú"},
+            {u("0"), 3, "Case não informado!", "Case não informado!", "Escolha o Case a ser analisado no menu Cases"},
         };
-        for (const QVariant& semCase : {QVariant(), QVariant(0), QVariant(u("0"))}) {
-            for (const auto& e : esperados) {
-                db.estado().IdiomaAtual = qint16(e.idioma);
-                db.estado().CaseAtual = semCase;
-                sink.clear();
-                m.mnuEventos_Click();
-                m.mnuDados_Click();
-                m.mnuMapa_Click();
-                QStringList vistas;
-                for (const auto& msg : sink.mensagens)
-                    vistas << msg.titulo + u(": ") + msg.texto + (msg.icone == Icone::Exclamacao ? u("") : u(" (icon)"));
-                const QString texto = u(": ") + u(e.texto);
-                QCOMPARE(vistas, QStringList({u(e.eventos) + texto, u(e.analise) + texto, u(e.analise) + texto}));
-                QCOMPARE(QApplication::activeModalWidget(), nullptr);
-            }
+        for (const auto& e : esperados) {
+            db.estado().IdiomaAtual = qint16(e.idioma);
+            db.estado().CaseAtual = e.semCase;
+            sink.clear();
+            m.mnuEventos_Click();
+            m.mnuDados_Click();
+            m.mnuMapa_Click();
+            QStringList vistas;
+            for (const auto& msg : sink.mensagens)
+                vistas << msg.titulo + u(": ") + msg.texto + (msg.icone == Icone::Exclamacao ? u("") : u(" (icon)"));
+            const QString texto = u(": ") + u(e.texto);
+            QCOMPARE(vistas, QStringList({u(e.eventos) + texto, u(e.analise) + texto, u(e.analise) + texto}));
+            QCOMPARE(QApplication::activeModalWidget(), nullptr);
         }
     }
 
-    void informacoesReaplicaAsLegendas()
+    // Every window over the main one; after the information screen chose Spanish, then Portuguese, the
+    // main window keeps Spanish captions until restart, and Qt's dialogs follow the choice.
+    void janelasPresasAoMenuELegendasAteReiniciar()
     {
         TestDb db(false);
         RecordingSink sink;
-        Menu m(db.estado());
-        QVERIFY(m.Form_Load());
-        // The language was changed to Spanish on the information screen; then
-        // back to Portuguese: the main window keeps its captions until restart.
-        for (int idioma : {2, 3}) {
-            db.exec("UPDATE Parametro SET Idioma = ?", {idioma});
-            db.estado().IdiomaAtual = qint16(idioma);
-            QCOMPARE(abrirEFechar(m, &Menu::mnuUtil_Click), u(idioma == 2 ? "Information ok" : "Informações Gerais ok"));
-            QCOMPARE(texto(&m, "mnuCases") + texto(&m, "mnuSair"), u("&CasosDejar"));
-            QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), kNomeDoArquivo[idioma - 1]);
-        }
-    }
-
-    void janelasPresasAoMenu()
-    {
-        TestDb db(false);
-        RecordingSink sink;
-        db.setCase(1, u("A"), u("B"), 4);
-        db.estado().CaseAtual = 1;
         Menu m(db.estado());
         QVERIFY(m.Form_Load());
         QStringList vistas;
+        for (int idioma : {2, 3}) {
+            db.exec("UPDATE Parametro SET Idioma = ?", {idioma});
+            db.estado().IdiomaAtual = qint16(idioma);
+            vistas << abrirEFechar(m, &Menu::mnuUtil_Click);
+            vistas.last() += u(" ") + texto(&m, "mnuCases") + texto(&m, "mnuSair");
+            QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), kNomeDoArquivo[idioma - 1]);
+        }
+        db.setCase(1, u("A"), u("B"), 4);
+        db.estado().CaseAtual = 1;
         for (void (Menu::*comando)() : {&Menu::mnuCases_Click, &Menu::mnuEventos_Click, &Menu::mnuDados_Click})
             vistas << abrirEFechar(m, comando);
-        QCOMPARE(vistas, (QStringList{u("Cadastramento de Casos  (Máximo  10) ok"), u("Cadastro de Eventos ok"),
+        QCOMPARE(vistas, (QStringList{u("Information ok &CasosDejar"), u("Informações Gerais ok &CasosDejar"),
+                                      u("Cadastramento de Casos  (Máximo  10) ok"), u("Cadastro de Eventos ok"),
                                       u("Entrada de dados para análise ok")}));
     }
 
@@ -231,45 +201,36 @@ private slots:
         primeira.setProcessEnvironment(env);
         primeira.start(kv, {});
         QVERIFY(primeira.waitForStarted());
-        const QString trava = SegundaCopia::nomeArquivo(db.pasta());
         const QByteArray pid = QByteArray::number(primeira.processId()) + '\n';
-        QTRY_COMPARE_WITH_TIMEOUT(impressao(trava), pid, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(impressao(SegundaCopia::nomeArquivo(db.pasta())), pid, 20000);
 
-        // Stale locks start normally and end nothing: empty (killed before
-        // its text), garbage, and the lock of a program folder copied while KV
-        // ran, naming the running copy.
+        // Stale locks start normally and end nothing: empty (killed before its text), garbage, and the
+        // lock of a program folder copied while KV ran, naming the running copy.
         for (const QByteArray& texto : {QByteArray(), QByteArray("\x01\xfe\n\n"), pid}) {
             TestDb outra(false);
             QFile f(SegundaCopia::nomeArquivo(outra.pasta()));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(texto) == texto.size());
             f.close();
             RecordingSink sink;
-            Menu m(outra.estado());
-            QVERIFY(m.Form_Load());
-            QCOMPARE(sink.count(), 0);
+            QVERIFY(Menu(outra.estado()).Form_Load() && sink.count() == 0);
         }
         QCOMPARE(primeira.state(), QProcess::Running);
 
         // The running copy cannot be ended: the start-up "Erro" box says so.
         SegundaCopia::instalarEncerrador([](qint64) { return EPERM; });
-        {
-            RecordingSink sink;
-            Menu segunda(db.estado());
-            QVERIFY(!segunda.Form_Load());
-            QCOMPARE(sink.count(), 2);
-            QCOMPARE(sink.ultima().titulo, u("Erro"));
-            QVERIFY2(sink.ultima().texto.contains(u("Operation not permitted")), qPrintable(sink.ultima().texto));
-        }
+        RecordingSink sink;
+        QVERIFY(!Menu(db.estado()).Form_Load());
         SegundaCopia::instalarEncerrador(nullptr);
+        QCOMPARE(sink.count(), 2);
+        QCOMPARE(sink.ultima().titulo, u("Erro"));
+        QVERIFY2(sink.ultima().texto.contains(u("Operation not permitted")), qPrintable(sink.ultima().texto));
         QCOMPARE(primeira.state(), QProcess::Running);
 
-        // Otherwise it is ended, after the message in the stored language.
-        // (The installed program's own road checks the rest.)
-        RecordingSink sink;
+        // Otherwise it is ended, after the message in the stored language (the installed KV's road checks the rest).
+        sink.clear();
         {
             Menu segunda(db.estado());
-            QVERIFY(!segunda.Form_Load());
-            QVERIFY(!segunda.isVisible());
+            QVERIFY(!segunda.Form_Load() && !segunda.isVisible());
         }
         QCOMPARE(sink.count(), 1);
         QCOMPARE(sink.ultima().icone, Icone::Exclamacao);
@@ -287,9 +248,7 @@ private slots:
         botao.show();
         QTest::mouseClick(&botao, Qt::LeftButton);
         ErroFatal::instalarTerminador(nullptr);
-        QCOMPARE(codigo, 1);
-        QCOMPARE(sink.count(), 1);
-        QCOMPARE(sink.ultima().icone, Icone::Critico);
+        QVERIFY(codigo == 1 && sink.count() == 1 && sink.ultima().icone == Icone::Critico);
         QCOMPARE(sink.ultima().texto, u("disk I/O error"));
     }
 };
