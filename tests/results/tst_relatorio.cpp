@@ -1,13 +1,11 @@
 #include "results/Printer.h"
 #include "results/Printers.h"
 #include "results/Relatorio.h"
-
 #include "shell/Fonts.h"
 #include "tests/support/Controles.h"
 
 #include <QLocale>
 #include <QPageLayout>
-#include <QTest>
 
 namespace {
 using Itens = QList<ItemColocado>;
@@ -40,24 +38,11 @@ QStringList linhas(const Itens& itens, int n, const QString& cabecalho = u("Fato
     return r;
 }
 
-// "x size weight font" of a placed text.
-QString formato(const ItemColocado* i)
-{
-    return QStringLiteral("%1 %2 %3 %4").arg(i->x).arg(i->tamanho).arg(i->negrito ? u("bold") : u("plain"), i->fonte.toLower());
-}
-
 Itens montar(int idioma, const QList<Relatorio::Linha>& linhas)
 {
-    Relatorio::Dados d;
-    d.idioma = idioma;
-    d.nomeCase = u("Linha de envase");
-    d.sintoma = u("Reduzir paradas não programadas");
-    d.logo = QImage(20, 10, QImage::Format_RGB32);
-    d.linhas = linhas;
-    d.data = QDate(2026, 3, 9);
-    return Relatorio::montar(d);
+    return Relatorio::montar({idioma, u("Linha de envase"), u("Reduzir paradas não programadas"),
+                              QImage(20, 10, QImage::Format_RGB32), linhas, QDate(2026, 3, 9)});
 }
-
 } // namespace
 
 class TestRelatorio : public QObject {
@@ -71,70 +56,50 @@ private slots:
         QList<Relatorio::Linha> fatores;
         for (int i = 0; i < 25; ++i)
             fatores << Relatorio::Linha{QStringLiteral("Fator %1").arg(i + 1), 3.0 - 0.25 * i};
-        // A long name, cut to 55 characters on paper.
         const QString longo = u("Temperatura do forno acima do especificado pelo fornecedor do molde");
-        fatores[3].evento = longo;
-        // 55 wide letters would run into the E-Mach column: ended before it.
-        fatores[5].evento = QString(10000, u'W');
+        fatores[3].evento = longo; // cut to 55 characters on paper
+        fatores[5].evento = QString(10000, u'W'); // 55 wide letters would run into the E-Mach column
         const Itens itens = montar(3, fatores);
-
-        // The logo first, scaled into its box.
         const ItemColocado& logo = itens.first();
         QVERIFY(logo.tipo == ItemColocado::Tipo::Figura);
         QCOMPARE(QRect(logo.x, logo.y, logo.largura, logo.altura), QRect(1000, 300, 2300, 1000));
 
-        // The heading texts, in this order down the page.
-        const struct { const char* texto; const char* formato; } cabeca[] = {
-            {"Resultado Emach", "5000 18 bold arial"},
-            {"Case:  Linha de envase", "2000 12 bold arial"},
-            {"Objetivo a alcançar ou Sintoma indesejado: ", "2000 12 plain arial"},
-            {"Reduzir paradas não programadas", "2800 12 bold arial"},
-            {"Fatores", "2000 11 plain arial"},
-        };
-        int yAnterior = 0;
-        for (const auto& c : cabeca) {
-            const ItemColocado* i = comTexto(itens, u(c.texto));
-            QVERIFY2(i, c.texto);
-            QCOMPARE(formato(i), u(c.formato));
-            QVERIFY2(i->y > yAnterior, c.texto);
-            yAnterior = i->y;
-        }
-        QCOMPARE(comTexto(itens, u("Resultado Emach"))->y, 1000);
+        // The heading texts in reading order ("x size weight font", y where stated); the footer 1000 below the last row.
         const ItemColocado* h1 = comTexto(itens, u("Fatores"));
-        QCOMPARE(linha(itens, h1->y), u("Fatores|Emach|Observação"));
-        QCOMPARE(comTexto(itens, u("Emach"))->x, 7700);
-        QCOMPARE(comTexto(itens, u("Observação"))->x, 9000);
+        const int yUltima = h1->y + 380 + 6720;
+        const QString pe = u("Software KV (www.kv-orvalis.example) - ") + QLocale().toString(QDate(2026, 3, 9), QLocale::ShortFormat);
+        const struct { QString texto; QString formato; } cabeca[] = {
+            {u("Resultado Emach"), u("5000 y1000 18 bold arial")}, {u("Case:  Linha de envase"), u("2000 12 bold arial")},
+            {u("Objetivo a alcançar ou Sintoma indesejado: "), u("2000 12 plain arial")},
+            {u("Reduzir paradas não programadas"), u("2800 12 bold arial")}, {u("Fatores"), u("2000 11 plain arial")},
+            {u("Emach"), u("7700 11 plain arial")}, {u("Observação"), u("9000 11 plain arial")},
+            {pe, QStringLiteral("6500 y%1 9 plain arial").arg(yUltima + 1000)}};
+        QPoint anterior(0, 0);
+        for (const auto& c : cabeca) {
+            const ItemColocado* i = comTexto(itens, c.texto);
+            QVERIFY2(i && (i->y > anterior.y() || (i->y == anterior.y() && i->x > anterior.x())), qPrintable(c.texto));
+            const QString y = c.formato.contains(u'y') ? QStringLiteral(" y%1").arg(i->y) : QString();
+            const QString peso = i->negrito ? u("bold") : u("plain");
+            QCOMPARE(QStringLiteral("%1%2 %3 %4 %5").arg(i->x).arg(y).arg(i->tamanho).arg(peso, i->fonte.toLower()), c.formato);
+            anterior = QPoint(i->x, i->y);
+        }
 
-        // All 25 rows, the last 6720 below the first; "0.00" on paper and
-        // the class word at 9000.
+        // All 25 rows, size 10, at 2000, 7800 and 9000; "0.00" on paper.
         const QStringList l = linhas(itens, 25);
-        QCOMPARE(l[0], u("Fator 1|3.00|Efeito"));
-        QCOMPARE(l[3], longo.left(55) + u("|2.25|Efeito"));
+        QCOMPARE(QStringList({l[0], l[3], l[12], l[16], l[24]}),
+                 QStringList({u("Fator 1|3.00|Efeito"), longo.left(55) + u("|2.25|Efeito"), u("Fator 13|0.00|Efeito"),
+                              u("Fator 17|-1.00|Fator causal"), u("Fator 25|-3.00|Causa Raíz ou principal FCS")}));
         QVERIFY2(l[5].startsWith(u("WWWWWWWWWW")) && l[5].endsWith(u("W…|1.75|Efeito")), qPrintable(l[5]));
         Printer medida;
         medida.setFontName(u("arial"));
         medida.setFontSize(10);
         QVERIFY(2000 + medida.TextWidth(l[5].section(u'|', 0, 0)) < 7800);
-        QCOMPARE(l[12], u("Fator 13|0.00|Efeito"));
-        QCOMPARE(l[16], u("Fator 17|-1.00|Fator causal"));
-        QCOMPARE(l[24], u("Fator 25|-3.00|Causa Raíz ou principal FCS"));
-        const int yUltima = h1->y + 380 + 6720;
         for (const ItemColocado& i : itens)
-            if (i.y > h1->y && i.y <= yUltima) {
-                QCOMPARE(i.tamanho, 10.0);
-                QVERIFY(QList<int>({2000, 7800, 9000}).contains(i.x));
-            }
-
-        // Footer 1000 below the last row, at 6500, size 9.
-        const ItemColocado* pe = comTexto(itens, u("Software KV (www.kv-orvalis.example) - ")
-                                                      + QLocale().toString(QDate(2026, 3, 9), QLocale::ShortFormat));
-        QVERIFY(pe);
-        QCOMPARE(formato(pe), u("6500 9 plain arial"));
-        QCOMPARE(pe->y, yUltima + 1000);
+            if (i.y > h1->y && i.y <= yUltima)
+                QVERIFY(i.tamanho == 10.0 && QList<int>({2000, 7800, 9000}).contains(i.x));
 
         // One portrait page. A4 is too narrow for the third column: the whole
-        // page shrinks by one factor until everything is inside; Letter keeps
-        // its layout.
+        // page shrinks by one factor until everything is inside; Letter keeps its layout.
         const QPageLayout pagina = Printer::pagina();
         QCOMPARE(pagina.orientation(), QPageLayout::Portrait);
         for (const auto& [papel, encolhe] : {std::pair{QPageSize::A4, true}, {QPageSize::Letter, false}}) {
@@ -142,8 +107,7 @@ private slots:
             folha.setPageSize(QPageSize(papel), pagina.margins());
             const QSizeF area = folha.paintRect(QPageLayout::Inch).size() * 1440;
             const double f = Printer::escala(itens, area);
-            QCOMPARE(f < 1, encolhe);
-            QVERIFY(f > 0.95);
+            QVERIFY((f < 1) == encolhe && f > 0.95);
             for (const ItemColocado& i : itens) {
                 medida.setFontName(i.fonte);
                 medida.setFontSize(i.tamanho);
@@ -156,36 +120,28 @@ private slots:
 
     void palavrasDasLinhas()
     {
+        // English words; Spanish prints the Portuguese ones.
         const QList<Relatorio::Linha> fatores = {{u("Heat"), 1.5}, {u("Dust"), 0.0}, {u("Wear"), -0.75}, {u("Load"), -2.0}};
         const Itens en = montar(1, fatores);
-        QVERIFY(comTexto(en, u("Emach Result")));
-        QVERIFY(comTexto(en, u("Goal to achieve or undesired symptom: ")));
+        QVERIFY(comTexto(en, u("Emach Result")) && comTexto(en, u("Goal to achieve or undesired symptom: ")));
         QCOMPARE(linha(en, comTexto(en, u("Factors"))->y), u("Factors|Emach|Observation"));
         QCOMPARE(linhas(en, 4, u("Factors")), (QStringList{u("Heat|1.50|Efect"), u("Dust|0.00|Efect"),
-                                                         u("Wear|-0.75|Causal factor"),
-                                                         u("Load|-2.00|Root cause or primary FCS")}));
-
-        // Spanish prints the Portuguese words.
+                                                         u("Wear|-0.75|Causal factor"), u("Load|-2.00|Root cause or primary FCS")}));
         const Itens es = montar(2, fatores);
         QVERIFY(comTexto(es, u("Resultado Emach")));
         QCOMPARE(linhas(es, 3).mid(1), (QStringList{u("Dust|0.00|Efeito"), u("Wear|-0.75|Fator causal")}));
 
-        // Tied at the bottom: the first gets the causal word, the last only
-        // the root-cause word.
-        QCOMPARE(linhas(montar(3, {{u("A"), 1.0}, {u("B"), -1.5}, {u("C"), -1.5}}), 3).mid(1),
-                 (QStringList{u("B|-1.50|Fator causal"), u("C|-1.50|Causa Raíz ou principal FCS")}));
-
-        // No name prints a blank name; no E-Mach prints blank with no class
-        // word; an unnamed last row is still the root cause.
-        QCOMPARE(linhas(montar(3, {{u("A"), QVariant()}, {QVariant(), 0.5}, {u("C"), -0.5}, {QVariant(), -1.0}}), 4),
-                 (QStringList{u("A"), u("0.50|Efeito"), u("C|-0.50|Fator causal"), u("-1.00|Causa Raíz ou principal FCS")}));
-
-        // A last row that is no causal factor still carries one word only.
-        QCOMPARE(linhas(montar(3, {{u("A"), 2.0}, {u("B"), 0.0}}), 2),
-                 (QStringList{u("A|2.00|Efeito"), u("B|0.00|Causa Raíz ou principal FCS")}));
-
-        // A decimal comma where the region has one.
-        QLocale::setDefault(QLocale(QStringLiteral("pt_BR")));
+        // Tied at the bottom: only the last gets the root-cause word. No name prints
+        // blank; no E-Mach prints blank with no class word; the last row carries one word only.
+        const struct { QList<Relatorio::Linha> fatores; QStringList esperadas; } casos[] = {
+            {{{u("A"), 1.0}, {u("B"), -1.5}, {u("C"), -1.5}},
+             {u("A|1.00|Efeito"), u("B|-1.50|Fator causal"), u("C|-1.50|Causa Raíz ou principal FCS")}},
+            {{{u("A"), QVariant()}, {QVariant(), 0.5}, {u("C"), -0.5}, {QVariant(), -1.0}},
+             {u("A"), u("0.50|Efeito"), u("C|-0.50|Fator causal"), u("-1.00|Causa Raíz ou principal FCS")}},
+            {{{u("A"), 2.0}, {u("B"), 0.0}}, {u("A|2.00|Efeito"), u("B|0.00|Causa Raíz ou principal FCS")}}};
+        for (const auto& c : casos)
+            QCOMPARE(linhas(montar(3, c.fatores), int(c.esperadas.size())), c.esperadas);
+        QLocale::setDefault(QLocale(QStringLiteral("pt_BR"))); // a decimal comma where the region has one
         QCOMPARE(linhas(montar(3, fatores), 3).last(), u("Wear|-0,75|Fator causal"));
     }
 
@@ -207,19 +163,14 @@ private slots:
             QCOMPARE(Selecionar_Impressora(c[0]), !c[1].isNull());
             QCOMPARE(Printers::atual().DeviceName, c[1].isNull() ? u("hp laserjet 2200 dn") : c[1]);
         }
-
-        // Whatever the machine has: CUPS queues, then the PDF printer; the
-        // current printer is one of them.
+        // Whatever the machine has: CUPS queues, then the PDF printer; the current printer is one of them.
         Printers::reiniciar();
         const auto& lista = Printers::lista();
         QCOMPARE(lista.value(lista.size() - 1), (Impressora{Printers::nomePdf(), Impressora::Tipo::Pdf}));
         QVERIFY(lista.contains(Printers::atual()));
         for (int i = 0; i + 1 < lista.size(); ++i)
             QCOMPARE(lista[i].tipo, Impressora::Tipo::Cups);
-    }
 
-    void printerDoRelatorio()
-    {
         // Staying on a line moves right by the text's width; ending it goes
         // back to the left edge one text height (about 1.15 of 12 points) lower.
         Printer p;
@@ -227,10 +178,11 @@ private slots:
         p.setCurrentX(2000);
         p.setCurrentY(500);
         const int altura = p.TextHeight();
-        QVERIFY(altura > 240 && altura < 340);
         p.Print(u("ab"), true);
         p.Print(u("cd"));
-        QCOMPARE(QList<int>({p.CurrentX(), p.CurrentY(), p.itens()[1].x, p.itens()[1].y}), QList<int>({0, 500 + altura, 2000 + p.TextWidth(u("ab")), 500}));
+        QVERIFY(altura > 240 && altura < 340);
+        QCOMPARE(QList<int>({p.CurrentX(), p.CurrentY(), p.itens()[1].x, p.itens()[1].y}),
+                 QList<int>({0, 500 + altura, 2000 + p.TextWidth(u("ab")), 500}));
     }
 };
 

@@ -1,13 +1,15 @@
+// The information screen, the machine's facts it shows, and the gradient strips (cLogo).
 #include "info/MachineFacts.h"
+#include "info/cLogo.h"
 #include "info/frmInformacoes.h"
 #include "shell/Fonts.h"
+#include "shell/Twips.h"
 #include "shell/app/Menu.h"
 #include "tests/support/Controles.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/TestDb.h"
 
-#include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -30,9 +32,31 @@ QVariant guardado(TestDb& db)
 }
 
 const QString kVinte = u("mariadasgracassouza2"); // a user name of 20 characters
+
+const QColor kFace(212, 208, 200); // the palette's button face in these tests
+
+// A strip of the matrix screen (255 x 2475 twips, Arial bold 9.75) painted once, as it shows when it repaints.
+QImage pintar(const QString& caption, double pontos = 9.75, int alturaTwips = 2475)
+{
+    LogoPicture pic;
+    pic.setFont(Fontes::fonte(QStringLiteral("Arial"), pontos, true));
+    Twips::colocar(&pic, 0, 0, 255, alturaTwips);
+    cLogo logo;
+    logo.setDrawingObject(&pic);
+    logo.setCaption(caption);
+    logo.Draw();
+    return pic.grab().toImage();
+}
+
+bool linhaLisa(const QImage& img, int y, const QColor& cor)
+{
+    QImage linha = img.copy(0, y, img.width(), 1);
+    linha.fill(cor);
+    return img.copy(0, y, img.width(), 1) == linha;
+}
 } // namespace
 
-class TestFrmInformacoes : public QObject {
+class TstInfo : public QObject {
     Q_OBJECT
     std::unique_ptr<MachineFacts::Override> m_fatos;
     RecordingSink m_sink; // the screen never shows a box
@@ -41,6 +65,7 @@ private slots:
     void initTestCase()
     {
         Fontes::instalarSubstituicoes();
+        QApplication::setPalette(QPalette(kFace));
         m_fatos = std::make_unique<MachineFacts::Override>(
             MachineFacts::Source{[] { return u("ESTACAO-07"); }, [] { return std::optional<QString>(kVinte); },
                                  [] { return MachineFacts::ScreenTwips{1920.0 * 15, 1080.0 * 15, 15, 15}; }});
@@ -52,32 +77,29 @@ private slots:
         TestDb db;
         frmInformacoes janela(db.estado());
         QCOMPARE(janela.size(), QSize(573, 328));
-
         // Children sit in their frames, placed relative to them.
         const struct { const char* nome; const char* pai; QRect r; } lugares[] = {
-            {"Image1", "", {20, 45, 247, 87}},        {"Frame2", "", {285, 27, 261, 119}},
-            {"Label7", "Frame2", {15, 55, 236, 16}},  {"Label8", "Frame2", {15, 85, 221, 16}},
-            {"Frame1", "", {20, 162, 276, 118}},      {"Label1", "Frame1", {10, 30, 121, 16}},
-            {"Label2", "Frame1", {20, 50, 111, 16}},  {"Label3", "Frame1", {15, 70, 116, 15}},
-            {"Label5", "Frame1", {4, 92, 128, 16}},   {"Frame3", "", {327, 179, 105, 100}},
-            {"opt1", "Frame3", {15, 25, 73, 17}},     {"opt2", "Frame3", {15, 48, 73, 17}},
-            {"opt3", "Frame3", {15, 72, 81, 17}},     {"cmdVOLTAR", "", {471, 225, 66, 51}},
+            {"Image1", "", {20, 45, 247, 87}},       {"Frame2", "", {285, 27, 261, 119}},      {"Label7", "Frame2", {15, 55, 236, 16}},
+            {"Label8", "Frame2", {15, 85, 221, 16}}, {"Frame1", "", {20, 162, 276, 118}},      {"Label1", "Frame1", {10, 30, 121, 16}},
+            {"Label2", "Frame1", {20, 50, 111, 16}}, {"Label3", "Frame1", {15, 70, 116, 15}},  {"Label5", "Frame1", {4, 92, 128, 16}},
+            {"Frame3", "", {327, 179, 105, 100}},    {"opt1", "Frame3", {15, 25, 73, 17}},     {"opt2", "Frame3", {15, 48, 73, 17}},
+            {"opt3", "Frame3", {15, 72, 81, 17}},    {"cmdVOLTAR", "", {471, 225, 66, 51}},
         };
         for (const auto& l : lugares) {
             QCOMPARE(filho(&janela, l.nome)->parentWidget()->objectName(), u(l.pai));
             QCOMPARE(filho(&janela, l.nome)->geometry(), l.r);
         }
-        // The facts keep their place and at least their width and one line's
-        // height, growing to fit their text (the user name whole) but never past
-        // the frame's border.
+        // The facts keep their place and at least their width and one line's height, growing to fit
+        // their text (the user name whole) but never past the frame's border; the support lines fit.
         const struct { const char* nome; QPoint p; int largura; QString valor; } fatos[] = {
             {"lblVAR", {146, 30}, 121, u("ESTACAO-07")}, {"lblVIDEO", {141, 50}, 96, u(" 1920 x 1080 DPI")},
-            {"lblUSUARIO", {146, 70}, 121, kVinte}, {"lblBancoDados", {146, 92}, 81, u("KV 22.12.15 / 1.0")}};
+            {"lblUSUARIO", {146, 70}, 121, kVinte}, {"lblBancoDados", {146, 92}, 81, u("KV 22.12.15 / 1.0")},
+            {"Label7", {15, 55}, 236, texto(&janela, "Label7")}, {"Label8", {15, 85}, 221, texto(&janela, "Label8")}};
         for (const auto& f : fatos) {
-            QLabel* l = filho<QLabel>(filho(&janela, "Frame1"), f.nome);
+            QLabel* l = filho<QLabel>(&janela, f.nome);
             QCOMPARE(l->text(), f.valor);
             QCOMPARE(l->pos(), f.p);
-            QVERIFY(l->width() >= f.largura && l->geometry().right() < l->parentWidget()->width());
+            QVERIFY(!f.valor.isEmpty() && l->width() >= f.largura && l->geometry().right() < l->parentWidget()->width());
             QVERIFY(l->height() >= l->fontMetrics().height() && l->fontMetrics().horizontalAdvance(f.valor) <= l->width());
         }
         QCOMPARE(janela.sUserID(), kVinte);
@@ -85,7 +107,7 @@ private slots:
             QVERIFY(filho<QLabel>(&janela, n)->alignment() & Qt::AlignRight);
 
         // Fonts: bold MS Sans Serif 9.75 frames; Arial 8.25 labels and options;
-        // Arial 9.75 for the support lines (which fit); the form's font for the version.
+        // Arial 9.75 for the support lines; the form's font for the version.
         const struct { const char* familia; double pontos; bool negrito; std::initializer_list<const char*> nomes; } fontes[] = {
             {"MS Sans Serif", 9.75, true, {"Frame1", "Frame2", "Frame3"}},
             {"Arial", 8.25, false, {"Label1", "lblVAR", "Label2", "lblVIDEO", "Label3", "lblUSUARIO", "Label5", "opt1", "opt2", "opt3"}},
@@ -95,13 +117,8 @@ private slots:
                 const QFont fonte = filho(&janela, n)->font();
                 QVERIFY2(fonte.family() == u(f.familia) && fonte.pointSizeF() == f.pontos && fonte.bold() == f.negrito, n);
             }
-        for (const char* n : {"Label7", "Label8"}) {
-            QLabel* l = filho<QLabel>(&janela, n);
-            QVERIFY(!l->text().isEmpty() && l->fontMetrics().horizontalAdvance(l->text()) <= l->width());
-        }
         QCOMPARE(filho(&janela, "lblBancoDados")->font(), janela.font());
-        QCOMPARE(filho<QLabel>(&janela, "Image1")->pixmap().size(), QSize(285, 60));
-        QVERIFY(filho<QLabel>(&janela, "Image1")->hasScaledContents());
+        QVERIFY(filho<QLabel>(&janela, "Image1")->pixmap().size() == QSize(285, 60) && filho<QLabel>(&janela, "Image1")->hasScaledContents());
 
         // "&Voltar" leads the tab order; the three options are one group.
         janela.show();
@@ -116,20 +133,14 @@ private slots:
 
     void idiomaEscolhidoGuardadoAoVoltar()
     {
-        // Stored value; the current code when the screen opens; options checked;
-        // the code after loading (the screen and the main window speak it); the
-        // option clicked (0 none, negative: closed by the title bar's X); the code
-        // after closing; the main window's items then, after the next screen loaded.
-        // Captions follow the code found; the code left follows the stored value.
-        // Spanish leaves the first menu item alone; Portuguese re-captions nothing
-        // until the next start; no language stored: no option, Portuguese.
+        // Stored value; code when opened; options checked; code after loading (screen and main window speak it);
+        // option clicked (0 none, negative: the title bar's X); code after closing; the main window's items after
+        // the next screen loaded. Spanish leaves "Cases" alone; Portuguese re-captions nothing until the next start.
         const struct { QVariant idioma; int antes; const char* marcadas; int carregado, escolha, codigo; const char* menu; } casos[] = {
-            {1, 1, "100", 1, 2, 2, "Cases Dejar"},   {1, 1, "100", 1, 0, 1, "Cases Quit"},
-            {1, 1, "100", 1, -2, 2, "Cases Dejar"},  {3, 3, "001", 3, 1, 1, "Cases Quit"},
-            {1, 1, "100", 1, 3, 3, "Cases Quit"},    {2, 2, "010", 2, 3, 3, "&Casos Dejar"},
-            {0, 3, "000", 3, 0, 3, "&Casos &Sair"},  {4, 3, "000", 3, 0, 3, "&Casos &Sair"},
-            {QVariant(), 3, "000", 3, 0, 3, "&Casos &Sair"},
-            {3, 2, "001", 3, 0, 3, "&Casos &Sair"},  {1, 3, "100", 1, 0, 1, "Cases Quit"},
+            {1, 1, "100", 1, 2, 2, "Cases Dejar"},  {1, 1, "100", 1, -2, 2, "Cases Dejar"},   {3, 3, "001", 3, 1, 1, "Cases Quit"},
+            {1, 1, "100", 1, 3, 3, "Cases Quit"},   {2, 2, "010", 2, 3, 3, "&Casos Dejar"},  {0, 3, "000", 3, 0, 3, "&Casos &Sair"},
+            {4, 3, "000", 3, 0, 3, "&Casos &Sair"}, {QVariant(), 3, "000", 3, 0, 3, "&Casos &Sair"},
+            {3, 2, "001", 3, 0, 3, "&Casos &Sair"}, {1, 3, "100", 1, 0, 1, "Cases Quit"},
         };
         const char* titulos[] = {"", "Information", "Information", "Informações Gerais"};
         const char* menus[] = {"", "Cases Quit", "&Casos Dejar", "&Casos &Sair"};
@@ -141,10 +152,8 @@ private slots:
             estado.IdiomaAtual = qint16(c.antes);
             {
                 frmInformacoes janela(estado);
-                QCOMPARE(opcoes(&janela), u(c.marcadas));
-                QCOMPARE(janela.windowTitle(), u(titulos[c.antes]));
-                QCOMPARE(estado.IdiomaAtual, qint16(c.carregado));
-                QCOMPARE(menu(&principal), u(menus[c.carregado]));
+                QCOMPARE(QStringList({opcoes(&janela), janela.windowTitle(), QString::number(estado.IdiomaAtual), menu(&principal)}),
+                         QStringList({u(c.marcadas), u(titulos[c.antes]), QString::number(c.carregado), u(menus[c.carregado])}));
                 janela.show();
                 if (c.escolha)
                     clicar(&janela, qPrintable(QStringLiteral("opt%1").arg(qAbs(c.escolha))));
@@ -159,10 +168,9 @@ private slots:
             }
             QCOMPARE(guardado(db), c.escolha ? QVariant(qAbs(c.escolha)) : c.idioma);
             QCOMPARE(db.valor(u("SELECT VersaoBD FROM Parametro")).toString(), u("KV 22.12.15 / 1.0"));
-            QCOMPARE(estado.IdiomaAtual, qint16(c.codigo));
             frmInformacoes proxima(estado);
-            QCOMPARE(proxima.windowTitle(), u(titulos[c.codigo]));
-            QCOMPARE(menu(&principal), u(c.menu));
+            QCOMPARE(QStringList({QString::number(c.codigo), proxima.windowTitle(), menu(&principal)}),
+                     QStringList({QString::number(estado.IdiomaAtual), u(titulos[c.codigo]), u(c.menu)}));
         }
     }
 
@@ -187,19 +195,14 @@ private slots:
 
     void resolucaoEmPixelsInteiros()
     {
-        // Width and height in twips, twips per pixel x and y: twips per pixel
-        // are made whole first, halves to the even side; a minus sign instead
-        // of the blank, no sign on zero, 15 digits whole.
+        // Width and height in twips, twips per pixel x and y, made whole first (halves to even); a minus
+        // sign instead of the blank, no sign on zero, 15 digits whole, a point even under a decimal comma.
         const struct { double w, h, tx, ty; const char* texto; } casos[] = {
-            {1024.0 * 15, 768.0 * 15, 15, 15, " 1024 x 768 DPI"},
-            {24000, 15000, 12.5, 12.5, " 2000 x 1250 DPI"},
-            {28000, 14000, 13.5, 14.6, " 2000 x 933.333333333333 DPI"},
-            {1000, 22.5, 15, 15, " 66.6666666666667 x 1.5 DPI"},
-            {0, 0, 0, 0, " 0 x 0 DPI"},
-            {-45, -0.0, 15, 15, "-3 x 0 DPI"},
+            {1024.0 * 15, 768.0 * 15, 15, 15, " 1024 x 768 DPI"}, {24000, 15000, 12.5, 12.5, " 2000 x 1250 DPI"},
+            {28000, 14000, 13.5, 14.6, " 2000 x 933.333333333333 DPI"}, {1000, 22.5, 15, 15, " 66.6666666666667 x 1.5 DPI"},
+            {0, 0, 0, 0, " 0 x 0 DPI"}, {-45, -0.0, 15, 15, "-3 x 0 DPI"},
             {123456789012345.0 * 15, 15, 15, 15, " 123456789012345 x 1 DPI"},
         };
-        // The point stays a point under a decimal-comma regional format.
         for (const char* local : {"pt_BR", "en_US"}) {
             QLocale::setDefault(QLocale(QString::fromLatin1(local)));
             for (const auto& c : casos)
@@ -209,8 +212,7 @@ private slots:
 
     void fatosDaMaquinaReal()
     {
-        // The kernel's host name; 15 twips a pixel on a 96 DPI screen; a user
-        // name without padding.
+        // The kernel's host name; 15 twips a pixel on a 96 DPI screen; a user name without padding.
         QFile nome(QStringLiteral("/proc/sys/kernel/hostname"));
         if (nome.open(QIODevice::ReadOnly))
             QCOMPARE(MachineFacts::hostName(), QString::fromLocal8Bit(nome.readAll().trimmed()));
@@ -220,7 +222,66 @@ private slots:
         if (const auto usuario = MachineFacts::userName())
             QVERIFY(!usuario->isEmpty() && !usuario->endsWith(QLatin1Char(' ')) && !usuario->contains(QChar(0)));
     }
+
+    void gradientBands()
+    {
+        // From black at the bottom to the button face, worked by hand: 165 pixels give 1-pixel bands, the two lowest
+        // black, the top one near the face; 6000 give bands of 23 (6000 = 260 x 23 + 20: band 260 starts above the top).
+        QCOMPARE(QList<int>({cLogo::alturaFaixa(6000), cLogo::alturaFaixa(254), cLogo::alturaFaixa(510)}), QList<int>({23, 1, 2}));
+        const QImage baixa = pintar(QString());
+        const QImage alta = pintar(QString(), 9.75, 6000 * Twips::kPorPixel);
+        QCOMPARE(baixa.size(), QSize(17, 165));
+        const struct { const QImage& img; int y; QColor cor; } linhas[] = {
+            {baixa, 164, {0, 0, 0}}, {baixa, 163, {0, 0, 0}}, {baixa, 162, {1, 1, 1}}, {baixa, 80, {107, 105, 101}},
+            {baixa, 0, {209, 205, 198}}, {alta, 5999, {0, 0, 0}}, {alta, 5954, {0, 0, 0}}, {alta, 5953, {1, 1, 1}},
+            {alta, 20, {210, 206, 198}}, {alta, 0, {210, 207, 199}},
+        };
+        for (const auto& l : linhas)
+            QVERIFY2(linhaLisa(l.img, l.y, l.cor), qPrintable(QString::number(l.y)));
+    }
+
+    void coloursRepaintOnlyOnChangeWithAStrip()
+    {
+        cLogo logo; // defaults: black to the button face, kept untranslated
+        QCOMPARE(QList<quint32>({logo.StartColor(), logo.EndColor()}), QList<quint32>({0, 0x8000000F}));
+        LogoPicture pic;
+        Twips::colocar(&pic, 0, 0, 255, 2475);
+        auto pixel = [&](int y) { return pic.imagemAtual().toImage().pixelColor(5, y); };
+        logo.setStartColor(0x000000FF); // no strip yet: only remembered
+        pic.imagem().fill(Qt::magenta);
+        logo.setDrawingObject(&pic);
+        logo.setStartColor(0x000000FF); // unchanged: no repaint
+        QCOMPARE(pixel(164), QColor(Qt::magenta));
+        logo.setStartColor(0x0000FF00); // 0x00BBGGRR: green
+        logo.setEndColor(0x00FF0000);
+        QCOMPARE(QList<QColor>({pixel(164), pixel(0)}), QList<QColor>({QColor(0, 255, 0), QColor(0, 3, 252)}));
+        logo.setEndColor(0x8000000F); // a system colour resolves to its colour now
+        QCOMPARE(pixel(0), QColor(209, 209, 198)); // from green still
+    }
+
+    void captionRunsUpwardsInWholePoints()
+    {
+        // Ink from y = H - 16 upwards, cut at the top edge, glyph tops at x = 0.
+        const QImage vazio = pintar(QString());
+        const QImage img = pintar(QString::fromUtf8("Manutenção preventiva ausente na linha de produção"));
+        int tinta = 0, tintaNoTopo = 0, maxX = 0;
+        for (int y = 0; y < 165; ++y)
+            for (int x = 0; x < 17; ++x)
+                if (img.pixelColor(x, y) != vazio.pixelColor(x, y)) {
+                    QVERIFY2(y < 150, "ink below H - 16");
+                    ++tinta;
+                    tintaNoTopo += y < 10 ? 1 : 0;
+                    maxX = qMax(maxX, x);
+                }
+        QVERIFY(tinta > 100 && tintaNoTopo > 0 && maxX <= 15);
+
+        // Sizes are rounded to whole points, halves to even.
+        const QImage dez = pintar(QStringLiteral("Emach"), 10);
+        for (double pontos : {9.75, 10.5})
+            QCOMPARE(pintar(QStringLiteral("Emach"), pontos), dez);
+        QVERIFY(pintar(QStringLiteral("Emach"), 9.4) != dez);
+    }
 };
 
-QTEST_MAIN(TestFrmInformacoes)
-#include "tst_frminformacoes.moc"
+QTEST_MAIN(TstInfo)
+#include "tst_info.moc"
