@@ -1,24 +1,57 @@
+// The report: its page laid out, the printers, and printed for real on the
+// built-in PDF printer and through a CUPS queue of cups-pdf, read back with poppler.
 #include "results/Printer.h"
 #include "results/Printers.h"
+#include "results/Relatorio.h"
 #include "results/frmResultado.h"
-
 #include "shell/Fonts.h"
 #include "tests/support/Janela.h"
 #include "tests/support/RecordingSink.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QImage>
+#include <QPageLayout>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QThread>
-#include <QToolButton>
 
-// Prints the report for real: on the built-in PDF printer and through a CUPS
-// queue of cups-pdf, then reads the produced PDF back with pdftotext.
 namespace {
+using Itens = QList<ItemColocado>;
+
+const ItemColocado* comTexto(const Itens& itens, const QString& texto)
+{
+    for (const ItemColocado& i : itens)
+        if (i.tipo == ItemColocado::Tipo::Texto && i.texto == texto)
+            return &i;
+    return nullptr;
+}
+
+// The texts placed on one line (same y), left to right, joined by "|".
+QString linha(const Itens& itens, int y)
+{
+    QMultiMap<int, QString> porX;
+    for (const ItemColocado& i : itens)
+        if (i.tipo == ItemColocado::Tipo::Texto && i.y == y)
+            porX.insert(i.x, i.texto);
+    return QStringList(porX.values()).join(u("|"));
+}
+
+// The first n factor rows: every 280 twips from 380 below the header line.
+QStringList linhas(const Itens& itens, int n, const QString& cabecalho = u("Fatores"))
+{
+    const ItemColocado* h = comTexto(itens, cabecalho);
+    QStringList r;
+    for (int i = 0; h && i < n; ++i)
+        r << linha(itens, h->y + 380 + 280 * i);
+    return r;
+}
+
+Itens montar(int idioma, const QList<Relatorio::Linha>& linhas)
+{
+    return Relatorio::montar({idioma, u("Linha de envase"), u("Reduzir paradas não programadas"),
+                              QImage(20, 10, QImage::Format_RGB32), linhas, QDate(2026, 3, 9)});
+}
 
 // Stored shuffled in a case that becomes current.
 void semear(TestDb& db, int caso)
@@ -28,8 +61,7 @@ void semear(TestDb& db, int caso)
     db.estado().NomeCase = u("Refugo da prensa 4");
 }
 
-// The report read back (its whole layout is tst_relatorio's; the road prints
-// a ranking end to end): one page, the case, the goal, the root cause last.
+// The report read back: one page, the case, the goal, the root cause last.
 void conferir(const QString& texto)
 {
     const QString t = texto.simplified();
@@ -59,8 +91,7 @@ QHash<QString, QDateTime> pdfsEm(const QString& pasta)
     return r;
 }
 
-// The bands of rows of a rendered page that hold ink: one per printed line
-// (the logo shares the title's).
+// The bands of rows of a rendered page that hold ink: one per printed line (the logo shares the title's).
 QList<QPair<int, int>> faixas(const QString& pdf, const QString& png)
 {
     saidaDe(u("pdftoppm"), {u("-r"), u("100"), u("-gray"), u("-png"), u("-singlefile"), pdf, png});
@@ -82,22 +113,151 @@ QList<QPair<int, int>> faixas(const QString& pdf, const QString& png)
 void imprimirPelaJanela(AppState& estado, const QString& impressora)
 {
     frmResultado janela(estado, u("Reduzir o refugo das peças"));
-    janela.findChild<QComboBox*>(u("Combo1"))->setEditText(impressora);
-    QTest::mouseClick(janela.findChild<QToolButton*>(u("cmdPrinter")), Qt::LeftButton);
+    filho<QComboBox>(&janela, "Combo1")->setEditText(impressora);
+    clicar(&janela, "cmdPrinter");
 }
-
 } // namespace
 
 class TestImpressao : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        Fontes::instalarSubstituicoes();
-        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-    }
+    void initTestCase() { Fontes::instalarSubstituicoes(); }
+    void init() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
     void cleanup() { Printers::instalarEscolhaArquivo(nullptr); }
 
+    void paginaDeVinteECincoFatores()
+    {
+        QList<Relatorio::Linha> fatores;
+        for (int i = 0; i < 25; ++i)
+            fatores << Relatorio::Linha{QStringLiteral("Fator %1").arg(i + 1), 3.0 - 0.25 * i};
+        const QString longo = u("Temperatura do forno acima do especificado pelo fornecedor do molde");
+        fatores[3].evento = longo; // cut to 55 characters on paper
+        fatores[5].evento = QString(10000, u'W'); // 55 wide letters would run into the E-Mach column
+        const Itens itens = montar(3, fatores);
+        const ItemColocado& logo = itens.first();
+        QVERIFY(logo.tipo == ItemColocado::Tipo::Figura);
+        QCOMPARE(QRect(logo.x, logo.y, logo.largura, logo.altura), QRect(1000, 300, 2300, 1000));
+
+        // The heading texts in reading order ("x size weight font", y where stated); the footer 1000 below the last row.
+        const ItemColocado* h1 = comTexto(itens, u("Fatores"));
+        const int yUltima = h1->y + 380 + 6720;
+        const QString pe = u("Software KV (www.kv-orvalis.example) - ") + QLocale().toString(QDate(2026, 3, 9), QLocale::ShortFormat);
+        const struct { QString texto; QString formato; } cabeca[] = {
+            {u("Resultado Emach"), u("5000 y1000 18 bold arial")}, {u("Case:  Linha de envase"), u("2000 12 bold arial")},
+            {u("Objetivo a alcançar ou Sintoma indesejado: "), u("2000 12 plain arial")},
+            {u("Reduzir paradas não programadas"), u("2800 12 bold arial")}, {u("Fatores"), u("2000 11 plain arial")},
+            {u("Emach"), u("7700 11 plain arial")}, {u("Observação"), u("9000 11 plain arial")},
+            {pe, QStringLiteral("6500 y%1 9 plain arial").arg(yUltima + 1000)}};
+        QPoint anterior(0, 0);
+        for (const auto& c : cabeca) {
+            const ItemColocado* i = comTexto(itens, c.texto);
+            QVERIFY2(i && (i->y > anterior.y() || (i->y == anterior.y() && i->x > anterior.x())), qPrintable(c.texto));
+            const QString y = c.formato.contains(u'y') ? QStringLiteral(" y%1").arg(i->y) : QString();
+            const QString peso = i->negrito ? u("bold") : u("plain");
+            QCOMPARE(QStringLiteral("%1%2 %3 %4 %5").arg(i->x).arg(y).arg(i->tamanho).arg(peso, i->fonte.toLower()), c.formato);
+            anterior = QPoint(i->x, i->y);
+        }
+
+        // All 25 rows, size 10, at 2000, 7800 and 9000; "0.00" on paper.
+        const QStringList l = linhas(itens, 25);
+        QCOMPARE(QStringList({l[0], l[3], l[12], l[16], l[24]}),
+                 QStringList({u("Fator 1|3.00|Efeito"), longo.left(55) + u("|2.25|Efeito"), u("Fator 13|0.00|Efeito"),
+                              u("Fator 17|-1.00|Fator causal"), u("Fator 25|-3.00|Causa Raíz ou principal FCS")}));
+        QVERIFY2(l[5].startsWith(u("WWWWWWWWWW")) && l[5].endsWith(u("W…|1.75|Efeito")), qPrintable(l[5]));
+        Printer medida;
+        medida.setFontName(u("arial"));
+        medida.setFontSize(10);
+        QVERIFY(2000 + medida.TextWidth(l[5].section(u'|', 0, 0)) < 7800);
+        for (const ItemColocado& i : itens)
+            if (i.y > h1->y && i.y <= yUltima)
+                QVERIFY(i.tamanho == 10.0 && QList<int>({2000, 7800, 9000}).contains(i.x));
+
+        // One portrait page. A4 is too narrow for the third column: the whole
+        // page shrinks by one factor until everything is inside; Letter keeps its layout.
+        const QPageLayout pagina = Printer::pagina();
+        QCOMPARE(pagina.orientation(), QPageLayout::Portrait);
+        for (const auto& [papel, encolhe] : {std::pair{QPageSize::A4, true}, {QPageSize::Letter, false}}) {
+            QPageLayout folha = pagina;
+            folha.setPageSize(QPageSize(papel), pagina.margins());
+            const QSizeF area = folha.paintRect(QPageLayout::Inch).size() * 1440;
+            const double f = Printer::escala(itens, area);
+            QVERIFY((f < 1) == encolhe && f > 0.95);
+            for (const ItemColocado& i : itens) {
+                medida.setFontName(i.fonte);
+                medida.setFontSize(i.tamanho);
+                medida.setFontBold(i.negrito);
+                const int direita = i.x + (i.tipo == ItemColocado::Tipo::Figura ? i.largura : medida.TextWidth(i.texto));
+                QVERIFY2(direita * f <= area.width() + 1 && (i.y + 400) * f < area.height(), qPrintable(i.texto));
+            }
+        }
+    }
+
+    void palavrasDasLinhas()
+    {
+        // English words; Spanish prints the Portuguese ones.
+        const QList<Relatorio::Linha> fatores = {{u("Heat"), 1.5}, {u("Dust"), 0.0}, {u("Wear"), -0.75}, {u("Load"), -2.0}};
+        const Itens en = montar(1, fatores);
+        QVERIFY(comTexto(en, u("Emach Result")) && comTexto(en, u("Goal to achieve or undesired symptom: ")));
+        QCOMPARE(linha(en, comTexto(en, u("Factors"))->y), u("Factors|Emach|Observation"));
+        QCOMPARE(linhas(en, 4, u("Factors")), (QStringList{u("Heat|1.50|Efect"), u("Dust|0.00|Efect"),
+                                                         u("Wear|-0.75|Causal factor"), u("Load|-2.00|Root cause or primary FCS")}));
+        const Itens es = montar(2, fatores);
+        QVERIFY(comTexto(es, u("Resultado Emach")));
+        QCOMPARE(linhas(es, 3).mid(1), (QStringList{u("Dust|0.00|Efeito"), u("Wear|-0.75|Fator causal")}));
+
+        // Tied at the bottom: only the last gets the root-cause word. No name prints
+        // blank; no E-Mach prints blank with no class word; the last row carries one word only.
+        const struct { QList<Relatorio::Linha> fatores; QStringList esperadas; } casos[] = {
+            {{{u("A"), 1.0}, {u("B"), -1.5}, {u("C"), -1.5}},
+             {u("A|1.00|Efeito"), u("B|-1.50|Fator causal"), u("C|-1.50|Causa Raíz ou principal FCS")}},
+            {{{u("A"), QVariant()}, {QVariant(), 0.5}, {u("C"), -0.5}, {QVariant(), -1.0}},
+             {u("A"), u("0.50|Efeito"), u("C|-0.50|Fator causal"), u("-1.00|Causa Raíz ou principal FCS")}},
+            {{{u("A"), 2.0}, {u("B"), 0.0}}, {u("A|2.00|Efeito"), u("B|0.00|Causa Raíz ou principal FCS")}}};
+        for (const auto& c : casos)
+            QCOMPARE(linhas(montar(3, c.fatores), int(c.esperadas.size())), c.esperadas);
+        QLocale::setDefault(QLocale(QStringLiteral("pt_BR"))); // a decimal comma where the region has one
+        QCOMPARE(linhas(montar(3, fatores), 3).last(), u("Wear|-0,75|Fator causal"));
+    }
+
+    void impressoras()
+    {
+        const QString pdf = Printers::nomePdf();
+        Printers::definirLista({{u("HP LaserJet 1020"), Impressora::Tipo::Cups}, {u("hp laserjet 2200 dn"), Impressora::Tipo::Cups},
+                                {u("Sala-3"), Impressora::Tipo::Cups}, {pdf, Impressora::Tipo::Pdf}}, 2);
+        QCOMPARE(Printers::atual().DeviceName, u("Sala-3"));
+        // The first 8 characters in any letter case, the first of the list
+        // winning even over an exact name further down; a shorter text must
+        // match a name as short. Not found leaves the current printer.
+        const QString casos[][2] = {
+            {u("hp laserjet 2200 dn"), u("HP LaserJet 1020")}, {u("HP LASERxyz"), u("HP LaserJet 1020")},
+            {u("Hp LaSeR"), u("HP LaserJet 1020")}, {u("SALA-3"), u("Sala-3")}, {pdf.toLower(), pdf},
+            {u("HP Lase"), QString()}, {u("Sala"), QString()}, {QString(), QString()}, {u("Epson"), QString()}};
+        for (const auto& c : casos) {
+            Printers::definirAtual(1);
+            QCOMPARE(Selecionar_Impressora(c[0]), !c[1].isNull());
+            QCOMPARE(Printers::atual().DeviceName, c[1].isNull() ? u("hp laserjet 2200 dn") : c[1]);
+        }
+        // Whatever the machine has: CUPS queues, then the PDF printer; the current printer is one of them.
+        Printers::reiniciar();
+        const auto& lista = Printers::lista();
+        QCOMPARE(lista.value(lista.size() - 1), (Impressora{Printers::nomePdf(), Impressora::Tipo::Pdf}));
+        QVERIFY(lista.contains(Printers::atual()));
+        for (int i = 0; i + 1 < lista.size(); ++i)
+            QCOMPARE(lista[i].tipo, Impressora::Tipo::Cups);
+
+        // Staying on a line moves right by the text's width; ending it goes
+        // back to the left edge one text height (about 1.15 of 12 points) lower.
+        Printer p;
+        p.setFontSize(12);
+        p.setCurrentX(2000);
+        p.setCurrentY(500);
+        const int altura = p.TextHeight();
+        p.Print(u("ab"), true);
+        p.Print(u("cd"));
+        QVERIFY(altura > 240 && altura < 340);
+        QCOMPARE(QList<int>({p.CurrentX(), p.CurrentY(), p.itens()[1].x, p.itens()[1].y}),
+                 QList<int>({0, 500 + altura, 2000 + p.TextWidth(u("ab")), 500}));
+    }
     void impressoraPdfEmbutida()
     {
         TestDb db;
@@ -114,19 +274,16 @@ private slots:
         });
         RecordingSink sink;
         imprimirPelaJanela(db.estado(), Printers::nomePdf().toLower());
-        QCOMPARE(perguntas, 1);
-        QVERIFY(QFile::exists(arquivo));
-        // The user is told where the file is.
-        QCOMPARE(sink.count(), 1);
+        QVERIFY(perguntas == 1 && sink.count() == 1); // asked once, and told where the file is
         QCOMPARE(QStringList({sink.ultima().titulo, sink.ultima().texto}),
                  QStringList({u("Relatório em PDF"), u("O relatório foi salvo em:\n") + arquivo}));
         QCOMPARE(Printers::nomeProposto(u("Prensa 4: refugo/turno C"), QDate(2026, 3, 9)),
                  u("Prensa 4- refugo-turno C 2026-03-09.pdf"));
         // The chosen printer stays current: the next opening shows it.
         frmResultado depois(db.estado(), u("s"));
-        QCOMPARE(depois.findChild<QComboBox*>(u("Combo1"))->currentText(), Printers::nomePdf());
+        QCOMPARE(filho<QComboBox>(&depois, "Combo1")->currentText(), Printers::nomePdf());
 
-        // Cancelling the file dialog prints nothing and says nothing.
+        // Cancelling the file dialog prints nothing and says nothing; the first file is there.
         Printers::instalarEscolhaArquivo([](QWidget*) { return QString(); });
         imprimirPelaJanela(db.estado(), Printers::nomePdf());
         QCOMPARE(sink.count(), 1);
@@ -158,10 +315,8 @@ private slots:
 
         const QHash<QString, QDateTime> antes = pdfsEm(saida);
         RecordingSink sink;
-        // Typed in other letter case: the queue is still found.
-        imprimirPelaJanela(db.estado(), fila.toLower());
-        QCOMPARE(sink.count(), 0);
-        QCOMPARE(Printers::atual().DeviceName, fila);
+        imprimirPelaJanela(db.estado(), fila.toLower()); // typed in other letter case: still found
+        QVERIFY(sink.count() == 0 && Printers::atual().DeviceName == fila);
 
         // cups-pdf has written its file once the job has left the queue.
         for (int volta = 0; volta < 480 && !saidaDe(u("lpstat"), {u("-o"), fila}).isEmpty(); ++volta)
@@ -186,8 +341,8 @@ private slots:
             conferir(texto);
         else // Ghostscript turned the fonts into glyphs without Unicode
             qInfo("cups-pdf gave glyphs without text; comparing the page with the reference only");
-        // The page matches the same report on the built-in printer line for
-        // line: logo and title, case, goal label, goal, headers, six rows, footer.
+        // Line for line the same report as on the built-in printer: logo and title, case, goal label, goal,
+        // headers, six rows, footer.
         QTemporaryDir pasta;
         const QString referencia = pasta.filePath(u("referencia.pdf"));
         Printers::instalarEscolhaArquivo([&](QWidget*) { return referencia; });
