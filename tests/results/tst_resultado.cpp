@@ -121,13 +121,6 @@ private slots:
             itens << combo->itemText(i);
         QCOMPARE(itens, (QStringList{u("Reduzir o refugo da linha 2"), u("ffff0000"), u("Escritorio-2"), u("HP LaserJet 1020"), u("Escritorio-2"),
                                      Printers::nomePdf()}));
-        // The grid's headers stay in every language; the export button follows it.
-        for (int idioma : {1, 2, 3}) {
-            db.estado().IdiomaAtual = qint16(idioma);
-            frmResultado w(db.estado(), u("s"));
-            QCOMPARE(grade(w)->item(0, 0)->text() + grade(w)->item(0, 1)->text(), u("FatoresEmach"));
-            QCOMPARE(texto(&w, "cmdExportar"), idioma == 1 ? u("E&xport…") : u("E&xportar…"));
-        }
         // A decimal comma where the region has one.
         QLocale::setDefault(QLocale(QStringLiteral("pt_BR")));
         frmResultado brasil(db.estado(), u("x"));
@@ -146,11 +139,11 @@ private slots:
             semearFatores(db, 5, fatores);
             frmResultado janela(db.estado(), u("s"));
             QCOMPARE(janela.Height(), c.janela);
-            // The outer height less the designed frame is the client area.
-            QCOMPARE(janela.size(), QSize(Twips::px(8805), Twips::px(c.janela - 310)));
+            // The outer height less the designed frame is the client area; the grid and its two columns.
             auto* g = grade(janela);
-            QCOMPARE(g->size(), QSize(Twips::px(5300), Twips::px(c.grade)));
-            QCOMPARE(QList<int>({g->columnWidth(0), g->columnWidth(1)}), QList<int>({Twips::px(4500), Twips::px(700)}));
+            QCOMPARE(QList<QSize>({janela.size(), g->size(), QSize(g->columnWidth(0), g->columnWidth(1))}),
+                     QList<QSize>({QSize(Twips::px(8805), Twips::px(c.janela - 310)), QSize(Twips::px(5300), Twips::px(c.grade)),
+                                   QSize(Twips::px(4500), Twips::px(700))}));
             QVERIFY(g->geometry().bottom() < janela.height());
             // Every factor shown, the last green.
             QCOMPARE(g->rowCount(), c.n + 1);
@@ -178,8 +171,9 @@ private slots:
                  (QStringList{u("Novo|  |-"), u("A|  1.00|ciano")}));
     }
 
-    // The export button writes the current case ranked.
-    void exportarComRanking()
+    // The export button writes the current case ranked. A printer the list lacks: the box, no file dialog,
+    // the current printer kept; the window as it was until "Sair" closes it.
+    void exportarImpressoraNaoEncontradaESair()
     {
         TestDb db;
         Respostas respostas;
@@ -189,6 +183,7 @@ private slots:
         db.estado().CaseAtual = 3;
         db.estado().QtdeFatores = 4;
         frmResultado janela(db.estado(), u("s"));
+        janela.show();
         for (auto* botao : {filho(&janela, "cmdExportar"), filho(&janela, "cmdMapa")}) // in free space
             for (QWidget* w : janela.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
                 QVERIFY2(w == botao || w->isHidden() || !w->geometry().intersects(botao->geometry()), qPrintable(w->objectName()));
@@ -196,37 +191,30 @@ private slots:
         QFile f(respostas.arquivo);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll().endsWith("\r\nB,6.2,6.2,0.32,1.32,0.00,Efeito\r\nD,21,1.2,5.00,0.00,-1.00,Causa Ra\xC3\xADz ou principal FCS\r\n"));
-    }
 
-    // A printer the list lacks: the box, no file dialog, the current printer
-    // kept; the window as it was until "Sair" closes it.
-    void impressoraNaoEncontradaESair()
-    {
-        TestDb db;
-        semearFatores(db, 2, {{u("A"), 1.0}, {u("B"), 0.0}, {u("C"), -1.0}, {u("D"), -2.0}});
-        frmResultado janela(db.estado(), u("s"));
-        janela.show();
         RecordingSink sink;
         filho<QComboBox>(&janela, "Combo1")->setEditText(u("Escrito"));
         clicar(&janela, "cmdPrinter");
         QCOMPARE(sink.count(), 1);
         QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto, u("Verifique.....: Impressora não encontrada"));
         QVERIFY(sink.ultima().icone == Icone::Critico && Printers::atual().DeviceName == u("Escritorio-2"));
-        QCOMPARE(linhas(grade(janela)).first(), u("A|  1.00|ciano"));
+        QCOMPARE(linhas(grade(janela)).first(), u("A|  4.00|ciano"));
         clicar(&janela, "cmdSair");
         QVERIFY(!janela.isVisible());
     }
+
     void exemploEmCadaIdioma()
     {
         TestDb db;
         semear(db, kExemplo, {u("F1"), u("F2"), u("F3"), u("F4")});
-        // Title; the map's buttons and the result screen's; the root cause; F3's points to row and column.
+        // Title; the map's buttons, then the result screen's map and export buttons and its grid's headers (never
+        // translated); the root cause; F3's points to row and column.
         const struct { int idioma; const char *titulo, *botoes, *raiz, *dica; } idiomas[] = {
-            {1, "Influence map", "&Print|&Export…|&Return|&Map", "Root Cause or principal FCS: F4",
+            {1, "Influence map", "&Print|&Export…|&Return|&Map|E&xport…|FatoresEmach", "Root Cause or principal FCS: F4",
              "Points to Row: 10.3\nPoints to Column: 15.1"},
-            {2, "Mapa de influencia", "&Imprimir|&Exportar…|&Volver|&Mapa", "Causa Raíz ou principal FCS: F4",
+            {2, "Mapa de influencia", "&Imprimir|&Exportar…|&Volver|&Mapa|E&xportar…|FatoresEmach", "Causa Raíz ou principal FCS: F4",
              "Puntos de la fila: 10.3\nPuntos de la columna: 15.1"},
-            {3, "Mapa de influência", "&Imprimir|&Exportar…|&Voltar|&Mapa", "Causa Raíz ou principal FCS: F4",
+            {3, "Mapa de influência", "&Imprimir|&Exportar…|&Voltar|&Mapa|E&xportar…|FatoresEmach", "Causa Raíz ou principal FCS: F4",
              "Pontos da Linha: 10.3\nPontos da Coluna: 15.1"},
         };
         for (const auto& i : idiomas) {
@@ -235,8 +223,9 @@ private slots:
             auto* cmdMapa = filho<QToolButton>(&resultado, "cmdMapa");
             Aberta aberta([&](frmMapa& w) {
                 const cMapa& mapa = *w.mapa();
-                QStringList vistos = {w.windowTitle(), texto(&w, "cmdImprimir") + u("|") + texto(&w, "cmdExportar") + u("|")
-                                                           + texto(&w, "cmdSair") + u("|") + cmdMapa->text(), mapa.titulo()};
+                const QString botoes = QStringList({texto(&w, "cmdImprimir"), texto(&w, "cmdExportar"), texto(&w, "cmdSair"), cmdMapa->text(),
+                                                    texto(&resultado, "cmdExportar"), grade(resultado)->item(0, 0)->text()}).join(u'|');
+                QStringList vistos = {w.windowTitle(), botoes + grade(resultado)->item(0, 1)->text(), mapa.titulo()};
                 // NormH, NormV and class colour of F1 to F4.
                 for (const cMapa::Ponto& p : mapa.pontos())
                     vistos << QStringLiteral("%1 %2/%3 %4").arg(p.nome).arg(p.x, 0, 'f', 2).arg(p.y, 0, 'f', 2).arg(p.cor, 6, 16, QChar(u'0'));
