@@ -25,11 +25,6 @@ QString opcoes(QWidget* w)
 // Two menu items that tell the four caption sets apart.
 QString menu(QWidget* m) { return texto(m, "mnuCases") + u' ' + texto(m, "mnuSair"); }
 
-QVariant guardado(TestDb& db)
-{
-    const QVariant v = db.valor(QStringLiteral("SELECT Idioma FROM Parametro"));
-    return v.isNull() ? QVariant() : QVariant(v.toInt());
-}
 
 const QString kVinte = u("mariadasgracassouza2"); // a user name of 20 characters
 
@@ -89,8 +84,7 @@ private slots:
             QCOMPARE(filho(&janela, l.nome)->parentWidget()->objectName(), u(l.pai));
             QCOMPARE(filho(&janela, l.nome)->geometry(), l.r);
         }
-        // The facts keep their place and at least their width and one line's height, growing to fit
-        // their text (the user name whole) but never past the frame's border; the support lines fit.
+        // The facts keep place and at least width and one line's height, grow to fit (never past the frame's border).
         const struct { const char* nome; QPoint p; int largura; QString valor; } fatos[] = {
             {"lblVAR", {146, 30}, 121, u("ESTACAO-07")}, {"lblVIDEO", {141, 50}, 96, u(" 1920 x 1080 DPI")},
             {"lblUSUARIO", {146, 70}, 121, kVinte}, {"lblBancoDados", {146, 92}, 81, u("KV 22.12.15 / 1.0")},
@@ -106,11 +100,11 @@ private slots:
         for (const char* n : {"Label1", "Label2", "Label3", "Label5"})
             QVERIFY(filho<QLabel>(&janela, n)->alignment() & Qt::AlignRight);
 
-        // Fonts: bold MS Sans Serif 9.75 frames; Arial 8.25 labels and options;
-        // Arial 9.75 for the support lines; the form's font for the version.
+        // Bold MS Sans Serif 9.75 frames; Arial 8.25 labels and options, 9.75 support lines; the form's font for the version.
         const struct { const char* familia; double pontos; bool negrito; std::initializer_list<const char*> nomes; } fontes[] = {
             {"MS Sans Serif", 9.75, true, {"Frame1", "Frame2", "Frame3"}},
-            {"Arial", 8.25, false, {"Label1", "lblVAR", "Label2", "lblVIDEO", "Label3", "lblUSUARIO", "Label5", "opt1", "opt2", "opt3"}},
+            {"Arial", 8.25, false, {"Label1", "lblVAR", "Label2", "lblVIDEO", "Label3", "lblUSUARIO", "Label5", "opt1", "opt2",
+                                    "opt3"}},
             {"Arial", 9.75, false, {"Label7", "Label8"}}};
         for (const auto& f : fontes)
             for (const char* n : f.nomes) {
@@ -118,7 +112,8 @@ private slots:
                 QVERIFY2(fonte.family() == u(f.familia) && fonte.pointSizeF() == f.pontos && fonte.bold() == f.negrito, n);
             }
         QCOMPARE(filho(&janela, "lblBancoDados")->font(), janela.font());
-        QVERIFY(filho<QLabel>(&janela, "Image1")->pixmap().size() == QSize(285, 60) && filho<QLabel>(&janela, "Image1")->hasScaledContents());
+        auto* imagem = filho<QLabel>(&janela, "Image1");
+        QVERIFY(imagem->pixmap().size() == QSize(285, 60) && imagem->hasScaledContents());
 
         // "&Voltar" leads the tab order; the three options are one group.
         janela.show();
@@ -147,6 +142,7 @@ private slots:
         for (const auto& c : casos) {
             TestDb db;
             db.exec(u("UPDATE Parametro SET Idioma = ?"), {c.idioma});
+            auto guardado = [&] { return db.valor(u("SELECT Idioma FROM Parametro")).toString(); };
             AppState& estado = db.estado();
             Menu principal(estado);
             estado.IdiomaAtual = qint16(c.antes);
@@ -157,7 +153,7 @@ private slots:
                 janela.show();
                 if (c.escolha)
                     clicar(&janela, qPrintable(QStringLiteral("opt%1").arg(qAbs(c.escolha))));
-                QCOMPARE(guardado(db), c.idioma); // nothing is stored before "&Voltar"
+                QCOMPARE(guardado(), c.idioma.toString()); // nothing is stored before "&Voltar"
                 if (c.escolha < 0) {
                     QTest::keyClick(&janela, Qt::Key_Escape); // no cancel button: Esc does nothing
                     QVERIFY(janela.isVisible() && janela.close()); // the X leaves as "&Voltar" does
@@ -166,7 +162,7 @@ private slots:
                     QVERIFY(janela.result() == QDialog::Accepted && !janela.isVisible());
                 }
             }
-            QCOMPARE(guardado(db), c.escolha ? QVariant(qAbs(c.escolha)) : c.idioma);
+            QCOMPARE(guardado(), c.escolha ? QString::number(qAbs(c.escolha)) : c.idioma.toString());
             QCOMPARE(db.valor(u("SELECT VersaoBD FROM Parametro")).toString(), u("KV 22.12.15 / 1.0"));
             frmInformacoes proxima(estado);
             QCOMPARE(QStringList({QString::number(c.codigo), proxima.windowTitle(), menu(&principal)}),

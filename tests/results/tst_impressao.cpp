@@ -1,5 +1,4 @@
-// The report: its page laid out, the printers, and printed for real on the
-// built-in PDF printer and through a CUPS queue of cups-pdf, read back with poppler.
+// The report's page, the printers, and real printing (built-in PDF, a cups-pdf queue) read back with poppler.
 #include "results/Printer.h"
 #include "results/Printers.h"
 #include "results/Relatorio.h"
@@ -56,8 +55,9 @@ Itens montar(int idioma, const QList<Relatorio::Linha>& linhas)
 // Stored shuffled in a case that becomes current.
 void semear(TestDb& db, int caso)
 {
-    semearFatores(db, caso, {{u("Operador novo no turno C"), -0.45}, {u("Umidade do ar na sala de cura"), 2.35}, {u("Temperatura do forno"), -2.7},
-                             {u("Pressão de injeção"), 0.8}, {u("Matéria-prima do fornecedor B"), -1.0}, {u("Molde sem manutenção"), 0.0}});
+    semearFatores(db, caso, {{u("Operador novo no turno C"), -0.45}, {u("Umidade do ar na sala de cura"), 2.35},
+                             {u("Temperatura do forno"), -2.7}, {u("Pressão de injeção"), 0.8},
+                             {u("Matéria-prima do fornecedor B"), -1.0}, {u("Molde sem manutenção"), 0.0}});
     db.estado().NomeCase = u("Refugo da prensa 4");
 }
 
@@ -71,24 +71,15 @@ void conferir(const QString& texto)
     QCOMPARE(texto.count(QLatin1Char('\f')), 1);
 }
 
+// Where cups-pdf writes: its configured "Out" folder, or its default.
 QString diretorioCupsPdf()
 {
-    QString saida = u("/var/spool/cups-pdf/${USER}");
     QFile conf(u("/etc/cups/cups-pdf.conf"));
-    if (conf.open(QIODevice::ReadOnly))
-        for (const QString& l : QString::fromUtf8(conf.readAll()).split(QLatin1Char('\n')))
-            if (l.trimmed().startsWith(u("Out ")) || l.trimmed().startsWith(u("Out\t")))
-                saida = l.trimmed().mid(4).trimmed();
+    const QString texto = conf.open(QIODevice::ReadOnly) ? QString::fromUtf8(conf.readAll()) : QString();
+    const QRegularExpressionMatch out = QRegularExpression(u("^\\s*Out\\s+(\\S+)"), QRegularExpression::MultilineOption).match(texto);
+    QString saida = out.hasMatch() ? out.captured(1) : u("/var/spool/cups-pdf/${USER}");
     saida.replace(u("${HOME}"), QDir::homePath());
     return saida.replace(u("${USER}"), qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME", u("root"))));
-}
-
-QHash<QString, QDateTime> pdfsEm(const QString& pasta)
-{
-    QHash<QString, QDateTime> r;
-    for (const QFileInfo& fi : QDir(pasta).entryInfoList({u("*.pdf")}, QDir::Files))
-        r.insert(fi.absoluteFilePath(), fi.lastModified());
-    return r;
 }
 
 // The bands of rows of a rendered page that hold ink: one per printed line (the logo shares the title's).
@@ -172,8 +163,7 @@ private slots:
             if (i.y > h1->y && i.y <= yUltima)
                 QVERIFY(i.tamanho == 10.0 && QList<int>({2000, 7800, 9000}).contains(i.x));
 
-        // One portrait page. A4 is too narrow for the third column: the whole
-        // page shrinks by one factor until everything is inside; Letter keeps its layout.
+        // One portrait page. On A4 the whole page shrinks by one factor until the third column fits; Letter keeps it.
         const QPageLayout pagina = Printer::pagina();
         QCOMPARE(pagina.orientation(), QPageLayout::Portrait);
         for (const auto& [papel, encolhe] : {std::pair{QPageSize::A4, true}, {QPageSize::Letter, false}}) {
@@ -205,8 +195,7 @@ private slots:
         QVERIFY(comTexto(es, u("Resultado Emach")));
         QCOMPARE(linhas(es, 3).mid(1), (QStringList{u("Dust|0.00|Efeito"), u("Wear|-0.75|Fator causal")}));
 
-        // Tied at the bottom: only the last gets the root-cause word. No name prints
-        // blank; no E-Mach prints blank with no class word; the last row carries one word only.
+        // Tied last: only the last gets the root-cause word; no name or no E-Mach prints blank (no class word).
         const struct { QList<Relatorio::Linha> fatores; QStringList esperadas; } casos[] = {
             {{{u("A"), 1.0}, {u("B"), -1.5}, {u("C"), -1.5}},
              {u("A|1.00|Efeito"), u("B|-1.50|Fator causal"), u("C|-1.50|Causa Raíz ou principal FCS")}},
@@ -225,9 +214,8 @@ private slots:
         Printers::definirLista({{u("HP LaserJet 1020"), Impressora::Tipo::Cups}, {u("hp laserjet 2200 dn"), Impressora::Tipo::Cups},
                                 {u("Sala-3"), Impressora::Tipo::Cups}, {pdf, Impressora::Tipo::Pdf}}, 2);
         QCOMPARE(Printers::atual().DeviceName, u("Sala-3"));
-        // The first 8 characters in any letter case, the first of the list
-        // winning even over an exact name further down; a shorter text must
-        // match a name as short. Not found leaves the current printer.
+        // The first 8 characters in any letter case, the first of the list winning even over an exact name further
+        // down; a shorter text must match a name as short. Not found leaves the current printer.
         const QString casos[][2] = {
             {u("hp laserjet 2200 dn"), u("HP LaserJet 1020")}, {u("HP LASERxyz"), u("HP LaserJet 1020")},
             {u("Hp LaSeR"), u("HP LaserJet 1020")}, {u("SALA-3"), u("Sala-3")}, {pdf.toLower(), pdf},
@@ -240,13 +228,11 @@ private slots:
         // Whatever the machine has: CUPS queues, then the PDF printer; the current printer is one of them.
         Printers::reiniciar();
         const auto& lista = Printers::lista();
-        QCOMPARE(lista.value(lista.size() - 1), (Impressora{Printers::nomePdf(), Impressora::Tipo::Pdf}));
-        QVERIFY(lista.contains(Printers::atual()));
+        QVERIFY(lista.contains(Printers::atual()) && lista.last() == (Impressora{Printers::nomePdf(), Impressora::Tipo::Pdf}));
         for (int i = 0; i + 1 < lista.size(); ++i)
             QCOMPARE(lista[i].tipo, Impressora::Tipo::Cups);
 
-        // Staying on a line moves right by the text's width; ending it goes
-        // back to the left edge one text height (about 1.15 of 12 points) lower.
+        // On the line: right by the text's width; a line ended: the left edge, one text height (~1.15 x 12 pt) lower.
         Printer p;
         p.setFontSize(12);
         p.setCurrentX(2000);
@@ -313,7 +299,7 @@ private slots:
                  qPrintable(u("the queue is missing from the printer list: ") + fila));
         Printers::instalarEscolhaArquivo([](QWidget*) -> QString { qFatal("a CUPS queue must not ask for a file"); });
 
-        const QHash<QString, QDateTime> antes = pdfsEm(saida);
+        const QDateTime inicio = QDateTime::currentDateTime().addSecs(-1);
         RecordingSink sink;
         imprimirPelaJanela(db.estado(), fila.toLower()); // typed in other letter case: still found
         QVERIFY(sink.count() == 0 && Printers::atual().DeviceName == fila);
@@ -321,11 +307,8 @@ private slots:
         // cups-pdf has written its file once the job has left the queue.
         for (int volta = 0; volta < 480 && !saidaDe(u("lpstat"), {u("-o"), fila}).isEmpty(); ++volta)
             QThread::msleep(250);
-        QString achado;
-        const QHash<QString, QDateTime> depois = pdfsEm(saida);
-        for (auto it = depois.cbegin(); it != depois.cend(); ++it)
-            if (antes.value(it.key()) != it.value())
-                achado = it.key();
+        const QFileInfoList novos = QDir(saida).entryInfoList({u("*.pdf")}, QDir::Files, QDir::Time);
+        const QString achado = novos.isEmpty() || novos[0].lastModified() < inicio ? QString() : novos[0].absoluteFilePath();
         QVERIFY2(!achado.isEmpty(), qPrintable(u("no PDF from cups-pdf appeared in ") + saida));
         // One page on the queue's own paper.
         const QString dados = saidaDe(u("pdfinfo"), {achado});
@@ -341,8 +324,7 @@ private slots:
             conferir(texto);
         else // Ghostscript turned the fonts into glyphs without Unicode
             qInfo("cups-pdf gave glyphs without text; comparing the page with the reference only");
-        // Line for line the same report as on the built-in printer: logo and title, case, goal label, goal,
-        // headers, six rows, footer.
+        // Line for line as on the built-in printer: logo and title, case, goal label, goal, headers, 6 rows, footer.
         QTemporaryDir pasta;
         const QString referencia = pasta.filePath(u("referencia.pdf"));
         Printers::instalarEscolhaArquivo([&](QWidget*) { return referencia; });

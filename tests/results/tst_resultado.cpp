@@ -20,8 +20,7 @@ using Fatores = QList<std::pair<QVariant, QVariant>>;
 
 QTableWidget* grade(QWidget& w) { return filho<QTableWidget>(&w, "MSFlexGrid2"); }
 
-// The factor rows as "name|E-Mach|colour": "-" for the grid's own
-// background, "?" for anything else.
+// The factor rows as "name|E-Mach|colour": "-" for the grid's own background, "?" for anything else.
 QStringList linhas(QTableWidget* g)
 {
     const QHash<quint32, QString> classes = {{0xFFFF00, u("ciano")}, {0x00FFFF, u("amarelo")}, {0x00FF00, u("verde")}};
@@ -45,8 +44,7 @@ QStringList ranking(int caso, const Fatores& fatores)
     return linhas(grade(janela));
 }
 
-// A full matrix into case 1 (row factor against column factor; 0 is empty),
-// named `nomes`, made current.
+// A full matrix into case 1 (row factor against column factor; 0 is empty), named `nomes`, made current.
 void semear(TestDb& db, const QList<QList<double>>& m, const QStringList& nomes)
 {
     const int n = int(m.size());
@@ -60,8 +58,7 @@ void semear(TestDb& db, const QList<QList<double>>& m, const QStringList& nomes)
 
 const QList<QList<double>> kExemplo = {{0, 5, 0.1, 0.1}, {0.2, 0, 5, 1}, {10, 0.2, 0, 0.1}, {10, 1, 10, 0}};
 
-// 25 factors in five groups of five: equal within a group, and group g over
-// every later group, so each group's five share one position.
+// 25 factors in five groups of five: equal within a group, and group g over every later one: five positions.
 QList<QList<double>> grupos()
 {
     QList<QList<double>> m(25, QList<double>(25, 0));
@@ -102,8 +99,7 @@ private slots:
 
     void rankingClassesAndPrinters()
     {
-        // Case 1 reads its own table, not case 2's; the seventh factor is
-        // beyond n and takes no part.
+        // Case 1 reads its own table, not case 2's; the seventh factor is beyond n and takes no part.
         TestDb db;
         semearFatores(db, 2, Fatores(6, {u("Outro"), 9.0}));
         semearFatores(db, 1, {{u("Alfa"), 1.25}, {u("Beta"), 0.0}, {u("Gama"), 3.5}, {u("Delta"), -1.0},
@@ -115,12 +111,12 @@ private slots:
         QCOMPARE(g->item(1, 1)->textAlignment(), int(Qt::AlignLeft | Qt::AlignBottom));
         // The goal in red; the combo shows the current printer and lists every printer in order.
         auto* combo = filho<QComboBox>(&janela, "Combo1");
-        QStringList itens = {texto(&janela, "lblSintoma"), QString::number(filho<QLabel>(&janela, "lblSintoma")->palette().color(QPalette::WindowText).rgb(), 16),
-                             combo->currentText()};
+        const QColor cor = filho<QLabel>(&janela, "lblSintoma")->palette().color(QPalette::WindowText);
+        QStringList itens = {texto(&janela, "lblSintoma"), cor.name(), combo->currentText()};
         for (int i = 0; i < combo->count(); ++i)
             itens << combo->itemText(i);
-        QCOMPARE(itens, (QStringList{u("Reduzir o refugo da linha 2"), u("ffff0000"), u("Escritorio-2"), u("HP LaserJet 1020"), u("Escritorio-2"),
-                                     Printers::nomePdf()}));
+        QCOMPARE(itens, (QStringList{u("Reduzir o refugo da linha 2"), u("#ff0000"), u("Escritorio-2"), u("HP LaserJet 1020"),
+                                     u("Escritorio-2"), Printers::nomePdf()}));
         // A decimal comma where the region has one.
         QLocale::setDefault(QLocale(QStringLiteral("pt_BR")));
         frmResultado brasil(db.estado(), u("x"));
@@ -161,12 +157,10 @@ private slots:
         // The last row is green even when it is an effect.
         QCOMPARE(ranking(7, {{u("A"), 4.0}, {u("B"), 3.0}, {u("C"), 1.0}, {u("D"), 0.25}}).mid(2),
                  (QStringList{u("C|  1.00|ciano"), u("D|  0.25|verde")}));
-        // An unnamed factor keeps its place, blank and uncoloured; unnamed and
-        // last it is still the green root cause.
+        // An unnamed factor keeps its place, blank and uncoloured; unnamed and last it is still the green root cause.
         QCOMPARE(ranking(10, {{u("A"), 1.0}, {QVariant(), 0.5}, {u("C"), -0.5}, {u("D"), -1.0}, {QVariant(), -2.0}}),
                  (QStringList{u("A|  1.00|ciano"), u("||-"), u("C|  -0.50|amarelo"), u("D|  -1.00|amarelo"), u("||verde")}));
-        // Named but never analysed (no E-Mach): listed first by the query,
-        // with no number and no class colour.
+        // Named but never analysed (no E-Mach): listed first by the query, with no number and no class colour.
         QCOMPARE(ranking(8, {{u("A"), 1.0}, {u("Novo"), QVariant()}, {u("C"), -0.5}, {u("D"), -1.0}}).mid(0, 2),
                  (QStringList{u("Novo|  |-"), u("A|  1.00|ciano")}));
     }
@@ -190,7 +184,8 @@ private slots:
         clicar(&janela, "cmdExportar");
         QFile f(respostas.arquivo);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY(f.readAll().endsWith("\r\nB,6.2,6.2,0.32,1.32,0.00,Efeito\r\nD,21,1.2,5.00,0.00,-1.00,Causa Ra\xC3\xADz ou principal FCS\r\n"));
+        QVERIFY(f.readAll().endsWith("\r\nB,6.2,6.2,0.32,1.32,0.00,Efeito\r\n"
+                                     "D,21,1.2,5.00,0.00,-1.00,Causa Ra\xC3\xADz ou principal FCS\r\n"));
 
         RecordingSink sink;
         filho<QComboBox>(&janela, "Combo1")->setEditText(u("Escrito"));
@@ -207,14 +202,15 @@ private slots:
     {
         TestDb db;
         semear(db, kExemplo, {u("F1"), u("F2"), u("F3"), u("F4")});
-        // Title; the map's buttons, then the result screen's map and export buttons and its grid's headers (never
-        // translated); the root cause; F3's points to row and column.
+        // Title; buttons of the map, then of the result screen, and its untranslated headers; root cause; F3's points.
         const struct { int idioma; const char *titulo, *botoes, *raiz, *dica; } idiomas[] = {
             {1, "Influence map", "&Print|&Export…|&Return|&Map|E&xport…|FatoresEmach", "Root Cause or principal FCS: F4",
              "Points to Row: 10.3\nPoints to Column: 15.1"},
-            {2, "Mapa de influencia", "&Imprimir|&Exportar…|&Volver|&Mapa|E&xportar…|FatoresEmach", "Causa Raíz ou principal FCS: F4",
+            {2, "Mapa de influencia", "&Imprimir|&Exportar…|&Volver|&Mapa|E&xportar…|FatoresEmach",
+             "Causa Raíz ou principal FCS: F4",
              "Puntos de la fila: 10.3\nPuntos de la columna: 15.1"},
-            {3, "Mapa de influência", "&Imprimir|&Exportar…|&Voltar|&Mapa|E&xportar…|FatoresEmach", "Causa Raíz ou principal FCS: F4",
+            {3, "Mapa de influência", "&Imprimir|&Exportar…|&Voltar|&Mapa|E&xportar…|FatoresEmach",
+             "Causa Raíz ou principal FCS: F4",
              "Pontos da Linha: 10.3\nPontos da Coluna: 15.1"},
         };
         for (const auto& i : idiomas) {
@@ -223,9 +219,10 @@ private slots:
             auto* cmdMapa = filho<QToolButton>(&resultado, "cmdMapa");
             Aberta aberta([&](frmMapa& w) {
                 const cMapa& mapa = *w.mapa();
-                const QString botoes = QStringList({texto(&w, "cmdImprimir"), texto(&w, "cmdExportar"), texto(&w, "cmdSair"), cmdMapa->text(),
-                                                    texto(&resultado, "cmdExportar"), grade(resultado)->item(0, 0)->text()}).join(u'|');
-                QStringList vistos = {w.windowTitle(), botoes + grade(resultado)->item(0, 1)->text(), mapa.titulo()};
+                auto* g = grade(resultado);
+                const QStringList botoes = {texto(&w, "cmdImprimir"), texto(&w, "cmdExportar"), texto(&w, "cmdSair"), cmdMapa->text(),
+                                            texto(&resultado, "cmdExportar"), g->item(0, 0)->text() + g->item(0, 1)->text()};
+                QStringList vistos = {w.windowTitle(), botoes.join(u'|'), mapa.titulo()};
                 // NormH, NormV and class colour of F1 to F4.
                 for (const cMapa::Ponto& p : mapa.pontos())
                     vistos << QStringLiteral("%1 %2/%3 %4").arg(p.nome).arg(p.x, 0, 'f', 2).arg(p.y, 0, 'f', 2).arg(p.cor, 6, 16, QChar(u'0'));
@@ -267,7 +264,7 @@ private slots:
             for (int a = 0; a < 25; ++a) {
                 QVERIFY(g.contains(rotulos[a].caixa));
                 for (int b = a + 1; b < 25; ++b)
-                    QVERIFY2(!rotulos[a].caixa.intersects(rotulos[b].caixa), qPrintable(nomes[rotulos[a].ponto] + u(" / ") + nomes[rotulos[b].ponto]));
+                    QVERIFY2(!rotulos[a].caixa.intersects(rotulos[b].caixa), qPrintable(nomes[rotulos[a].ponto]));
                 for (int k = 0; k < 25; ++k) {
                     const QPointF c = mapa.posicao(k, g);
                     QVERIFY(!rotulos[a].caixa.intersects(QRectF(c - QPointF(raio, raio), QSizeF(2 * raio, 2 * raio))));
@@ -321,9 +318,10 @@ private slots:
         QStringList vistas;
         for (const auto& m : sink.mensagens)
             vistas << m.titulo + u("|") + m.texto;
-        const QString falta = u("Mapa não exportado|Não foi possível gravar o arquivo ") + QDir::toNativeSeparators(pasta.filePath(u("falta/mapa.png")));
+        const auto nativo = [&](const char* f) { return QDir::toNativeSeparators(pasta.filePath(u(f))); };
+        const QString falta = u("Mapa não exportado|Não foi possível gravar o arquivo ") + nativo("falta/mapa.png");
         QCOMPARE(vistas.mid(0, 2), QStringList({u("Verifique.....|Impressora não encontrada"),
-                                                u("Mapa de influência|O mapa foi salvo em:\n") + QDir::toNativeSeparators(pasta.filePath(u("pagina.pdf")))}));
+                                                u("Mapa de influência|O mapa foi salvo em:\n") + nativo("pagina.pdf")}));
         QVERIFY2(vistas.size() == 3 && vistas[2].startsWith(falta), qPrintable(vistas.join(u'\n')));
         QVERIFY(!QFileInfo::exists(pasta.filePath(u("falta"))));
         QCOMPARE(QDir(pasta.path()).entryList(QDir::Files), QStringList({u("mapa.pdf"), u("mapa.png"), u("mapa.svg"), u("pagina.pdf")}));
