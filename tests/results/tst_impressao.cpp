@@ -129,7 +129,8 @@ private slots:
         QVERIFY(logo.tipo == ItemColocado::Tipo::Figura);
         QCOMPARE(QRect(logo.x, logo.y, logo.largura, logo.altura), QRect(1000, 300, 2300, 1000));
 
-        // The heading texts in reading order ("x size weight font", y where stated); the footer 1000 below the last row.
+        // The heading texts down the page ("x size weight font"; "=" on the line above's, y where stated); the footer
+        // 1000 below the last row.
         const ItemColocado* h1 = comTexto(itens, u("Fatores"));
         const int yUltima = h1->y + 380 + 6720;
         const QString pe = u("Software KV (www.kv-orvalis.example) - ") + QLocale().toString(QDate(2026, 3, 9), QLocale::ShortFormat);
@@ -137,16 +138,17 @@ private slots:
             {u("Resultado Emach"), u("5000 y1000 18 bold arial")}, {u("Case:  Linha de envase"), u("2000 12 bold arial")},
             {u("Objetivo a alcançar ou Sintoma indesejado: "), u("2000 12 plain arial")},
             {u("Reduzir paradas não programadas"), u("2800 12 bold arial")}, {u("Fatores"), u("2000 11 plain arial")},
-            {u("Emach"), u("7700 11 plain arial")}, {u("Observação"), u("9000 11 plain arial")},
+            {u("Emach"), u("=7700 11 plain arial")}, {u("Observação"), u("=9000 11 plain arial")},
             {pe, QStringLiteral("6500 y%1 9 plain arial").arg(yUltima + 1000)}};
-        QPoint anterior(0, 0);
+        int anterior = 0;
         for (const auto& c : cabeca) {
             const ItemColocado* i = comTexto(itens, c.texto);
-            QVERIFY2(i && (i->y > anterior.y() || (i->y == anterior.y() && i->x > anterior.x())), qPrintable(c.texto));
+            QVERIFY2(i && i->y >= anterior, qPrintable(c.texto));
+            const QString mesma = i->y == anterior ? u("=") : QString();
             const QString y = c.formato.contains(u'y') ? QStringLiteral(" y%1").arg(i->y) : QString();
             const QString peso = i->negrito ? u("bold") : u("plain");
-            QCOMPARE(QStringLiteral("%1%2 %3 %4 %5").arg(i->x).arg(y).arg(i->tamanho).arg(peso, i->fonte.toLower()), c.formato);
-            anterior = QPoint(i->x, i->y);
+            QCOMPARE(mesma + QStringLiteral("%1%2 %3 %4 %5").arg(i->x).arg(y).arg(i->tamanho).arg(peso, i->fonte.toLower()), c.formato);
+            anterior = i->y;
         }
 
         // All 25 rows, size 10, at 2000, 7800 and 9000; "0.00" on paper.
