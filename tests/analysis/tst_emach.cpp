@@ -88,18 +88,10 @@ private slots:
     void refusalsAndTheirMessages()
     {
         using D = Emach::Desfecho;
-        // Untouched: every row sum 0, nothing normalised.
-        TabelaTextos g = grade(QStringList(16));
-        QCOMPARE(Emach::calcular(g, 4), D::LinhasIguais);
-        QCOMPARE(celulas(g, 0, 5, 3, 7), QStringList({"0", "", "", "0", "", "", "0", "", "", "0", "", ""}));
-        // All "the same": every sum n - 1.
-        g = grade({"", "1", "1", "1", "1", "", "1", "1", "1", "1", "", "1", "1", "1", "1", ""});
+        // All "the same": every sum n - 1, refused as rows alike (untouched and equal columns: through the screen).
+        TabelaTextos g = grade({"", "1", "1", "1", "1", "", "1", "1", "1", "1", "", "1", "1", "1", "1", ""});
         QCOMPARE(Emach::calcular(g, 4), D::LinhasIguais);
         QCOMPARE(celulas(g, 4, 1, 4, 4), QStringList({"3", "3", "3", "3"}));
-        // Equal columns, unequal rows: refused once NormH of row 0 is written.
-        g = grade({"", "1", "1", "1", "1", "", "", "", "", "", "", "", "", "", "", ""});
-        QCOMPARE(Emach::calcular(g, 4), D::ColunasIguais);
-        QCOMPARE(celulas(g, 0, 6, 3, 6) + celulas(g, 5, 1, 5, 4), QStringList({"5.00", "", "", "", "", "", "", ""}));
 
         // Title and text per language; any language but 1 and 2 is Portuguese.
         const QString en = QStringLiteral("Values incomplete|Fully populate the spreadsheet before analyzing");

@@ -306,14 +306,16 @@ private slots:
         }
     }
 
-    // Untouched, and equal columns with unequal rows: the Spanish messages differ; NormH of row 0 is
-    // written when the second shows. The matrix was saved first (the diagonal as 0), the E-Mach not.
+    // Untouched (every row sum 0), and equal columns with unequal rows: the Spanish messages differ; the row
+    // sums and NormH of row 0 are written when the second shows. The matrix was saved first (the diagonal as 0).
     void refusalsShowTheMessageAndSaveTheMatrix()
     {
         const struct { const char* sql; QStringList aviso; } casos[] = {
-            {"", {u("Valores incompleta!"), u("Rellenar completamente la hoja de cálculo antes de analizar"), "", "", "", ""}},
+            {"", {u("Valores incompleta!"), u("Rellenar completamente la hoja de cálculo antes de analizar"),
+                  "0", "", "0", "", "0", "", "0", ""}},
             {"UPDATE Eventos SET N02 = (Numero = 1), N03 = (Numero = 1), N04 = (Numero = 1), N01 = (Numero = 2)",
-             {u("Valores incompla!"), u("Rellenar completamente la hoja de cálculo antes de analizar "), "5.00", "", "", ""}},
+             {u("Valores incompla!"), u("Rellenar completamente la hoja de cálculo antes de analizar "),
+              "3", "5.00", "1", "", "0", "", "0", ""}},
         };
         for (const auto& c : casos) {
             Tela t(1, 4, {}, 2);
@@ -322,7 +324,7 @@ private slots:
             t.abrir();
             RecordingSink sink;
             QStringList visto;
-            sink.aoMostrar = [&](const RecordingSink::Mensagem& m) { visto = QStringList({m.titulo, m.texto}) + t.celulas(0, 6, 3, 6); };
+            sink.aoMostrar = [&](const RecordingSink::Mensagem& m) { visto = QStringList({m.titulo, m.texto}) + t.celulas(0, 5, 3, 6); };
             t.botao("cmdCalcular")->click();
             QCOMPARE(sink.count(), 1);
             QCOMPARE(sink.ultima().icone, Icone::Exclamacao);
