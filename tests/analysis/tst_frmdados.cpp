@@ -87,12 +87,6 @@ struct Tela {
             opcao(opt)->click();
         botao("cmdGravar")->click();
     }
-    // The worked example: 5, 0.1, 0.1 / 5, 1 / 0.1 above the diagonal.
-    void preencherExemplo() const
-    {
-        for (const auto& [a, b, opt] : {std::tuple{1, 2, 2}, {1, 3, 5}, {1, 4, 5}, {2, 3, 2}, {2, 4, 3}, {3, 4, 5}})
-            julgar(a, b, opt);
-    }
     QStringList celulas(int r0, int c0, int r1, int c1) const
     {
         QStringList out;
@@ -269,8 +263,9 @@ private slots:
             t.clicar(0, 2);
             if (idioma == 1)
                 teclar(g, "Num+4 Num+1 Num+1 Num+4 Num+3 Num+1");
-            else
-                t.preencherExemplo();
+            else // 5, 0.1, 0.1 / 5, 1 / 0.1 above the diagonal
+                for (const auto& [a, b, opt] : {std::tuple{1, 2, 2}, {1, 3, 5}, {1, 4, 5}, {2, 3, 2}, {2, 4, 3}, {3, 4, 5}})
+                    t.julgar(a, b, opt);
             QCOMPARE(texto(t.w.get(), "lblJulgados"), u(julgados));
             t.clicar(0, 4);
             RecordingSink sink;
@@ -335,39 +330,6 @@ private slots:
                                              "FROM Eventos WHERE Numero <= 4 ORDER BY Numero")),
                      u("0 - 0 - 0 - 0 -"));
         }
-    }
-
-    // The result screen opens over this window, its parent, with the symptom; Result and Back hide meanwhile.
-    void resultAndUnknownCase()
-    {
-        Tela t(1, 4);
-        t.abrir();
-        RecordingSink sink;
-        t.preencherExemplo();
-        t.botao("cmdCalcular")->click();
-        t.db.exec(QStringLiteral("UPDATE Eventos SET N02 = 7 WHERE Numero = 1"));
-        QString visto;
-        QTimer::singleShot(0, [&] {
-            QWidget* r = QApplication::activeModalWidget();
-            const bool sobre = r->parentWidget() == t.w.get() && t.botao("cmdResultado")->isHidden() && t.botao("cmdSair")->isHidden();
-            visto = texto(r, "lblSintoma") + (sobre ? u(" sobre a matriz") : u(""));
-            r->close();
-        });
-        t.botao("cmdResultado")->click();
-        QCOMPARE(visto, u("Paradas da linha sobre a matriz"));
-        QVERIFY(t.w->isHidden());
-        QCOMPARE(t.w->result(), int(QDialog::Accepted));
-        QCOMPARE(t.db.valor(QStringLiteral("SELECT N02 FROM Eventos WHERE Numero = 1")), QVariant(7.0)); // not saved again
-
-        // No such case: the design grid stays, Back has nothing to save.
-        t.db.estado().CaseAtual = 11;
-        t.db.estado().QtdeFatores = QStringLiteral("6");
-        FlexGrid* g = t.abrir();
-        QCOMPARE(QList<int>({g->Cols(), g->Rows(), g->Width()}), QList<int>({2, 2, 10725}));
-        QVERIFY(t.w->picLogo(1)->isHidden());
-        QCOMPARE(t.db.estado().QtdeFatores, QVariant(QStringLiteral("6")));
-        t.botao("cmdSair")->click();
-        QVERIFY(t.w->isHidden());
     }
 
     void keys()
@@ -461,15 +423,21 @@ private slots:
             for (QWidget* c : t.w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 QVERIFY2(c == g || c->isHidden() || !c->geometry().intersects(g->geometry()), qPrintable(c->objectName()));
             QVERIFY(t.w->rect().contains(t.botao("cmdSair")->geometry()));
-        }
-        // A grid too narrow for its columns scrolls the one asked for into sight.
-        FlexGrid estreita;
-        estreita.setCols(30);
-        estreita.colocar(0, 0, 3000, 1000);
-        estreita.show();
-        for (int c : {29, 3}) {
-            estreita.mostrarCelula(1, c);
-            QCOMPARE(estreita.cellRect(1, c).width(), Twips::px(960));
+
+            // Result opens the result screen over this window, its parent, with the symptom; Result and Back
+            // hide meanwhile, and nothing is saved again.
+            t.db.exec(QStringLiteral("UPDATE Eventos SET N02 = 7 WHERE Numero = 1"));
+            QString visto;
+            QTimer::singleShot(0, [&] {
+                QWidget* r = QApplication::activeModalWidget();
+                const bool sobre = r->parentWidget() == t.w.get() && t.botao("cmdResultado")->isHidden() && t.botao("cmdSair")->isHidden();
+                visto = texto(r, "lblSintoma") + (sobre ? u(" sobre a matriz") : u(""));
+                r->close();
+            });
+            t.botao("cmdResultado")->click();
+            QCOMPARE(visto, u("Paradas da linha sobre a matriz"));
+            QVERIFY(t.w->isHidden() && t.w->result() == QDialog::Accepted);
+            QCOMPARE(t.db.valor(QStringLiteral("SELECT N02 FROM Eventos WHERE Numero = 1")), QVariant(7.0));
         }
     }
 };

@@ -174,25 +174,27 @@ class TstStartup : public QObject {
 private slots:
     void initTestCase() { Fontes::instalarSubstituicoes(); }
 
+    // The language stored, the one taken (0, 4 and Null speak Portuguese); Qt's own dialogs speak it too.
     void everyCaptionOfEveryScreenInEachLanguage()
     {
         RecordingSink caixas;
-        for (int idioma : {3, 2, 1}) {
+        for (const auto& [guardado, idioma] : {std::pair{QVariant(3), 3}, {2, 2}, {1, 1}, {0, 3}, {4, 3}, {QVariant(), 3}}) {
             TestDb db;
-            db.exec(QStringLiteral("UPDATE Parametro SET Idioma = ?"), {idioma});
+            db.exec(QStringLiteral("UPDATE Parametro SET Idioma = ?"), {guardado});
             db.setCase(1, "Bomba", "Falha", 4);
             AppState& estado = db.estado();
-            estado.IdiomaAtual = qint16(idioma);
             estado.CaseAtual = 1;
             estado.QtdeFatores = 4;
             for (Tela tela : {Menu_, Cases, Eventos, Dados, Resultado, Informacoes}) {
                 const std::unique_ptr<QWidget> janela = abrir(tela, estado);
+                QCOMPARE(int(estado.IdiomaAtual), idioma);
+                QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), kNomeDoArquivo[idioma - 1]);
                 for (const Linha& l : kLegendas) {
                     if (l.tela != tela)
                         continue;
                     const char* traducao = idioma == 1 ? l.en : idioma == 2 ? l.es : l.pt;
                     const QString esperado = u(*traducao ? traducao : l.pt);
-                    const QString onde = QStringLiteral("%1/%2/%3: ").arg(idioma).arg(int(tela)).arg(u(l.controle));
+                    const QString onde = QStringLiteral("%1/%2/%3: ").arg(guardado.toString()).arg(int(tela)).arg(u(l.controle));
                     QCOMPARE(onde + legenda(janela.get(), l.controle), onde + esperado);
                 }
             }
@@ -238,23 +240,24 @@ private slots:
             QCOMPARE(vistas, QStringList({u(e.eventos) + texto, u(e.analise) + texto, u(e.analise) + texto}));
             QCOMPARE(QApplication::activeModalWidget(), nullptr);
         }
-    }
 
-    void idiomaGuardado()
-    {
-        // Stored value, the code taken, the main window's "&Sair" then; Qt's own dialogs speak the same language.
-        const struct { QVariant guardado; int codigo; const char* sair; } casos[] = {
-            {1, 1, "Quit"}, {2, 2, "Dejar"}, {3, 3, "&Sair"}, {0, 3, "&Sair"}, {4, 3, "&Sair"}, {QVariant(), 3, "&Sair"}};
-        for (const auto& c : casos) {
-            TestDb db(false);
-            db.exec("UPDATE Parametro SET Idioma = ?", {c.guardado});
-            RecordingSink sink;
-            Menu m(db.estado());
-            QVERIFY(m.Form_Load() && sink.count() == 0);
-            QCOMPARE(int(db.estado().IdiomaAtual), c.codigo);
-            QCOMPARE(texto(&m, "mnuSair"), u(c.sair));
-            QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), kNomeDoArquivo[c.codigo - 1]);
+        // With a case, every window sits over the main one; after the information screen chose Spanish, then
+        // Portuguese, the main window keeps Spanish captions until restart, and Qt's dialogs follow the choice.
+        db.setCase(1, u("A"), u("B"), 4);
+        db.estado().CaseAtual = 1;
+        QStringList vistas;
+        for (void (Menu::*comando)() : {&Menu::mnuCases_Click, &Menu::mnuEventos_Click, &Menu::mnuDados_Click})
+            vistas << abrirEFechar(m, comando);
+        for (int idioma : {2, 3}) {
+            db.exec("UPDATE Parametro SET Idioma = ?", {idioma});
+            db.estado().IdiomaAtual = qint16(idioma);
+            vistas << abrirEFechar(m, &Menu::mnuUtil_Click);
+            vistas.last() += u(" ") + texto(&m, "mnuCases") + texto(&m, "mnuSair");
+            QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), kNomeDoArquivo[idioma - 1]);
         }
+        QCOMPARE(vistas, (QStringList{u("Cadastramento de Casos  (Máximo  10) ok"), u("Cadastro de Eventos ok"),
+                                      u("Entrada de dados para análise ok"), u("Information ok &CasosDejar"),
+                                      u("Informações Gerais ok &CasosDejar")}));
     }
 
     void arquivoRuimMostraErroENadaMuda()
@@ -303,31 +306,6 @@ private slots:
             QVERIFY(travando.state() == QProcess::NotRunning || travando.waitForFinished(10000));
             QFile::setPermissions(p, QFile::ReadOwner | QFile::WriteOwner);
         }
-    }
-
-    // Every window over the main one; after the information screen chose Spanish, then Portuguese, the
-    // main window keeps Spanish captions until restart, and Qt's dialogs follow the choice.
-    void janelasPresasAoMenuELegendasAteReiniciar()
-    {
-        TestDb db(false);
-        RecordingSink sink;
-        Menu m(db.estado());
-        QVERIFY(m.Form_Load());
-        QStringList vistas;
-        for (int idioma : {2, 3}) {
-            db.exec("UPDATE Parametro SET Idioma = ?", {idioma});
-            db.estado().IdiomaAtual = qint16(idioma);
-            vistas << abrirEFechar(m, &Menu::mnuUtil_Click);
-            vistas.last() += u(" ") + texto(&m, "mnuCases") + texto(&m, "mnuSair");
-            QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), kNomeDoArquivo[idioma - 1]);
-        }
-        db.setCase(1, u("A"), u("B"), 4);
-        db.estado().CaseAtual = 1;
-        for (void (Menu::*comando)() : {&Menu::mnuCases_Click, &Menu::mnuEventos_Click, &Menu::mnuDados_Click})
-            vistas << abrirEFechar(m, comando);
-        QCOMPARE(vistas, (QStringList{u("Information ok &CasosDejar"), u("Informações Gerais ok &CasosDejar"),
-                                      u("Cadastramento de Casos  (Máximo  10) ok"), u("Cadastro de Eventos ok"),
-                                      u("Entrada de dados para análise ok")}));
     }
 
     void segundaCopiaSoDeUmKVVivoDestaPasta()
