@@ -1,5 +1,4 @@
-// The E-Mach arithmetic, the ranking of a stored case, and consistency (circular triads, zeta) and
-// robustness of the root cause, on hand-made matrices whose answers are known.
+// E-Mach arithmetic, a stored case's ranking, consistency and robustness, on hand-made matrices with known answers.
 #include "analysis/Analise.h"
 #include "analysis/Consistencia.h"
 #include "analysis/Emach.h"
@@ -13,7 +12,6 @@
 #include <QLocale>
 #include <QtTest>
 
-// The worked example in both locales runs through the screen in tst_frmdados.
 namespace {
 // A 4 x 4 matrix (row by row, the diagonal included) in a grid extended to 6 x 8.
 TabelaTextos grade(const QStringList& celulas)
@@ -33,8 +31,7 @@ QStringList celulas(const TabelaTextos& g, int r0, int c0, int r1, int c1)
     return out;
 }
 
-// n factors "F1".."Fn"; each judgement {row, column, value} fills the cell and
-// its reciprocal mirror, as the matrix screen records a pair.
+// n factors "F1".."Fn"; each judgement {row, column, value} fills the cell and its reciprocal mirror.
 Analise::Matriz matriz(int n, const QList<std::tuple<int, int, double>>& juizos)
 {
     Analise::Matriz m(n);
@@ -47,8 +44,7 @@ Analise::Matriz matriz(int n, const QList<std::tuple<int, int, double>>& juizos)
     return m;
 }
 
-// Every pair judged: i over j (10) when dom(i, j), j over i (0.1) when
-// dom(j, i), "the same" (1) otherwise.
+// Every pair judged: i over j (10) when dom(i, j), j over i (0.1) when dom(j, i), "the same" (1) otherwise.
 template <typename F>
 Analise::Matriz torneio(int n, F dom)
 {
@@ -108,8 +104,7 @@ private slots:
 
     void storedCaseRankedAsTheResultScreen()
     {
-        // Stored in case 2 (row factor against column factor), the three last factors tie at the top;
-        // the third row's name is Null.
+        // In case 2 (row factor against column factor) the last three tie at the top; the third name is Null.
         const QList<QList<double>> m = {{0, 10, 10, 10}, {0.1, 0, 1, 1}, {0.1, 1, 0, 1}, {0.1, 1, 1, 0}};
         TestDb db;
         db.setCase(2, "Bomba", "Falha", 4);
@@ -177,8 +172,7 @@ private slots:
 
     void robustezDoExemplo()
     {
-        // Worked out by hand pair by pair: of the 24 single changes to another level (six pairs, four
-        // other levels each), 19 keep F4 the single lowest.
+        // By hand: of the 24 single changes to another level (six pairs, four others each), 19 keep F4 the single lowest.
         const Robustez::Resultado r = Robustez::avaliar(kExemplo);
         QVERIFY(r.completo() && r.raizUnica && r.folga == u("1.00"));
         QCOMPARE(QList<int>({r.raiz, r.proximo, r.mantem, r.total, r.mudam}), QList<int>({3, 1, 19, 24, 5}));

@@ -18,11 +18,9 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QFile>
-#include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <memory>
 
@@ -90,10 +88,8 @@ const Linha kLegendas[] = {
     {Dados, "opt3", "De forma igual", "Igualmente", "The same"},
     {Dados, "opt2", "Mais", "Más", "Much"},
     {Dados, "opt1", "Muito Mais", "Mucho más", "Much more"},
-    {Dados, "Label5",
-     "(1/10)                         (1/5)                              "
-     "(1)                               (5)                         (10)",
-     "", ""},
+    {Dados, "Label5", "(1/10)                         (1/5)                              "
+                      "(1)                               (5)                         (10)", "", ""},
 
     {Resultado, "Label2", "Efeitos", "Efectos ou Factores Espúrios", "Effects or Spurious Factors"},
     {Resultado, "Label4", "Fatores Causais", "Factores causales", "Causal Factors"},
@@ -316,9 +312,6 @@ private slots:
         const QString kv = db.pasta() + u("/KV");
         QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + u("/KV"), kv));
         QProcess primeira;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u("QT_QPA_PLATFORM"), u("offscreen"));
-        primeira.setProcessEnvironment(env);
         primeira.start(kv, {});
         QVERIFY(primeira.waitForStarted());
         const QByteArray pid = QByteArray::number(primeira.processId()) + '\n';
