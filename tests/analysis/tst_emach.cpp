@@ -113,10 +113,9 @@ private slots:
                 db.exec(QStringLiteral("UPDATE Eventos2 SET %1 = ?, Evento = ? WHERE Numero = ?").arg(Tables::campoMatriz(c + 1)),
                         {m[r][c] == 0 ? QVariant() : m[r][c], r == 2 ? QVariant() : QVariant("F" + QString::number(r + 1)), r + 1});
         const Analise::Caso caso = Analise::lerCaso(db.estado().BancoDados, 2);
-        QVERIFY(caso.encontrado);
         QCOMPARE(caso.matriz.nome(2) + u'|' + caso.matriz.celula(1, 0), QStringLiteral("vago|0.1"));
         const Analise::Resultado res = Analise::analisar(caso.matriz);
-        QVERIFY(res.completo());
+        QVERIFY(caso.encontrado && res.completo());
         QStringList ordem;
         for (const Analise::Fator& f : res.ranking()) {
             ordem << QString::number(f.numero) + u' ' + f.emach;
@@ -176,9 +175,6 @@ private slots:
         const Robustez::Resultado r = Robustez::avaliar(kExemplo);
         QVERIFY(r.completo() && r.raizUnica && r.folga == u("1.00"));
         QCOMPARE(QList<int>({r.raiz, r.proximo, r.mantem, r.total, r.mudam}), QList<int>({3, 1, 19, 24, 5}));
-        // One-step changes first: the distances never fall.
-        for (int k = 1; k < r.mudancas.size(); ++k)
-            QVERIFY(r.mudancas[k - 1].passos <= r.mudancas[k].passos);
 
         const struct { int idioma; const char* mantem; const char* primeira; } linhas[] = {
             {1, "The root cause F4 holds under 19 of 24 single changes (79.2 %)", "   F2 × F4: 1 → 10, 2 step(s): new root cause F2"},

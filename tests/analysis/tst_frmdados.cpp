@@ -198,6 +198,15 @@ private slots:
             QCOMPARE(sink.count(), 1);
             QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto, u("Dados do case inválidos: ") + c.texto);
         }
+        // No such case: the design grid stays, without a message, and Back has nothing to save.
+        Tela t(1, 4);
+        t.db.estado().CaseAtual = 11;
+        t.db.estado().QtdeFatores = QStringLiteral("6");
+        RecordingSink sink;
+        FlexGrid* g = t.abrir();
+        QCOMPARE(QList<int>({g->Cols(), g->Rows(), g->Width(), sink.count()}), QList<int>({2, 2, 10725, 0}));
+        t.botao("cmdSair")->click();
+        QVERIFY(t.w->isHidden() && t.w->picLogo(1)->isHidden() && t.db.estado().QtdeFatores == QVariant(u("6")));
     }
 
     void judgementsSavesAndReloads()

@@ -148,6 +148,12 @@ QByteArray impressao(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
 }
 
+bool gravar(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
 // Runs a menu command and closes the window it opens; says whether that window sits over the
 // main window, with a close but no minimise or maximise button.
 QString abrirEFechar(Menu& m, void (Menu::*comando)())
@@ -268,13 +274,9 @@ private slots:
         for (const auto& c : casos) {
             TestDb db(false);
             const QString p = db.caminho(), caso = u(c.caso);
-            const QByteArray inteiro = impressao(p);
-            QFile f(p);
-            if (caso == u("vazio") || caso == u("truncado") || caso == u("lixo")) {
-                const QByteArray novo = caso == u("truncado") ? inteiro.left(1500) : caso == u("lixo") ? QByteArray(2048, 'Z') : QByteArray();
-                QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(novo) == novo.size());
-                f.close();
-            }
+            const QByteArray novo = caso == u("truncado") ? impressao(p).left(1500) : caso == u("lixo") ? QByteArray(2048, 'Z') : QByteArray();
+            if (caso == u("vazio") || caso == u("truncado") || caso == u("lixo"))
+                QVERIFY(gravar(p, novo));
             if (c.sql)
                 db.exec(u(c.sql));
             if (caso == u("ausente"))
@@ -291,8 +293,7 @@ private slots:
 
             RecordingSink sink;
             QVERIFY(!Menu(db.estado()).Form_Load());
-            QCOMPARE(sink.count(), 1);
-            QCOMPARE(sink.ultima().icone, Icone::Critico);
+            QVERIFY(sink.count() == 1 && sink.ultima().icone == Icone::Critico);
             QCOMPARE(sink.ultima().titulo, u("Erro"));
             const QString inicio = u("Ocorreu um erro no aplicativo.\r\nComo referência, anote o seguinte número: \r\nRef.: ");
             const QString& t = sink.ultima().texto;
@@ -321,9 +322,7 @@ private slots:
         // lock of a program folder copied while KV ran, naming the running copy.
         for (const QByteArray& texto : {QByteArray(), QByteArray("\x01\xfe\n\n"), pid}) {
             TestDb outra(false);
-            QFile f(SegundaCopia::nomeArquivo(outra.pasta()));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(texto) == texto.size());
-            f.close();
+            QVERIFY(gravar(SegundaCopia::nomeArquivo(outra.pasta()), texto));
             RecordingSink sink;
             QVERIFY(Menu(outra.estado()).Form_Load() && sink.count() == 0);
         }
@@ -345,8 +344,7 @@ private slots:
             Menu segunda(db.estado());
             QVERIFY(!segunda.Form_Load() && !segunda.isVisible());
         }
-        QCOMPARE(sink.count(), 1);
-        QCOMPARE(sink.ultima().icone, Icone::Exclamacao);
+        QVERIFY(sink.count() == 1 && sink.ultima().icone == Icone::Exclamacao);
         QCOMPARE(sink.ultima().titulo + sink.ultima().texto, u("Programa Paralizado!Programa activo por segunda vez, se cerrará !"));
         QVERIFY(primeira.waitForFinished(10000));
     }
