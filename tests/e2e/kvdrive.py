@@ -1,5 +1,5 @@
-"""Drives the real KV binary in an X display, as a user would: keys, clicks,
-typing, and a screenshot of every screen it passes."""
+"""Drives the real KV binary in the X display given in DISPLAY, as a user would:
+keys, clicks, typing, and a screenshot of every screen it passes."""
 import contextlib
 import ctypes
 import os
@@ -39,6 +39,7 @@ def in_frame(control):
 _X11 = ctypes.cdll.LoadLibrary("libX11.so.6")
 _X11.XOpenDisplay.restype = ctypes.c_void_p
 _X11.XInternAtom.restype = ctypes.c_ulong
+_held = []
 
 
 class _ClientMessage(ctypes.Structure):
@@ -47,36 +48,19 @@ class _ClientMessage(ctypes.Structure):
                 ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
 
 
-def _connect(display, tries):
-    for _ in range(tries):
-        handle = _X11.XOpenDisplay(display.encode())
-        if handle:
-            return ctypes.c_void_p(handle)
-        time.sleep(0.1)
-    return None
-
-
 @contextlib.contextmanager
 def x_display():
-    """The display given in DISPLAY, or an Xvfb of our own (-noreset). One
-    connection is held for the whole run: an X server resets when its last
-    client leaves and refuses whoever connects at that moment, a starting KV."""
-    display, proc = os.environ.get("DISPLAY"), None
-    if not display:
-        display = next(f":{n}" for n in range(120, 160) if not os.path.exists(f"/tmp/.X{n}-lock"))
-        proc = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    handle = _connect(display, 100)
+    """DISPLAY, with one connection held for the whole run: an X server resets
+    when its last client leaves and refuses whoever connects at that moment."""
+    display = os.environ.get("DISPLAY", "")
+    handle = _X11.XOpenDisplay(display.encode())
+    if not handle:
+        raise RuntimeError(f"no X display '{display}'")
+    _held.append(ctypes.c_void_p(handle))
     try:
-        if not handle:
-            raise RuntimeError(f"no X display {display}")
         yield display
     finally:
-        if handle:
-            _X11.XCloseDisplay(handle)
-        if proc:
-            proc.terminate()
-            proc.wait(10)
+        _X11.XCloseDisplay(_held.pop())
 
 
 def wait_for(what, cond, timeout=20):
@@ -87,11 +71,18 @@ def wait_for(what, cond, timeout=20):
         time.sleep(0.1)
 
 
+def sql(database, statement):
+    """A plain connection that commits: read-only ones on a WAL file can upset
+    the running program's writes."""
+    with contextlib.closing(sqlite3.connect(database, timeout=10)) as db, db:
+        return db.execute(statement).fetchall()
+
+
 class KV:
     """A program folder with KV and (unless told) a fresh CONTROLE.mdb."""
 
     def __init__(self, build_dir, shots_dir, display, with_database=True, folder=None):
-        self.shots, self.display, self.procs = shots_dir, display, []
+        self.shots, self.display, self.procs, self.own = shots_dir, display, [], folder is None
         os.makedirs(shots_dir, exist_ok=True)
         self.folder = folder or tempfile.mkdtemp(prefix="kv-e2e-")
         self.binary = os.path.join(self.folder, "KV")
@@ -100,24 +91,25 @@ class KV:
         self.database = os.path.join(self.folder, "CONTROLE.mdb")
         if with_database and not os.path.exists(self.database):
             subprocess.run([os.path.join(build_dir, "kv_mkdb"), self.database], check=True)
-
-    def env(self):
-        env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8")
-        env.pop("QT_QPA_FONTDIR", None)
-        return env
+        self.env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8")
+        self.env.pop("QT_QPA_FONTDIR", None)
 
     def start(self, cwd=None):
         """Starts KV from the working folder cwd (the program folder by default)."""
-        p = subprocess.Popen([self.binary], cwd=cwd or self.folder, env=self.env(),
+        p = subprocess.Popen([self.binary], cwd=cwd or self.folder, env=self.env,
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.procs.append(p)
         return p
 
-    def stop(self, keep=False):
+    def __enter__(self):
+        return self
+
+    def __exit__(self, failed, *_):
+        """Ends every KV it started; its own folder goes, unless a step failed."""
         for p in self.procs:
             p.kill()
             p.wait(10)
-        if not keep:
+        if self.own and not failed:
             shutil.rmtree(self.folder, ignore_errors=True)
 
     @contextlib.contextmanager
@@ -130,7 +122,7 @@ class KV:
             raise AssertionError(f"step '{name}' failed: {e}") from e
 
     def xdo(self, *args, check=True):
-        r = subprocess.run(["xdotool", *map(str, args)], env=self.env(), capture_output=True, text=True)
+        r = subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True)
         if check and r.returncode != 0:
             raise RuntimeError(f"xdotool {' '.join(map(str, args))}: {r.stderr.strip()}")
         return r.stdout
@@ -142,13 +134,12 @@ class KV:
         return self.procs and all(p.poll() is not None for p in self.procs)
 
     def wait_window(self, title):
-        found = []
-        wait_for(f"window '{title}'", lambda: found.extend(self.windows(title)) or found or self.ended())
+        wait_for(f"window '{title}'", lambda: self.windows(title) or self.ended())
+        found = self.windows(title)
         assert found, f"KV ended ({[p.returncode for p in self.procs]}) without window '{title}'"
-        wid = found[-1]
-        self.front(wid)
+        self.front(found[-1])
         time.sleep(0.15)
-        return wid
+        return found[-1]
 
     def wait_gone(self, title):
         wait_for(f"window '{title}' gone", lambda: not self.windows(title))
@@ -163,12 +154,12 @@ class KV:
 
     def close_window(self, wid):
         """The title bar's X: the delete message a window manager sends."""
-        x = _connect(self.display, 10)
+        x = _held[-1]
         atom = lambda name: ctypes.c_ulong(_X11.XInternAtom(x, name, 0))  # noqa: E731
         ev = _ClientMessage(type=33, window=int(wid), format=32, message_type=atom(b"WM_PROTOCOLS"))  # ClientMessage
         ev.data[0] = atom(b"WM_DELETE_WINDOW").value
         _X11.XSendEvent(x, ctypes.c_ulong(int(wid)), 0, ctypes.c_long(0), ctypes.byref(ev))
-        _X11.XCloseDisplay(x)
+        _X11.XFlush(x)
 
     def click(self, wid, x, y, double=False):
         self.front(wid)
@@ -180,17 +171,10 @@ class KV:
     def click_twips(self, wid, left, top, width, height, double=False):
         self.click(wid, px(left) + px(width) // 2, px(top) + px(height) // 2, double)
 
-    def key(self, wid, *keys):
+    def key(self, wid, *keys, delay=80):
+        """Keys one by one (delay ms apart; 20 is a fast typist)."""
         self.front(wid)
-        for k in keys:
-            self.xdo("key", "--clearmodifiers", k)
-            time.sleep(0.08)
-        time.sleep(0.15)
-
-    def key_run(self, wid, keys):
-        """Keys in one go, 20 ms apart, as a fast typist presses them."""
-        self.front(wid)
-        self.xdo("key", "--clearmodifiers", "--delay", 20, *keys)
+        self.xdo("key", "--clearmodifiers", "--delay", delay, *keys)
         time.sleep(0.3)
 
     def type(self, wid, text):
@@ -208,16 +192,9 @@ class KV:
         subprocess.run(["import", "-display", self.display, "-window", "root", os.path.join(self.shots, f"{name}.png")],
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
-    def query(self, sql):
-        # A plain connection: read-only ones on a WAL file can upset the
-        # running program's writes.
-        with contextlib.closing(sqlite3.connect(self.database, timeout=10)) as db:
-            return db.execute(sql).fetchall()
-
-    def query_until(self, sql, expected):
-        """Reads sql until it returns expected (the program saves as the
-        events come in, a little after the key or click that caused them)."""
+    def query_until(self, statement, expected):
+        """Reads until the program has saved what the last key or click caused."""
         end = time.time() + 10
-        while (got := self.query(sql)) != expected and time.time() < end:
+        while (got := sql(self.database, statement)) != expected and time.time() < end:
             time.sleep(0.1)
-        assert got == expected, f"{sql}: {got!r}, expected {expected!r}"
+        assert got == expected, f"{statement}: {got!r}, expected {expected!r}"

@@ -1,65 +1,47 @@
 #!/usr/bin/env python3
-"""cmake --install into a folder gives a runnable KV with its CONTROLE.mdb,
-an icon and a desktop entry; installing again keeps the user's data. The
-installed KV started a second time, from another working folder, is the
-second copy: its message, then neither copy runs and the data are unchanged;
-the next start runs."""
-import contextlib
+"""cmake --install into a folder gives a runnable KV with its CONTROLE.mdb, an icon and a desktop entry;
+installing again keeps the user's data. The installed KV started a second time, from another working
+folder, is the second copy: its message, then neither copy runs and the data are unchanged; the next start runs."""
 import os
 import shutil
-import sqlite3
 import subprocess
 import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from kvdrive import KV, x_display  # noqa: E402
+from kvdrive import KV, sql, x_display  # noqa: E402
 
 build, shots = sys.argv[1], sys.argv[2]
 prefix, first_cwd, second_cwd = tempfile.mkdtemp(prefix="kv-install-"), tempfile.mkdtemp(), tempfile.mkdtemp()
-
-
-def install():
-    subprocess.run(["cmake", "--install", build, "--prefix", prefix], check=True, stdout=subprocess.DEVNULL)
-
-
-def case1(sql):
-    with contextlib.closing(sqlite3.connect(os.path.join(prefix, "CONTROLE.mdb"))) as db, db:
-        return db.execute(sql).fetchall()
-
-
+database = os.path.join(prefix, "CONTROLE.mdb")
 try:
-    install()
+    for _ in range(2):
+        subprocess.run(["cmake", "--install", build, "--prefix", prefix], check=True, stdout=subprocess.DEVNULL)
+        sql(database, "UPDATE Cases SET \"Case\" = IFNULL(\"Case\", '') || '+' WHERE Numero = 1")
+    assert sql(database, "SELECT \"Case\" FROM Cases WHERE Numero = 1") == [("++",)]
     with open(os.path.join(prefix, "kv.desktop"), encoding="utf-8") as f:
         entry = f.read()
     assert f'Exec="{prefix}/KV"' in entry and f"Icon={prefix}/kv.png" in entry, entry
     assert os.path.exists(os.path.join(prefix, "kv.png"))
-    case1("UPDATE Cases SET \"Case\" = 'kept' WHERE Numero = 1")
-    install()
-    assert case1("SELECT \"Case\" FROM Cases WHERE Numero = 1") == [("kept",)]
 
-    with x_display() as display:
-        kv = KV(build, shots, display, folder=prefix)
-        try:
-            with kv.step("the installed KV starts from one working folder"):
-                first = kv.start(cwd=first_cwd)
-                kv.wait_window("KV - Orvalis")
-                before = open(kv.database, "rb").read()
-            with kv.step("started again from another, it is the second copy"):
-                kv.start(cwd=second_cwd)
-                box = kv.wait_window("Programa Paralizado!")
-                kv.shot("install-second-copy-message")
-                assert first.poll() is None, "the first copy ended before OK"
-                kv.key(box, "Return")
-                kv.wait_exit()
-                assert first.returncode != 0 and not kv.windows("KV - Orvalis")
-                assert open(kv.database, "rb").read() == before, "the database changed"
-            with kv.step("the next start runs and quits"):
-                kv.start(cwd="/")
-                kv.key(kv.wait_window("KV - Orvalis"), "alt+s")
-                kv.wait_exit()
-        finally:
-            kv.stop(keep=True)  # the folder goes below
+    with x_display() as display, KV(build, shots, display, folder=prefix) as kv:
+        with kv.step("the installed KV starts from one working folder"):
+            first = kv.start(cwd=first_cwd)
+            kv.wait_window("KV - Orvalis")
+            before = open(database, "rb").read()
+        with kv.step("started again from another, it is the second copy"):
+            kv.start(cwd=second_cwd)
+            box = kv.wait_window("Programa Paralizado!")
+            kv.shot("install-second-copy-message")
+            assert first.poll() is None, "the first copy ended before OK"
+            kv.key(box, "Return")
+            kv.wait_exit()
+            assert first.returncode != 0 and not kv.windows("KV - Orvalis")
+            assert open(database, "rb").read() == before, "the database changed"
+        with kv.step("the next start runs and quits"):
+            kv.start(cwd="/")
+            kv.key(kv.wait_window("KV - Orvalis"), "alt+s")
+            kv.wait_exit()
 finally:
     for folder in (prefix, first_cwd, second_cwd):
         shutil.rmtree(folder, ignore_errors=True)

@@ -1,14 +1,66 @@
-// A process killed at random moments in the middle of saves never leaves a
-// damaged file or a half-written case: after every kill, case 1 is whole as
-// the child's last finished save (or the start) left it.
+// A process killed at random moments in the middle of saves never leaves a damaged file or a
+// half-written case: after every kill, case 1 is whole as the child's last finished save (or the start) left it.
+#include "analysis/FlexGrid.h"
+#include "analysis/frmDados.h"
+#include "registration/frmCases.h"
+#include "shell/Fonts.h"
+#include "store/CasoCsv.h"
 #include "tests/support/TestDb.h"
 
+#include <QApplication>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTest>
 #include <csignal>
+#include <cstdio>
 
 namespace {
+// The child (this program with "gravar", a folder, a count and a kind), for `voltas` saves (0: until killed): by
+// turns the reset of case 1 and its 25-factor matrix saved by the matrix screen in patterns that rotate,
+// so a torn save would show; or cases of 25 and of 4 factors imported into case 1 by turns. "ok" after
+// each finished save, so the kills fall after the first one however slowly the child starts.
+int gravar(const QString& pasta, long voltas, bool importar)
+{
+    Fontes::instalarSubstituicoes();
+    AppState estado;
+    estado.pastaPrograma = pasta;
+    estado.EspacoTrabalho = &DBEngine::Workspaces(0);
+    estado.BancoDados = estado.EspacoTrabalho->OpenDatabase(estado.caminhoBanco(), false, false, QStringLiteral(";pwd=TarnBeck"));
+    estado.IdiomaAtual = 3;
+    estado.CaseAtual = 1;
+    CasoCsv::Caso casos[2];
+    for (const int n : {25, 4}) {
+        CasoCsv::Caso& c = casos[n == 4];
+        c = {true, QStringLiteral("n%1").arg(n), QString(), {}, QVector<double>(n * n)};
+        for (int r = 0; r < n; ++r) {
+            c.fatores << QStringLiteral("F%1").arg(r + 1);
+            for (int k = 0; k < n; ++k)
+                c.valores[r * n + k] = k > r ? 5 : k < r ? 0.2 : 0;
+        }
+    }
+    const char* const padroes[3][2] = {{"10", "0.1"}, {"5", "0.2"}, {"1", "1"}};
+    for (long g = 0; voltas <= 0 || g < voltas; ++g) {
+        if (importar) {
+            CasoCsv::gravar(estado.BancoDados, 1, casos[g % 2]);
+        } else if (g % 2 == 0) {
+            frmCases(estado).cmdLimpar_Click();
+        } else {
+            frmDados dados(estado);
+            auto* grade = dados.findChild<FlexGrid*>(QStringLiteral("MSFlexGrid1"));
+            const auto& p = padroes[(g / 2) % 3];
+            for (int r = 0; r < 25; ++r)
+                for (int c = r + 2; c <= 25; ++c) {
+                    grade->setTextMatrix(r, c, QString::fromLatin1(p[0]));
+                    grade->setTextMatrix(c - 1, r + 1, QString::fromLatin1(p[1]));
+                }
+            QMetaObject::invokeMethod(&dados, "cmdSair_Click", Qt::DirectConnection);
+        }
+        std::puts("ok");
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 // Case 1 and its thirty factor rows, as one text.
 QString caso1(TestDb& db)
 {
@@ -21,13 +73,10 @@ QString caso1(TestDb& db)
 
 // Runs the child on a program folder: `voltas` saves to the end, or with `ms`
 // endless saves killed a random 1 to ms milliseconds after the first finished.
-void filho(const QString& pasta, const QStringList& mais, int voltas, int ms = 0)
+void filho(const QString& pasta, const char* tipo, int voltas, int ms = 0)
 {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    p.setProcessEnvironment(env);
-    p.start(QCoreApplication::applicationDirPath() + "/kv_crashworker", QStringList{pasta, QString::number(voltas)} + mais);
+    p.start(QCoreApplication::applicationFilePath(), {"gravar", pasta, QString::number(voltas), tipo});
     if (!ms) {
         QVERIFY(p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0);
         return;
@@ -48,15 +97,13 @@ private slots:
     void mortoNoMeioDeGravacoesNadaSeRasga()
     {
         const int vezes = qEnvironmentVariableIntValue("KV_CRASH_TRIALS") > 0 ? qEnvironmentVariableIntValue("KV_CRASH_TRIALS") : 200;
-        // The child's saves: a 30-row reset and a 25-factor matrix in three
-        // patterns by turns, or imports of 25 and of 4 factors by turns.
-        const struct { QStringList mais; QList<int> voltas; int vezes, ms; bool exemplo; } casos[] = {
-            {{}, {1, 2, 4, 6}, vezes, 120, false},
-            {{"importar"}, {1, 2}, vezes / 5, 60, true},
+        const struct { const char* tipo; QList<int> voltas; int vezes, ms; } casos[] = {
+            {"matriz", {1, 2, 4, 6}, vezes, 120},
+            {"importar", {1, 2}, vezes / 5, 60},
         };
         for (const auto& c : casos) {
             auto preparar = [&](TestDb& db) {
-                c.exemplo ? db.exemplo(1, {"W", "X", "Y", "Z"}) : db.setCase(1, "crash", "kill -9", 25);
+                qstrcmp(c.tipo, "importar") == 0 ? db.exemplo(1, {"W", "X", "Y", "Z"}) : db.setCase(1, "crash", "kill -9", 25);
             };
             // What case 1 may hold: the start and the end of each kind of save.
             QStringList estados;
@@ -64,7 +111,7 @@ private slots:
                 TestDb m(false);
                 preparar(m);
                 if (v)
-                    filho(m.pasta(), c.mais, v);
+                    filho(m.pasta(), c.tipo, v);
                 estados << caso1(m);
             }
             QCOMPARE(QSet<QString>(estados.begin(), estados.end()).size(), estados.size());
@@ -72,19 +119,26 @@ private slots:
             preparar(db);
             QList<int> vistos(estados.size());
             for (int t = 0; t < c.vezes; ++t) {
-                filho(db.pasta(), c.mais, 0, c.ms);
+                filho(db.pasta(), c.tipo, 0, c.ms);
                 QCOMPARE(db.valor("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
                 const auto e = estados.indexOf(caso1(db));
                 QVERIFY2(e >= 0, qPrintable(QString("trial %1: torn").arg(t)));
                 vistos[e]++;
                 QCOMPARE(db.valor("SELECT count(*) FROM Cases").toInt(), 10);
             }
-            qInfo() << c.mais.value(0, "matrix and reset") << "states after the kills:" << vistos;
+            qInfo() << c.tipo << "states after the kills:" << vistos;
             // The kills fell after saves of more than one kind, not only at the start.
             QVERIFY(std::count_if(vistos.begin() + 1, vistos.end(), [](int n) { return n > 0; }) >= 2);
         }
     }
 };
 
-QTEST_GUILESS_MAIN(TstCrash)
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc == 5 && QByteArray(argv[1]) == "gravar")
+        return gravar(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toLong(), QByteArray(argv[4]) == "importar");
+    TstCrash t;
+    return QTest::qExec(&t, argc, argv);
+}
 #include "tst_crash.moc"
