@@ -82,9 +82,9 @@ private slots:
             const auto k = (&c - casos) % 3;
             k == 2 ? void(w->close()) : clicar(w.get(), k ? "cmdSair" : "cmdCalcular");
             QVERIFY2(w->isVisible() && filho(w.get(), "cmdCalcular")->isVisible() && sink.count() == 1, c.falha);
-            QCOMPARE(sink.ultima().titulo, u(titulos[c.idioma]));
-            QVERIFY2(sink.ultima().texto.startsWith(u(c.motivo)) && sink.ultima().texto.contains(u(c.tecnico)),
-                     qPrintable(sink.ultima().texto));
+            const auto& m = sink.ultima();
+            QVERIFY2(m.titulo == u(titulos[c.idioma]) && m.texto.startsWith(u(c.motivo)) && m.texto.contains(u(c.tecnico)),
+                     qPrintable(m.titulo + u(": ") + m.texto));
             falha(db, u(c.falha), false);
             QVERIFY2(db.valor(u("SELECT N02 FROM Eventos WHERE Numero = 1")).isNull(), c.falha);
             // The retry, by the title bar's X, which leaves the way Back does.
@@ -134,41 +134,33 @@ private slots:
         QVERIFY(casos.texto("txtCase") == u("Novo") && casos.w.isVisible() && !eventos.w.isVisible());
     }
 
-    void arquivoTrocadoOuApagadoNadaRecebe()
+    void arquivoTrocadoNadaRecebe()
     {
-        for (const bool apagado : {false, true}) {
-            TestDb db;
-            auto w = matriz(db);
-            RecordingSink sink;
-            // Analysing saves (the equal points are refused then): the log holds pages of this file.
-            clicar(w.get(), "cmdCalcular");
-            const QString p = db.caminho();
-            if (apagado) {
-                QFile::remove(p);
-            } else {
-                // A grown copy of the file as it was on disk, moved over it.
-                QVERIFY(QFile::copy(p, p + u(".novo")));
-                QProcess::execute(u("sqlite3"), {p + u(".novo"), u("CREATE TABLE lastro AS WITH RECURSIVE n(i) AS "
-                                                                   "(SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
-                                                                   "SELECT randomblob(200) FROM n")});
-                QVERIFY(::rename(QFile::encodeName(p + u(".novo")), QFile::encodeName(p)) == 0);
-            }
-            sink.clear();
-            clicar(w.get(), "cmdSair");
-            Gravacao::aoEncerrar(db.estado());
-            QVERIFY(w->isVisible() && sink.count() == 2);
-            QVERIFY(sink.ultima().texto.startsWith(u("O arquivo de dados CONTROLE.mdb foi movido")));
-            QVERIFY(!QFile::exists(p + u("-wal")) && !QFile::exists(p + u("-shm")));
-            if (apagado)
-                continue;
-            // KV starts again on the replacement: whole, and nothing of ours in it.
-            w.reset();
-            db.estado().BancoDados = Database();
-            db.estado().BancoDados = DBEngine::Workspaces(0).OpenDatabase(p, false, false, u(";pwd=TarnBeck"));
-            QCOMPARE(doKV(db, u("PRAGMA integrity_check")).toString(), u("ok"));
-            QCOMPARE(doKV(db, u("SELECT count(*) FROM lastro")).toInt(), 2000);
-            QVERIFY(doKV(db, u("SELECT N02 FROM Eventos WHERE Numero = 1")).isNull());
-        }
+        TestDb db;
+        auto w = matriz(db);
+        RecordingSink sink;
+        // Analysing saves (the equal points are refused then): the log holds pages of this file.
+        clicar(w.get(), "cmdCalcular");
+        // A grown copy of the file as it was on disk, moved over it.
+        const QString p = db.caminho();
+        QVERIFY(QFile::copy(p, p + u(".novo")));
+        db.exec(u("ATTACH ? AS novo"), {p + u(".novo")});
+        db.exec(u("CREATE TABLE novo.lastro AS SELECT randomblob(400000) AS b"));
+        db.exec(u("DETACH novo"));
+        QVERIFY(::rename(QFile::encodeName(p + u(".novo")), QFile::encodeName(p)) == 0);
+        sink.clear();
+        clicar(w.get(), "cmdSair");
+        Gravacao::aoEncerrar(db.estado());
+        QVERIFY(w->isVisible() && sink.count() == 2);
+        QVERIFY(sink.ultima().texto.startsWith(u("O arquivo de dados CONTROLE.mdb foi movido")));
+        QVERIFY(!QFile::exists(p + u("-wal")) && !QFile::exists(p + u("-shm")));
+        // KV starts again on the replacement: whole, and nothing of ours in it.
+        w.reset();
+        db.estado().BancoDados = Database();
+        db.estado().BancoDados = DBEngine::Workspaces(0).OpenDatabase(p, false, false, u(";pwd=TarnBeck"));
+        QCOMPARE(doKV(db, u("PRAGMA integrity_check")).toString(), u("ok"));
+        QCOMPARE(doKV(db, u("SELECT length(b) FROM lastro")).toInt(), 400000);
+        QVERIFY(doKV(db, u("SELECT N02 FROM Eventos WHERE Numero = 1")).isNull());
     }
 };
 
