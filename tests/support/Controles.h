@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTest>
 
 inline QString u(const char* s) { return QString::fromUtf8(s); }
@@ -19,19 +20,13 @@ T* filho(const QObject* janela, const QString& nome)
         qFatal("no control %s", qPrintable(nome));
     return c;
 }
-template <class T = QWidget>
-T* filho(const QObject* janela, const char* nome)
-{
-    return filho<T>(janela, QString::fromLatin1(nome));
-}
 
 // What a control shows: a frame's title, or the text of a label, a button or a box.
-inline QString texto(const QObject* janela, const char* nome)
+inline QString texto(const QObject* janela, const QString& nome)
 {
     QObject* c = filho<QObject>(janela, nome);
-    if (auto* quadro = qobject_cast<QGroupBox*>(c))
-        return quadro->title();
-    return c->property("text").toString();
+    auto* quadro = qobject_cast<QGroupBox*>(c);
+    return quadro ? quadro->title() : c->property("text").toString();
 }
 
 // A mouse click on a button, as a user makes it.
@@ -39,8 +34,6 @@ inline void clicar(const QObject* janela, const char* nome)
 {
     QTest::mouseClick(filho<QAbstractButton>(janela, nome), Qt::LeftButton);
 }
-
-#include <QProcess>
 
 // A tool's standard output (pdftotext reading a page back); empty when it fails.
 inline QString saidaDe(const QString& programa, const QStringList& argumentos)

@@ -15,12 +15,7 @@ struct Janela {
     explicit Janela(TestDb& db) : w(db.estado()) { w.show(); QApplication::setActiveWindow(&w); }
     template <class T = QWidget>
     T* c(const char* nome) { return w.template findChild<T*>(QString::fromLatin1(nome)); }
-    QString texto(const char* nome)
-    {
-        auto* l = c<QLabel>(nome);
-        auto* b = c<QAbstractButton>(nome);
-        return l ? l->text() : b ? b->text() : c<QLineEdit>(nome)->text();
-    }
+    QString texto(const char* nome) { return ::texto(&w, nome); }
     // The three boxes, as "case|symptom|count".
     QString caixas() { return QStringList{texto("txtCase"), texto("txtSintoma"), texto("txtQtde")}.join(u'|'); }
     QTableView* grade() { return c<QTableView>("DBGrid1"); }
