@@ -79,9 +79,9 @@ def sql(database, statement):
 
 
 class KV:
-    """A program folder with KV and (unless told) a fresh CONTROLE.mdb."""
+    """A program folder with KV and its CONTROLE.mdb (a fresh one when it has none)."""
 
-    def __init__(self, build_dir, shots_dir, display, with_database=True, folder=None):
+    def __init__(self, build_dir, shots_dir, display, folder=None):
         self.shots, self.display, self.procs, self.own = shots_dir, display, [], folder is None
         os.makedirs(shots_dir, exist_ok=True)
         self.folder = folder or tempfile.mkdtemp(prefix="kv-e2e-")
@@ -89,7 +89,7 @@ class KV:
         if not os.path.exists(self.binary):
             shutil.copy2(os.path.join(build_dir, "KV"), self.binary)
         self.database = os.path.join(self.folder, "CONTROLE.mdb")
-        if with_database and not os.path.exists(self.database):
+        if not os.path.exists(self.database):
             subprocess.run([os.path.join(build_dir, "kv_mkdb"), self.database], check=True)
         self.env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8")
         self.env.pop("QT_QPA_FONTDIR", None)

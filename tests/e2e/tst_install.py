@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """cmake --install into a folder gives a runnable KV with its CONTROLE.mdb, an icon and a desktop entry;
 installing again keeps the user's data. The installed KV started a second time, from another working
-folder, is the second copy: its message, then neither copy runs and the data are unchanged; the next start runs."""
+folder, is the second copy: its message, then neither copy runs and the data are unchanged; the next start runs.
+Without its database it gives the "Erro" box and no main window, and creates no file."""
 import os
 import shutil
 import subprocess
@@ -42,7 +43,16 @@ try:
             kv.start(cwd="/")
             kv.key(kv.wait_window("KV - Orvalis"), "alt+s")
             kv.wait_exit()
+        with kv.step("without its database, the Erro box"):
+            os.remove(database)
+            kv.start(cwd=first_cwd)
+            erro = kv.wait_window("Erro")
+            kv.shot("install-erro-missing-database")
+            assert not kv.windows("KV - Orvalis"), "the main window showed"
+            kv.key(erro, "Return")
+            kv.wait_exit()
+            assert not os.path.exists(database), "a database file was created"
 finally:
     for folder in (prefix, first_cwd, second_cwd):
         shutil.rmtree(folder, ignore_errors=True)
-print("install: 3 passed, 0 failed")
+print("install: 4 passed, 0 failed")
