@@ -31,11 +31,6 @@ TestDb::~TestDb()
     QSqlDatabase::removeDatabase(m_conexao);
 }
 
-QString TestDb::caminho() const
-{
-    return Tables::caminhoBanco(m_dir.path());
-}
-
 QList<QVariantList> TestDb::linhas(const QString& sql, const QVariantList& valores)
 {
     QSqlQuery q(QSqlDatabase::database(m_conexao));

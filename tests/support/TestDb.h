@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/AppState.h"
+#include "store/Tables.h"
 
 #include <QList>
 #include <QString>
@@ -15,7 +16,7 @@ public:
     ~TestDb();
 
     QString pasta() const { return m_dir.path(); }
-    QString caminho() const;
+    QString caminho() const { return Tables::caminhoBanco(pasta()); }
     AppState& estado() { return m_estado; }
 
     // Plain SQL on a connection of its own, to set up or read back rows.
