@@ -95,7 +95,6 @@ class KV:
         self.env.pop("QT_QPA_FONTDIR", None)
 
     def start(self, cwd=None):
-        """Starts KV from the working folder cwd (the program folder by default)."""
         p = subprocess.Popen([self.binary], cwd=cwd or self.folder, env=self.env,
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.procs.append(p)
@@ -116,10 +115,9 @@ class KV:
     def step(self, name):
         try:
             yield
-        except Exception as e:  # keep the screen as it was when the step failed
-            with contextlib.suppress(Exception):
-                self.shot("FAILED-" + re.sub(r"[^A-Za-z0-9_-]+", "_", name))
-            raise AssertionError(f"step '{name}' failed: {e}") from e
+        except Exception:  # keep the screen as it was when the step failed
+            self.shot("FAILED-" + re.sub(r"\W+", "_", name))
+            raise
 
     def xdo(self, *args, check=True):
         r = subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True)

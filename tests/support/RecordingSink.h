@@ -3,17 +3,12 @@
 #include "shell/Messages.h"
 
 #include <QList>
-#include <QString>
 #include <functional>
 
 // Records every message box instead of showing it; installed for its lifetime.
 class RecordingSink final : public MessageSink {
 public:
-    struct Mensagem {
-        Icone icone;
-        QString titulo;
-        QString texto;
-    };
+    struct Mensagem { Icone icone; QString titulo, texto; };
 
     RecordingSink() : m_anterior(instalarMensagens(this)) {}
     ~RecordingSink() override { instalarMensagens(m_anterior); }
@@ -25,9 +20,7 @@ public:
     }
 
     QList<Mensagem> mensagens;
-    // Runs while the "box" is up, to look at the state at that moment.
-    std::function<void(const Mensagem&)> aoMostrar;
-
+    std::function<void(const Mensagem&)> aoMostrar; // runs while the "box" is up
     int count() const { return int(mensagens.size()); }
     const Mensagem& ultima() const { return mensagens.last(); }
     void clear() { mensagens.clear(); }
