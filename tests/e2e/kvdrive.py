@@ -1,5 +1,4 @@
-"""Drives the real KV binary in the X display given in DISPLAY, as a user would:
-keys, clicks, typing, and a screenshot of every screen it passes."""
+"""Drives the real KV in the X display of DISPLAY as a user would, with a screenshot of every screen."""
 import contextlib
 import ctypes
 import os
@@ -15,9 +14,8 @@ def px(twips):
     return int(round(twips / 15))
 
 
-# Where things are, measured once from the screens: the case register's rows
-# (header line plus half a row, then a row pitch of 16), the matrix screen's
-# cells, and its comparison panel's options (1 to 5) and Gravar, in twips.
+# Where things are, from the screens: the case register's rows (header line plus half a row, then a
+# pitch of 16), the matrix screen's cells, and its comparison panel's options (1 to 5) and Gravar, in twips.
 def cases_row(k):
     return px(300) + 25 + (k - 1) * 16
 
@@ -50,8 +48,7 @@ class _ClientMessage(ctypes.Structure):
 
 @contextlib.contextmanager
 def x_display():
-    """DISPLAY, with one connection held for the whole run: an X server resets
-    when its last client leaves and refuses whoever connects at that moment."""
+    # One connection held for the whole run: an X server resets when its last client leaves, refusing a KV starting then.
     display = os.environ.get("DISPLAY", "")
     handle = _X11.XOpenDisplay(display.encode())
     if not handle:
@@ -72,8 +69,7 @@ def wait_for(what, cond, timeout=20):
 
 
 def sql(database, statement):
-    """A plain connection that commits: read-only ones on a WAL file can upset
-    the running program's writes."""
+    # A plain connection that commits: read-only ones on a WAL file can upset KV's writes.
     with contextlib.closing(sqlite3.connect(database, timeout=10)) as db, db:
         return db.execute(statement).fetchall()
 

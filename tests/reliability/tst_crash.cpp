@@ -16,8 +16,8 @@
 
 namespace {
 // The child (this program with "gravar", a folder, a count and a kind), for `voltas` saves (0: until killed): by
-// turns the reset of case 1 and its 25-factor matrix saved by the matrix screen in patterns that rotate,
-// so a torn save would show; or cases of 25 and of 4 factors imported into case 1 by turns. "ok" after
+// turns the reset of case 1 and its 25-factor matrix saved by the matrix screen, all 10, 0.2 or 1 in
+// turn, so a torn save would show; or cases of 25 and of 4 factors imported into case 1 by turns. "ok" after
 // each finished save, so the kills fall after the first one however slowly the child starts.
 int gravar(const QString& pasta, long voltas, bool importar)
 {
@@ -38,7 +38,7 @@ int gravar(const QString& pasta, long voltas, bool importar)
                 c.valores[r * n + k] = k > r ? 5 : k < r ? 0.2 : 0;
         }
     }
-    const char* const padroes[3][2] = {{"10", "0.1"}, {"5", "0.2"}, {"1", "1"}};
+    const char* const padroes[3] = {"10", "0.2", "1"};
     for (long g = 0; voltas <= 0 || g < voltas; ++g) {
         if (importar) {
             CasoCsv::gravar(estado.BancoDados, 1, casos[g % 2]);
@@ -47,12 +47,9 @@ int gravar(const QString& pasta, long voltas, bool importar)
         } else {
             frmDados dados(estado);
             auto* grade = dados.findChild<FlexGrid*>(QStringLiteral("MSFlexGrid1"));
-            const auto& p = padroes[(g / 2) % 3];
             for (int r = 0; r < 25; ++r)
-                for (int c = r + 2; c <= 25; ++c) {
-                    grade->setTextMatrix(r, c, QString::fromLatin1(p[0]));
-                    grade->setTextMatrix(c - 1, r + 1, QString::fromLatin1(p[1]));
-                }
+                for (int c = 1; c <= 25; ++c)
+                    grade->setTextMatrix(r, c, c == r + 1 ? QString() : QString::fromLatin1(padroes[(g / 2) % 3]));
             QMetaObject::invokeMethod(&dados, "cmdSair_Click", Qt::DirectConnection);
         }
         std::puts("ok");

@@ -123,10 +123,8 @@ private slots:
         eventos.grade()->model()->setData(eventos.grade()->model()->index(0, 1), u("Temperatura"));
         // Each save fails once on a read-only file, then saves.
         const struct { std::function<void()> salvar; const char* consulta; const char* antes; const char* depois; } saves[] = {
-            {[&] { casos.c<QAbstractButton>("cmdGravar")->click(); }, "SELECT \"Case\" FROM Cases WHERE Numero = 3",
-             "Velho", "Novo"},
-            {[&] { casos.c<QAbstractButton>("cmdLimpar")->click(); }, "SELECT Evento FROM Eventos3 WHERE Numero = 2",
-             "antigo", ""},
+            {[&] { clicar(&casos.w, "cmdGravar"); }, "SELECT \"Case\" FROM Cases WHERE Numero = 3", "Velho", "Novo"},
+            {[&] { clicar(&casos.w, "cmdLimpar"); }, "SELECT Evento FROM Eventos3 WHERE Numero = 2", "antigo", ""},
             {[&] { eventos.w.close(); }, "SELECT Evento FROM Eventos3 WHERE Numero = 1", "", "Temperatura"},
         };
         for (const auto& s : saves) {
