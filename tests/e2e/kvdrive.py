@@ -166,7 +166,6 @@ class KV:
         self.click(wid, px(left) + px(width) // 2, px(top) + px(height) // 2, double)
 
     def key(self, wid, *keys, delay=80):
-        """Keys one by one (delay ms apart; 20 is a fast typist)."""
         self.front(wid)
         self.xdo("key", "--clearmodifiers", "--delay", delay, *keys)
         time.sleep(0.3)

@@ -1,8 +1,7 @@
 #!/usr/bin/env python3
-"""cmake --install into a folder gives a runnable KV with its CONTROLE.mdb, an icon and a desktop entry;
-installing again keeps the user's data. The installed KV started a second time, from another working
-folder, is the second copy: its message, then neither copy runs and the data are unchanged; the next start runs.
-Without its database it gives the "Erro" box and no main window, and creates no file."""
+"""cmake --install gives a KV with its CONTROLE.mdb, an icon and a desktop entry; installing again keeps the data.
+Started again from another working folder it is the second copy: its message, then neither copy runs and the data
+are unchanged; the next start runs. Without its database: the "Erro" box, no main window, no file created."""
 import os
 import shutil
 import subprocess
@@ -20,10 +19,8 @@ try:
         subprocess.run(["cmake", "--install", build, "--prefix", prefix], check=True, stdout=subprocess.DEVNULL)
         sql(database, "UPDATE Cases SET \"Case\" = IFNULL(\"Case\", '') || '+' WHERE Numero = 1")
     assert sql(database, "SELECT \"Case\" FROM Cases WHERE Numero = 1") == [("++",)]
-    with open(os.path.join(prefix, "kv.desktop"), encoding="utf-8") as f:
-        entry = f.read()
-    assert f'Exec="{prefix}/KV"' in entry and f"Icon={prefix}/kv.png" in entry, entry
-    assert os.path.exists(os.path.join(prefix, "kv.png"))
+    entry = open(os.path.join(prefix, "kv.desktop"), encoding="utf-8").read()
+    assert f'Exec="{prefix}/KV"' in entry and f"Icon={prefix}/kv.png" in entry and os.path.exists(f"{prefix}/kv.png"), entry
 
     with x_display() as display, KV(build, shots, display, folder=prefix) as kv:
         with kv.step("the installed KV starts from one working folder"):

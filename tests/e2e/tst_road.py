@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
-"""One analysis on the real KV, in Portuguese, by keys and clicks only: a case, its six factors, fifteen
-judgements (five on the comparison panel, ten by level keys) kept when the matrix is closed by its X, the
-ranked result, the map, the report on the PDF printer, the case out to a file and into another case."""
+"""One analysis on the real KV in Portuguese, by keys and clicks: a case, six factors, 15 judgements (panel and
+level keys) kept when the matrix is closed by its X, the result, the map, the PDF report, the case out and in."""
 import os
 import subprocess
 import sys

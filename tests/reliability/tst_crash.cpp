@@ -3,7 +3,6 @@
 #include "analysis/FlexGrid.h"
 #include "analysis/frmDados.h"
 #include "registration/frmCases.h"
-#include "shell/Fonts.h"
 #include "store/CasoCsv.h"
 #include "tests/support/TestDb.h"
 
@@ -21,7 +20,6 @@ namespace {
 // each finished save, so the kills fall after the first one however slowly the child starts.
 int gravar(const QString& pasta, long voltas, bool importar)
 {
-    Fontes::instalarSubstituicoes();
     AppState estado;
     estado.pastaPrograma = pasta;
     estado.EspacoTrabalho = &DBEngine::Workspaces(0);
@@ -93,27 +91,24 @@ class TstCrash : public QObject {
 private slots:
     void mortoNoMeioDeGravacoesNadaSeRasga()
     {
-        const int vezes = qEnvironmentVariableIntValue("KV_CRASH_TRIALS") > 0 ? qEnvironmentVariableIntValue("KV_CRASH_TRIALS") : 200;
+        const int vezes = qEnvironmentVariable("KV_CRASH_TRIALS", QStringLiteral("200")).toInt();
         const struct { const char* tipo; QList<int> voltas; int vezes, ms; } casos[] = {
             {"matriz", {1, 2, 4, 6}, vezes, 120},
             {"importar", {1, 2}, vezes / 5, 60},
         };
         for (const auto& c : casos) {
-            auto preparar = [&](TestDb& db) {
-                qstrcmp(c.tipo, "importar") == 0 ? db.exemplo(1, {"W", "X", "Y", "Z"}) : db.setCase(1, "crash", "kill -9", 25);
-            };
             // What case 1 may hold: the start and the end of each kind of save.
             QStringList estados;
             for (const int v : QList<int>{0} + c.voltas) {
                 TestDb m(false);
-                preparar(m);
+                m.setCase(1, "crash", "kill -9", 25);
                 if (v)
                     filho(m.pasta(), c.tipo, v);
                 estados << caso1(m);
             }
             QCOMPARE(QSet<QString>(estados.begin(), estados.end()).size(), estados.size());
             TestDb db(false);
-            preparar(db);
+            db.setCase(1, "crash", "kill -9", 25);
             QList<int> vistos(estados.size());
             for (int t = 0; t < c.vezes; ++t) {
                 filho(db.pasta(), c.tipo, 0, c.ms);

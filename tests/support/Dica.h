@@ -4,7 +4,6 @@
 #include <QHelpEvent>
 #include <QTest>
 #include <QToolTip>
-#include <QWidget>
 
 // The tooltip a user gets by resting the mouse at p of w; empty when none.
 inline QString dicaEm(QWidget* w, QPoint p)

@@ -46,8 +46,6 @@ struct Janela {
     Tela w;
 };
 
-#include "store/Tables.h"
-
 // Names and E-Machs (pairs; a null QVariant is Null) into rows 1.. of a case's
 // table; the case becomes current with n factors (all of them when n is left out).
 inline void semearFatores(TestDb& db, int caso, const QList<std::pair<QVariant, QVariant>>& fatores, int n = -1)

@@ -1,13 +1,11 @@
 #include "tests/support/TestDb.h"
 
 #include "store/Generator.h"
-#include "store/Tables.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTest>
 
 TestDb::TestDb(bool abrir)
 {
