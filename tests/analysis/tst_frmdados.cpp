@@ -355,7 +355,7 @@ private slots:
         // colours (Amarelo, Branco), the panel, the count; then the current cell.
         const struct { int idioma; QPoint clique; const char* teclas; QStringList visto; QPoint atual; } casos[] = {
             {3, {0, 2}, "1 2 3 4 5", {"0.1 0.2 1 5 10 .", "10 5 1 0.2 0.1 .", "BBBBBA", "1", "Julgados: 5 de 6"}, {2, 4}},
-            {2, {0, 2}, "0 6 Ctrl+1 Shift+1", {". . . . . .", ". . . . . .", "ABBBBB", "1", "Juzgados: 0 de 6"}, {0, 2}},
+            {2, {0, 2}, "0 6 Ctrl+1 Shift+1 Left 5", {". . . . . .", ". . . . . .", "ABBBBB", "0", "Juzgados: 0 de 6"}, {0, 1}}, // 5 on the diagonal
             {3, {2, 4}, "3 3 3 3 3 3", {"1 1 1 1 1 1", "1 1 1 1 1 1", "BBBBBB", "0", "Julgados: 6 de 6"}, {1, 4}}, // wraps, then none left
             {3, {0, 2}, "4 4 Left Del Left Backspace", {". . . . . .", ". . . . . .", "BBABBB", "0", "Julgados: 0 de 6"}, {0, 2}},
             {3, {0, 2}, "5 4 Left Del Ctrl+Z Ctrl+Z", {"10 . . . . .", "0.1 . . . . .", "BAABBB", "1", "Julgados: 1 de 6"}, {0, 3}},
