@@ -138,9 +138,6 @@ class KV:
     def wait_gone(self, title):
         wait_for(f"window '{title}' gone", lambda: not self.windows(title))
 
-    def wait_exit(self):
-        wait_for("the end of KV", self.ended)
-
     def front(self, wid):
         """Raise and focus a window: with no window manager nobody else does."""
         self.xdo("windowraise", wid, check=False)

@@ -9,7 +9,7 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from kvdrive import KV, sql, x_display  # noqa: E402
+from kvdrive import KV, sql, wait_for, x_display  # noqa: E402
 
 build, shots = sys.argv[1], sys.argv[2]
 prefix, first_cwd, second_cwd = tempfile.mkdtemp(prefix="kv-install-"), tempfile.mkdtemp(), tempfile.mkdtemp()
@@ -33,13 +33,13 @@ try:
             kv.shot("install-second-copy-message")
             assert first.poll() is None, "the first copy ended before OK"
             kv.key(box, "Return")
-            kv.wait_exit()
+            wait_for("the end of KV", kv.ended)
             assert first.returncode != 0 and not kv.windows("KV - Orvalis")
             assert open(database, "rb").read() == before, "the database changed"
         with kv.step("the next start runs and quits"):
             kv.start(cwd="/")
             kv.key(kv.wait_window("KV - Orvalis"), "alt+s")
-            kv.wait_exit()
+            wait_for("the end of KV", kv.ended)
         with kv.step("without its database, the Erro box"):
             os.remove(database)
             kv.start(cwd=first_cwd)
@@ -47,7 +47,7 @@ try:
             kv.shot("install-erro-missing-database")
             assert not kv.windows("KV - Orvalis"), "the main window showed"
             kv.key(erro, "Return")
-            kv.wait_exit()
+            wait_for("the end of KV", kv.ended)
             assert not os.path.exists(database), "a database file was created"
 finally:
     for folder in (prefix, first_cwd, second_cwd):
