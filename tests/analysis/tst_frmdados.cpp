@@ -243,7 +243,7 @@ private slots:
             t.julgar(1, 2, 0);
             QCOMPARE(t.celulas(0, 2, 0, 2) + t.celulas(1, 1, 1, 1), QStringList({"", ""}));
 
-            // Nothing is saved before leaving (one transaction: tst_failedsaves).
+            // Nothing is saved before leaving (one transaction: tst_saves).
             QVERIFY(t.db.valor(QStringLiteral("SELECT N03 FROM Eventos WHERE Numero = 1")).isNull());
             const QStringList gravadas = t.celulas(0, 0, 5, 6);
             t.botao("cmdSair")->click();

@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
 """One analysis on the real KV in Portuguese, by keys and clicks: a case, six factors, 15 judgements (panel and
-level keys) kept when the matrix is closed by its X, the result, the map, the PDF report, the case out and in."""
+level keys) kept when the matrix is closed by its X, the result, the map and its PNG, the PDF report, the case out and in."""
 import os
 import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from kvdrive import GRAVAR, KV, OPTIONS, cases_row, in_frame, matrix_cell, px, sql, x_display  # noqa: E402
+from kvdrive import GRAVAR, KV, OPTIONS, cases_row, in_frame, matrix_cell, px, sql, wait_for, x_display  # noqa: E402
 
 build, shots = sys.argv[1], sys.argv[2]
 REGISTER, MATRIX, RESULT = "Cadastramento de Casos  (Máximo  10)", "Entrada de dados para análise", "Resultado Emach"
@@ -75,10 +75,14 @@ with x_display() as display, KV(build, shots, display) as kv:
         result = kv.wait_window(RESULT)
         kv.shot("road-05-result")
 
-    with kv.step("influence map: opened from the result"):
+    with kv.step("influence map: opened from the result, exported as a PNG beside the screenshots"):
         kv.key(result, "alt+m")
         mapa = kv.wait_window("Mapa de influência")
         kv.shot("road-06-map")
+        png = os.path.join(shots, "road-06-map-exported.png")
+        kv.key(mapa, "alt+e")
+        kv.file_dialog("Exportar mapa", png)
+        wait_for(png, lambda: os.path.exists(png) and open(png, "rb").read(8) == b"\x89PNG\r\n\x1a\n")
         kv.key(mapa, "alt+v")
         kv.wait_gone("Mapa de influência")
 

@@ -165,6 +165,10 @@ QString abrirEFechar(Menu& m, void (Menu::*comando)())
         const bool botoes = (f & Qt::WindowCloseButtonHint) && !(f & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         vista = w->windowTitle() + (w->parentWidget() == &m && botoes ? u(" ok") : u(" solta"));
         w->close();
+        if (w->isVisible()) { // a close that is refused fails here instead of hanging in the modal loop
+            vista += u(" not closed");
+            w->hide();
+        }
     });
     (m.*comando)();
     return vista;
