@@ -230,11 +230,6 @@ LogoPicture* frmDados::picLogo(int k) const
     return k >= 1 && k <= kLogos ? m_picLogo[k] : nullptr;
 }
 
-void frmDados::setAbrirResultado(std::function<void(const QString&)> abrir)
-{
-    m_abrirResultado = std::move(abrir);
-}
-
 cLogo& frmDados::Logo()
 {
     if (!m_logo)
@@ -553,13 +548,8 @@ void frmDados::cmdResultado_Click()
 {
     cmdResultado->hide();
     cmdSair->hide();
-    const QString sintoma = lblSintoma->text();
-    if (m_abrirResultado) {
-        m_abrirResultado(sintoma);
-    } else {
-        frmResultado r(m_estado, sintoma, this);
-        r.exec();
-    }
+    frmResultado r(m_estado, lblSintoma->text(), this);
+    r.exec();
     // The matrix was saved by the analysis: leaving needs no save.
     accept();
 }

@@ -7,7 +7,6 @@
 #include <QDialog>
 #include <QString>
 #include <QVector>
-#include <functional>
 #include <memory>
 
 class DataSource;
@@ -42,10 +41,6 @@ public:
     // Opens nothing when the stored case could not be shown (a count outside
     // 4 to 25, a factor row missing): the user was told while loading.
     int exec() override;
-
-    // How the Result button shows the result screen (modally) for the
-    // symptom; tests replace it so that no window waits for a user.
-    void setAbrirResultado(std::function<void(const QString& sintoma)> abrir);
 
 protected:
     // Levels, erasing, undo and redo from wherever the focus is in the window.
@@ -122,5 +117,4 @@ private:
     std::unique_ptr<cLogo> m_logo;
     Recordset rsCasesDados;
 
-    std::function<void(const QString&)> m_abrirResultado;
 };
