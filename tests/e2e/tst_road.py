@@ -80,6 +80,8 @@ with x_display() as display, KV(build, shots, display) as kv:
         mapa = kv.wait_window("Mapa de influência")
         kv.shot("road-06-map")
         png = os.path.join(shots, "road-06-map-exported.png")
+        if os.path.exists(png):  # a file from an earlier run: the dialog would ask to replace it
+            os.remove(png)
         kv.key(mapa, "alt+e")
         kv.file_dialog("Exportar mapa", png)
         wait_for(png, lambda: os.path.exists(png) and open(png, "rb").read(8) == b"\x89PNG\r\n\x1a\n")
