@@ -3,7 +3,6 @@
 #include "shell/Messages.h"
 
 #include <QDir>
-
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
