@@ -59,11 +59,7 @@ int gravar(const QString& pasta, long voltas, bool importar)
 // Case 1 and its thirty factor rows, as one text.
 QString caso1(TestDb& db)
 {
-    QString s;
-    for (const auto& l : db.linhas("SELECT * FROM Cases JOIN Eventos ON Cases.Numero = 1 ORDER BY Eventos.Numero"))
-        for (const QVariant& v : l)
-            s += v.isNull() ? "~|" : v.toString() + "|";
-    return s;
+    return db.texto("SELECT * FROM Cases JOIN Eventos ON Cases.Numero = 1 ORDER BY Eventos.Numero");
 }
 
 // Runs the child on a program folder: `voltas` saves to the end, or with `ms`

@@ -148,12 +148,6 @@ QByteArray impressao(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
 }
 
-bool gravar(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
 // Runs a menu command and closes the window it opens; says whether that window sits over the
 // main window, with a close but no minimise or maximise button.
 QString abrirEFechar(Menu& m, void (Menu::*comando)())
@@ -280,7 +274,7 @@ private slots:
             const QString p = db.caminho(), caso = u(c.caso);
             const QByteArray novo = caso == u("truncado") ? impressao(p).left(1500) : caso == u("lixo") ? QByteArray(2048, 'Z') : QByteArray();
             if (caso == u("vazio") || caso == u("truncado") || caso == u("lixo"))
-                QVERIFY(gravar(p, novo));
+                QVERIFY(gravarArquivo(p, novo));
             if (c.sql)
                 db.exec(u(c.sql));
             if (caso == u("ausente"))
@@ -326,7 +320,7 @@ private slots:
         // lock of a program folder copied while KV ran, naming the running copy.
         for (const QByteArray& texto : {QByteArray(), QByteArray("\x01\xfe\n\n"), pid}) {
             TestDb outra(false);
-            QVERIFY(gravar(SegundaCopia::nomeArquivo(outra.pasta()), texto));
+            QVERIFY(gravarArquivo(SegundaCopia::nomeArquivo(outra.pasta()), texto));
             RecordingSink sink;
             QVERIFY(Menu(outra.estado()).Form_Load() && sink.count() == 0);
         }

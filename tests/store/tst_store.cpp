@@ -27,14 +27,8 @@ const QStringList kNomes{QString::fromUtf8("Selo \"velho\""), QString::fromUtf8(
 // Everything a case holds (its factor rows up to `ate`), to compare before and after.
 QString conteudo(TestDb& db, int caso, int ate = 30)
 {
-    QString s;
-    const QString t = Tables::TabelaEventos(caso);
-    for (const auto& linhas : {db.linhas("SELECT * FROM Cases WHERE Numero = ?", {caso}),
-                               db.linhas(QStringLiteral("SELECT * FROM %1 WHERE Numero <= ? ORDER BY Numero").arg(t), {ate})})
-        for (const QVariantList& l : linhas)
-            for (const QVariant& v : l)
-                s += (v.isNull() ? u("~") : v.toString()) + u'|';
-    return s;
+    return db.texto("SELECT * FROM Cases WHERE Numero = ?", {caso})
+        + db.texto(QStringLiteral("SELECT * FROM %1 WHERE Numero <= ? ORDER BY Numero").arg(Tables::TabelaEventos(caso)), {ate});
 }
 
 // The file of the worked example as a pt_BR user gets it.
@@ -67,8 +61,7 @@ struct Cena {
     // The file every dialog now answers with.
     void arquivo(const QByteArray& bytes)
     {
-        QFile f(respostas.arquivo = dir.filePath(QStringLiteral("caso.csv")));
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
+        QVERIFY(gravarArquivo(respostas.arquivo = dir.filePath(QStringLiteral("caso.csv")), bytes));
     }
     std::optional<CasoCsv::Caso> importar(int caso) { return ArquivoCaso::importar(nullptr, db.estado(), caso); }
     QString exportar(int caso, int idioma = 3)

@@ -1,8 +1,9 @@
 #pragma once
 
-// Reaching a live window's controls by name, as a screen test does.
+// Reaching a live window's controls by name, as a screen test does; the files and tools a test touches.
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +34,13 @@ inline QString texto(const QObject* janela, const QString& nome)
 inline void clicar(const QObject* janela, const char* nome)
 {
     QTest::mouseClick(filho<QAbstractButton>(janela, nome), Qt::LeftButton);
+}
+
+// Writes a file whole; false when it could not.
+inline bool gravarArquivo(const QString& caminho, const QByteArray& bytes)
+{
+    QFile f(caminho);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 // A tool's standard output (pdftotext reading a page back); empty when it fails.

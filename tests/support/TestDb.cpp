@@ -53,6 +53,15 @@ QVariant TestDb::valor(const QString& sql, const QVariantList& valores)
     return rows.isEmpty() || rows.first().isEmpty() ? QVariant() : rows.first().first();
 }
 
+QString TestDb::texto(const QString& sql, const QVariantList& valores)
+{
+    QString s;
+    for (const QVariantList& linha : linhas(sql, valores))
+        for (const QVariant& v : linha)
+            s += (v.isNull() ? QStringLiteral("~") : v.toString()) + QLatin1Char('|');
+    return s;
+}
+
 void TestDb::setCase(int numero, const QVariant& nome, const QVariant& sintoma, const QVariant& qtde)
 {
     exec(QStringLiteral("UPDATE Cases SET \"Case\" = ?, Sintoma = ?, Qtde = ? WHERE Numero = ?"),

@@ -23,6 +23,8 @@ public:
     void exec(const QString& sql, const QVariantList& valores = {}) { linhas(sql, valores); }
     QList<QVariantList> linhas(const QString& sql, const QVariantList& valores = {});
     QVariant valor(const QString& sql, const QVariantList& valores = {});
+    // Every value of the rows as text, each followed by "|", Null as "~": a whole state in one comparison.
+    QString texto(const QString& sql, const QVariantList& valores = {});
 
     // Convenience: set a case's name, symptom and count.
     void setCase(int numero, const QVariant& nome, const QVariant& sintoma, const QVariant& qtde);
