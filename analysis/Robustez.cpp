@@ -98,6 +98,8 @@ Resultado avaliar(const Analise::Matriz& m)
                     ++r.mantem;
                 else
                     todas.append({i, j, atual, novo, std::abs(novo - atual), nova});
+                if (nova != r.raiz && std::abs(novo - atual) == 1)
+                    ++r.umPasso;
             }
             grade.escrever(i, j + 1, niveis.celula(i, j));
             grade.escrever(j, i + 1, niveis.celula(j, i));

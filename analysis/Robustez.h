@@ -28,6 +28,7 @@ struct Resultado {
     int mantem = 0; // k: changes after which raiz is still the single lowest
     int total = 0; // m: 4 for every judged pair
     int mudam = 0; // m - k
+    int umPasso = 0; // of those, changes of one step
     QVector<Mudanca> mudancas; // the first ten that move it, fewest steps first
     bool completo() const { return desfecho == Emach::Desfecho::Completo; }
 };

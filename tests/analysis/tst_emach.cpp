@@ -3,6 +3,7 @@
 #include "analysis/Consistencia.h"
 #include "analysis/Emach.h"
 #include "analysis/Robustez.h"
+#include "analysis/Veredito.h"
 #include "results/Mapa.h"
 #include "store/Regional.h"
 #include "store/Tables.h"
@@ -204,6 +205,83 @@ private slots:
         const Analise::Matriz vazia = matriz(4, {});
         QCOMPARE(Mapa::linhasRobustez(Robustez::avaliar(vazia), vazia, 2),
                  QStringList({u("Valores incompleta!"), u("Rellenar completamente la hoja de cálculo antes de analizar")}));
+    }
+
+    void vereditoDeConsistencia()
+    {
+        // Judged at random without "equal", every tournament of 4 and of 5 factors equally likely: the mean ζ.
+        for (const int n : {4, 5}) {
+            const int pares = n * (n - 1) / 2;
+            double soma = 0;
+            for (int bits = 0; bits < (1 << pares); ++bits) {
+                auto dom = [&](int a, int b) {
+                    const int i = std::min(a, b), j = std::max(a, b), par = i * n - i * (i + 1) / 2 + (j - i - 1);
+                    return ((bits >> par) & 1) == (a < b);
+                };
+                soma += Consistencia::avaliar(torneio(n, dom)).zeta;
+            }
+            QCOMPARE(soma / (1 << pares), Veredito::zetaAoAcaso(n));
+        }
+        QCOMPARE(QList<double>({Veredito::zetaAoAcaso(8), Veredito::zetaAoAcaso(25)}), QList<double>({0.3, 3.0 / 26}));
+
+        // 8 factors in order with some pairs turned round: d of 20 triads on each side of 0.9 and of 0.7.
+        auto invertida = [](QList<QPair<int, int>> pares) {
+            return torneio(8, [&](int a, int b) { return (a < b) != (pares.contains({a, b}) || pares.contains({b, a})); });
+        };
+        const QString acaso = u("; julgando ao acaso, seria 0.30 em média.");
+        const struct { Analise::Matriz m; long long d; QString frase; } casos[] = {
+            {invertida({{0, 3}}), 2, u("Julgamentos coerentes. ζ = 0.90") + acaso},
+            {invertida({{0, 4}}), 3, u("Julgamentos com algumas contradições: reveja os pares indicados. ζ = 0.85") + acaso},
+            {invertida({{0, 7}}), 6, u("Julgamentos com algumas contradições: reveja os pares indicados. ζ = 0.70") + acaso},
+            {invertida({{0, 7}, {2, 4}}), 7, u("Julgamentos contraditórios: a ordem dos fatores não é confiável. ζ = 0.65") + acaso},
+            // At the random mean or below: no better than chance.
+            {torneio(4, ciclo3), 1, u("Julgamentos contraditórios: a ordem dos fatores não é confiável. A ordem se apoia em poucos "
+                                      "julgamentos com direção: 3 de 6 pares. ζ = 0.50, não melhor do que julgar ao acaso (0.50 em média).")},
+            // A third of the pairs without direction is still enough; one more is not, however high ζ.
+            {torneio(6, [](int a, int b) { return a < b && a > 0; }), 0, u("Julgamentos coerentes. ζ = 1.00; julgando ao acaso, seria 0.38 em média.")},
+            {torneio(6, [](int a, int b) { return a < b && a > 0 && a + b > 3; }), 0,
+             u("A ordem se apoia em poucos julgamentos com direção: 9 de 15 pares. ζ = 1.00; julgando ao acaso, seria 0.38 em média.")},
+        };
+        for (const auto& c : casos) {
+            const Consistencia::Resultado r = Consistencia::avaliar(c.m);
+            QCOMPARE(r.d, c.d);
+            QCOMPARE(Veredito::consistencia(r), c.frase);
+        }
+        // The edges on ζ as shown: 0.895 shows as 0.90 and is coherent.
+        QCOMPARE(QList<int>({int(Veredito::faixa(0.8951)), int(Veredito::faixa(0.8949)), int(Veredito::faixa(0.6951)), int(Veredito::faixa(0.6949))}),
+                 QList<int>({int(Veredito::Faixa::Coerente), int(Veredito::Faixa::Algumas), int(Veredito::Faixa::Algumas),
+                             int(Veredito::Faixa::Contraditorio)}));
+    }
+
+    void vereditoDeFirmeza()
+    {
+        // Levels 0 to 4 (0.1 to 10) of the upper triangle, pair by pair.
+        auto niveis = [](int n, const char* digitos) {
+            QList<std::tuple<int, int, double>> j;
+            for (int a = 0, k = 0; a < n; ++a)
+                for (int b = a + 1; b < n; ++b)
+                    j.append({a, b, Consistencia::kNiveis[digitos[k++] - '0']});
+            return matriz(n, j);
+        };
+        const Analise::Matriz empate = matriz(4, {{0, 1, 1}, {0, 2, 10}, {0, 3, 10}, {1, 2, 10}, {1, 3, 10}, {2, 3, 5}});
+        const struct { Analise::Matriz m; Veredito::Firmeza f; const char* frase; } casos[] = {
+            {niveis(7, "044004304201012004214"), Veredito::Firmeza::Firme, "Causa raiz firme: nenhuma mudança de um só julgamento a tira de F6."},
+            {niveis(4, "232331"), Veredito::Firmeza::Sensivel,
+             "Causa raiz sensível: mudar o julgamento F1 × F2 de 1 para 5, um só passo, faz de F1 a causa raiz. Mudanças de um passo que a movem: 4."},
+            {niveis(6, "034231344414010"), Veredito::Firmeza::Sensivel,
+             "Causa raiz sensível: mudar o julgamento F2 × F3 de 0.2 para 0.1, um só passo, faz de F3 a causa raiz."},
+            {empate, Veredito::Firmeza::Sensivel, "Causa raiz sensível: F1 e F2 empatam no menor E-Mach; não há uma causa raiz única."},
+            {kExemplo, Veredito::Firmeza::Moderada,
+             "Causa raiz moderada: nenhuma mudança de um passo a move; a menor que a move é F2 × F4 de 1 para 10 (2 passos), que faz de F2 a causa raiz."},
+            {matriz(4, {{0, 1, 10}, {0, 2, 10}, {0, 3, 10}, {1, 2, 10}, {1, 3, 10}, {2, 3, 10}}), Veredito::Firmeza::Moderada,
+             "Causa raiz moderada: nenhuma mudança de um passo a move; a menor que a move é F1 × F2 de 10 para 1 (2 passos), que deixa o menor E-Mach empatado."},
+            {matriz(4, {}), Veredito::Firmeza::Recusada, ""},
+        };
+        for (const auto& c : casos) {
+            const Robustez::Resultado r = Robustez::avaliar(c.m);
+            QCOMPARE(int(Veredito::firmeza(r)), int(c.f));
+            QCOMPARE(Veredito::firmeza(r, c.m), u(c.frase));
+        }
     }
 };
 

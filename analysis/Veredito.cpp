@@ -1,0 +1,104 @@
+#include "analysis/Veredito.h"
+
+#include "store/Regional.h"
+
+#include <QCoreApplication>
+
+namespace Veredito {
+
+namespace {
+
+QString nivel(int i)
+{
+    return Regional::numberText(Consistencia::kNiveis[i]);
+}
+
+} // namespace
+
+Faixa faixa(double zeta)
+{
+    // Banded on ζ as shown (two decimals), so "0.90" never reads as a contradiction.
+    const qint64 centesimos = Emach::moeda(Regional::format00(zeta)) / 100;
+    return centesimos >= 90 ? Faixa::Coerente : centesimos >= 70 ? Faixa::Algumas : Faixa::Contraditorio;
+}
+
+double zetaAoAcaso(int n)
+{
+    return n % 2 ? 3.0 / (n + 1) : 3.0 / (n + 2);
+}
+
+bool poucosDirigidos(const Consistencia::Resultado& c)
+{
+    return 3 * (c.pares - c.dirigidos) > c.pares;
+}
+
+QString consistencia(const Consistencia::Resultado& c)
+{
+    QStringList frases;
+    const Faixa f = faixa(c.zeta);
+    const bool poucos = poucosDirigidos(c);
+    // With few directed pairs a high ζ proves nothing, so it is never called coherent.
+    if (f == Faixa::Algumas)
+        frases << QCoreApplication::translate("Veredito", "Julgamentos com algumas contradições: reveja os pares indicados.");
+    else if (f == Faixa::Contraditorio)
+        frases << QCoreApplication::translate("Veredito", "Julgamentos contraditórios: a ordem dos fatores não é confiável.");
+    else if (!poucos)
+        frases << QCoreApplication::translate("Veredito", "Julgamentos coerentes.");
+    if (poucos)
+        frases << QCoreApplication::translate("Veredito", "A ordem se apoia em poucos julgamentos com direção: %1 de %2 pares.")
+                      .arg(c.dirigidos)
+                      .arg(c.pares);
+    const double acaso = zetaAoAcaso(c.n);
+    const QString z = Regional::format00(c.zeta), a = Regional::format00(acaso);
+    if (Emach::moeda(z) <= Emach::moeda(a))
+        frases << QCoreApplication::translate("Veredito", "ζ = %1, não melhor do que julgar ao acaso (%2 em média).").arg(z, a);
+    else
+        frases << QCoreApplication::translate("Veredito", "ζ = %1; julgando ao acaso, seria %2 em média.").arg(z, a);
+    return frases.join(u' ');
+}
+
+Firmeza firmeza(const Robustez::Resultado& r)
+{
+    if (!r.completo() || r.raiz < 0)
+        return Firmeza::Recusada;
+    if (!r.raizUnica || r.umPasso > 0)
+        return Firmeza::Sensivel;
+    return r.mudam == 0 ? Firmeza::Firme : Firmeza::Moderada;
+}
+
+QString firmeza(const Robustez::Resultado& r, const Analise::Matriz& m)
+{
+    switch (firmeza(r)) {
+    case Firmeza::Recusada:
+        return {};
+    case Firmeza::Firme:
+        return QCoreApplication::translate("Veredito", "Causa raiz firme: nenhuma mudança de um só julgamento a tira de %1.")
+            .arg(m.nome(r.raiz));
+    case Firmeza::Sensivel:
+    case Firmeza::Moderada:
+        break;
+    }
+    if (!r.raizUnica)
+        return QCoreApplication::translate("Veredito", "Causa raiz sensível: %1 e %2 empatam no menor E-Mach; não há uma causa raiz única.")
+            .arg(m.nome(r.proximo), m.nome(r.raiz));
+    // The changes come fewest steps first: the first is the one to name.
+    const Robustez::Mudanca& x = r.mudancas.first();
+    const QString a = m.nome(x.linha), b = m.nome(x.coluna), de = nivel(x.nivelAtual), para = nivel(x.nivelNovo);
+    if (x.passos == 1) {
+        QString s = x.novaRaiz >= 0
+            ? QCoreApplication::translate("Veredito", "Causa raiz sensível: mudar o julgamento %1 × %2 de %3 para %4, um só passo, faz de %5 a causa raiz.")
+                  .arg(a, b, de, para, m.nome(x.novaRaiz))
+            : QCoreApplication::translate("Veredito", "Causa raiz sensível: mudar o julgamento %1 × %2 de %3 para %4, um só passo, deixa o menor E-Mach empatado.")
+                  .arg(a, b, de, para);
+        if (r.umPasso > 1)
+            s += u' ' + QCoreApplication::translate("Veredito", "Mudanças de um passo que a movem: %1.").arg(r.umPasso);
+        return s;
+    }
+    return x.novaRaiz >= 0
+        ? QCoreApplication::translate("Veredito", "Causa raiz moderada: nenhuma mudança de um passo a move; a menor que a move é %1 × %2 de %3 para %4 (%5 passos), que faz de %6 a causa raiz.")
+              .arg(a, b, de, para, QString::number(x.passos), m.nome(x.novaRaiz))
+        : QCoreApplication::translate("Veredito", "Causa raiz moderada: nenhuma mudança de um passo a move; a menor que a move é %1 × %2 de %3 para %4 (%5 passos), que deixa o menor E-Mach empatado.")
+              .arg(a, b, de, para, QString::number(x.passos));
+}
+
+} // namespace Veredito
