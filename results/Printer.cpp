@@ -53,7 +53,20 @@ void Printer::colocar(ItemColocado item, int x, int y, int largura, int altura)
     item.y = y;
     item.largura = largura;
     item.altura = altura;
+    item.pagina = m_pagina;
     m_itens.append(item);
+}
+
+void Printer::NewPage()
+{
+    ++m_pagina;
+    m_x = 0;
+    m_y = 0;
+}
+
+void Printer::setPage(int pagina)
+{
+    m_pagina = std::max(0, pagina - 1);
 }
 
 void Printer::PaintPicture(const QImage& figura, int x, int y, int largura, int altura)
@@ -82,6 +95,7 @@ void Printer::Print(const QString& texto, bool ficarNaLinha)
         item.fonte = m_fonte;
         item.tamanho = m_tamanho;
         item.negrito = m_negrito;
+        item.pagina = m_pagina;
         m_itens.append(item);
     }
     if (ficarNaLinha) {
@@ -107,6 +121,7 @@ bool Printer::EndDoc(QWidget* janela)
     const QList<ItemColocado> itens = std::exchange(m_itens, {});
     m_x = 0;
     m_y = 0;
+    m_pagina = 0;
     m_arquivo.clear();
     return imprimir(itens, Printers::atual(), janela, &m_arquivo, m_titulo, m_nomeProposto);
 }
@@ -142,6 +157,11 @@ QPageLayout Printer::paginaDe(const Impressora& impressora)
     QPageLayout pagina = Printer::pagina();
     pagina.setPageSize(papel, pagina.margins());
     return pagina;
+}
+
+QSizeF Printer::areaTwips(const Impressora& impressora)
+{
+    return paginaDe(impressora).paintRect(QPageLayout::Inch).size() * kTwipsPorPolegada;
 }
 
 double Printer::escala(const QList<ItemColocado>& itens, const QSizeF& areaTwips)
@@ -204,24 +224,32 @@ bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impre
     const double escalaX = printer.logicalDpiX() / double(kTwipsPorPolegada);
     const double escalaY = printer.logicalDpiY() / double(kTwipsPorPolegada);
     p.setPen(Qt::black);
-    for (const ItemColocado& item : itens) {
+    auto pintar = [&](const ItemColocado& item) {
         const QPointF canto(item.x * escalaX, item.y * escalaY);
         const QRectF caixa(canto, QSizeF(item.largura * escalaX, item.altura * escalaY));
         if (item.tipo == ItemColocado::Tipo::Figura) {
             p.drawImage(caixa, item.figura);
-            continue;
-        }
-        if (item.tipo == ItemColocado::Tipo::Desenho) {
+        } else if (item.tipo == ItemColocado::Tipo::Desenho) {
             p.save();
             item.desenho(p, caixa);
             p.restore();
-            continue;
+        } else {
+            p.setFont(fonteDe(item.fonte, item.tamanho, item.negrito));
+            // The position is the top of the line; QPainter writes on the baseline.
+            const QFontMetricsF fm(p.font(), &printer);
+            p.drawText(canto + QPointF(0, fm.ascent()), item.texto);
         }
-        const QFont f = fonteDe(item.fonte, item.tamanho, item.negrito);
-        p.setFont(f);
-        // The position is the top of the line; QPainter writes on the baseline.
-        const QFontMetricsF fm(p.font(), &printer);
-        p.drawText(canto + QPointF(0, fm.ascent()), item.texto);
+    };
+    int ultima = 0;
+    for (const ItemColocado& item : itens)
+        ultima = std::max(ultima, item.pagina);
+    // Page by page: a footer written after the body of its page still lands on it.
+    for (int pagina = 0; pagina <= ultima; ++pagina) {
+        if (pagina > 0 && !printer.newPage())
+            throw std::runtime_error("Falha ao iniciar uma nova página em " + impressora.DeviceName.toStdString());
+        for (const ItemColocado& item : itens)
+            if (item.pagina == pagina)
+                pintar(item);
     }
     if (!p.end())
         throw std::runtime_error("Falha ao enviar o documento para " + impressora.DeviceName.toStdString());

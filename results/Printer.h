@@ -20,6 +20,7 @@ struct ItemColocado {
     // lines and texts stay sharp on any printer.
     using Desenho = std::function<void(QPainter& p, const QRectF& caixa)>;
     Tipo tipo = Tipo::Texto;
+    int pagina = 0; // 0 for the first page
     int x = 0;
     int y = 0;
     QString texto;
@@ -61,6 +62,13 @@ public:
     int TextHeight() const;
     int TextWidth(const QString& texto) const;
 
+    // Ends the page: what follows goes on the next one, from its top-left
+    // corner. Page() counts from 1; setPage goes back to an earlier page, as
+    // a footer that needs the page count does.
+    void NewPage();
+    int Page() const { return m_pagina + 1; }
+    void setPage(int pagina);
+
     const QList<ItemColocado>& itens() const { return m_itens; }
 
     // Sends the page to the current printer and starts afresh. The PDF printer
@@ -86,7 +94,7 @@ public:
     static void imprimirEm(QWidget* janela, const QString& impressora, const std::function<void(Printer&)>& escrever,
                            const AvisoPdf& pdf);
 
-    // Paints placed items as one page on a printer, scaled to its paper;
+    // Paints placed items, page by page, on a printer, scaled to its paper;
     // `arquivo` is the PDF file to write, asked for when it is empty.
     static bool imprimir(const QList<ItemColocado>& itens, const Impressora& impressora, QWidget* janela,
                          QString* arquivo = nullptr, const QString& titulo = {}, const QString& nomeProposto = {});
@@ -101,6 +109,8 @@ public:
     // region's: Letter where inches rule, A4 elsewhere), portrait, with the
     // same margins.
     static QPageLayout paginaDe(const Impressora& impressora);
+    // The printable area of a printer's page in twips.
+    static QSizeF areaTwips(const Impressora& impressora);
     // The one factor (at most 1) that brings the placed items inside an area
     // of that size in twips, positions and proportions kept.
     static double escala(const QList<ItemColocado>& itens, const QSizeF& areaTwips);
@@ -113,6 +123,7 @@ private:
     bool m_negrito = false;
     int m_x = 0;
     int m_y = 0;
+    int m_pagina = 0;
     QList<ItemColocado> m_itens;
     QString m_titulo;
     QString m_nomeProposto;
