@@ -2,10 +2,12 @@
 
 #include "analysis/Consistencia.h"
 #include "analysis/Robustez.h"
+#include "analysis/Veredito.h"
 #include "results/Logo.h"
 #include "results/Mapa.h"
 #include "results/Printer.h"
 #include "results/Printers.h"
+#include "results/RelatorioCompleto.h"
 #include "results/cMapa.h"
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
@@ -88,6 +90,19 @@ QToolButton* botao(QWidget* pai, const char* nome, const QString& texto, Figura 
     return b;
 }
 
+QLabel* sentenca(QWidget* pai, const char* nome, const QString& texto)
+{
+    auto* l = new QLabel(texto, pai);
+    l->setObjectName(QString::fromLatin1(nome));
+    l->setWordWrap(true);
+    l->setTextFormat(Qt::PlainText);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont f = l->font();
+    f.setItalic(true);
+    l->setFont(f);
+    return l;
+}
+
 QLabel* figuras(QWidget* pai, const char* nome, const QStringList& linhas)
 {
     auto* l = new QLabel(pai);
@@ -163,9 +178,14 @@ frmMapa::frmMapa(AppState& estado, const Analise::Caso& caso, const Analise::Res
     coluna->setContentsMargins(4, 4, 4, 4);
     lblConsistencia = figuras(lado, "lblConsistencia", Mapa::linhasConsistencia(c, caso.matriz, idioma));
     lblRobustez = figuras(lado, "lblRobustez", Mapa::linhasRobustez(r, caso.matriz, idioma));
+    // Each verdict right under its figures, in words.
+    lblVereditoConsistencia = sentenca(lado, "lblVereditoConsistencia", Veredito::consistencia(c));
+    lblVereditoRobustez = sentenca(lado, "lblVereditoRobustez", Veredito::firmeza(r, caso.matriz));
     coluna->addWidget(lblConsistencia);
+    coluna->addWidget(lblVereditoConsistencia);
     coluna->addSpacing(10);
     coluna->addWidget(lblRobustez);
+    coluna->addWidget(lblVereditoRobustez);
     coluna->addStretch(1);
     auto* rolagem = new QScrollArea;
     rolagem->setWidget(lado);
@@ -189,6 +209,12 @@ frmMapa::frmMapa(AppState& estado, const Analise::Caso& caso, const Analise::Res
     connect(cmdImprimir, &QToolButton::clicked, this, &frmMapa::cmdImprimir_Click);
     connect(cmdExportar, &QToolButton::clicked, this, &frmMapa::cmdExportar_Click);
     connect(cmdSair, &QToolButton::clicked, this, &frmMapa::cmdSair_Click);
+    // The full report's caption is long: its picture beside it, across the column.
+    cmdRelatorio = botao(this, "cmdRelatorio", RelatorioCompleto::textoBotao(), Figura::Relatorio);
+    cmdRelatorio->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    cmdRelatorio->setMinimumSize(0, 44);
+    cmdRelatorio->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    connect(cmdRelatorio, &QToolButton::clicked, this, &frmMapa::cmdRelatorio_Click);
     auto* botoes = new QHBoxLayout;
     for (QToolButton* b : {cmdImprimir, cmdExportar, cmdSair})
         botoes->addWidget(b);
@@ -197,6 +223,9 @@ frmMapa::frmMapa(AppState& estado, const Analise::Caso& caso, const Analise::Res
     direita->addWidget(rolagem, 1);
     direita->addWidget(Label7);
     direita->addWidget(Combo1);
+    direita->addWidget(cmdRelatorio);
+    setTabOrder(Combo1, cmdRelatorio);
+    setTabOrder(cmdRelatorio, cmdImprimir);
     direita->addLayout(botoes);
     auto* principal = new QHBoxLayout(this);
     principal->addWidget(picMapa, 1);
@@ -243,6 +272,11 @@ void frmMapa::cmdExportar_Click()
     QString erro;
     if (!exportar(*m_mapa, arquivo, picMapa->size(), &erro))
         MsgBox(t.exportarFalhouTexto.arg(QDir::toNativeSeparators(arquivo), erro), Icone::Exclamacao, t.exportarFalhou);
+}
+
+void frmMapa::cmdRelatorio_Click()
+{
+    RelatorioCompleto::imprimir(this, m_estado, Combo1->currentText());
 }
 
 void frmMapa::cmdSair_Click()

@@ -15,8 +15,9 @@ class QToolButton;
 class cMapa;
 
 // The influence map of the current case, with the consistency of its
-// judgements and the firmness of its root cause beside it; printed on one
-// page and exported as PNG, SVG or PDF.
+// judgements and the firmness of its root cause beside it, each with its
+// verdict; printed on one page, exported as PNG, SVG or PDF, or printed
+// within the full report.
 class frmMapa final : public QDialog {
     Q_OBJECT
 public:
@@ -43,6 +44,7 @@ public:
 private slots:
     void cmdImprimir_Click();
     void cmdExportar_Click();
+    void cmdRelatorio_Click();
     void cmdSair_Click();
 
 private:
@@ -54,8 +56,11 @@ private:
     QWidget* picMapa = nullptr;
     QLabel* lblConsistencia = nullptr;
     QLabel* lblRobustez = nullptr;
+    QLabel* lblVereditoConsistencia = nullptr;
+    QLabel* lblVereditoRobustez = nullptr;
     QComboBox* Combo1 = nullptr;
     QToolButton* cmdImprimir = nullptr;
     QToolButton* cmdExportar = nullptr;
+    QToolButton* cmdRelatorio = nullptr;
     QToolButton* cmdSair = nullptr;
 };

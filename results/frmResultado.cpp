@@ -1,6 +1,7 @@
 #include "results/frmResultado.h"
 
 #include "analysis/Analise.h"
+#include "analysis/Veredito.h"
 
 #include "results/Logo.h"
 #include "results/Mapa.h"
@@ -8,6 +9,7 @@
 #include "results/Printer.h"
 #include "results/Printers.h"
 #include "results/Relatorio.h"
+#include "results/RelatorioCompleto.h"
 
 #include "shell/ArquivoCaso.h"
 #include "shell/Captions.h"
@@ -23,10 +25,12 @@
 #include "store/Tables.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QToolButton>
 #include <algorithm>
@@ -94,6 +98,16 @@ int frmResultado::alturaJanela(int n)
 int frmResultado::alturaGrade(int n)
 {
     return 280 * n + 300;
+}
+
+QRect frmResultado::areaVeredito(int n)
+{
+    const int fundo = std::max(alturaJanela(n), 5200) - kMoldura - 45;
+    const QRect abaixoDaGrade(360, 2250 + alturaGrade(n) + 45, 5415, 0);
+    const QRect abaixoDaLegenda(6075, 2880 + 1695 + 60, 2655, 0);
+    auto ate = [fundo](QRect r) { r.setBottom(fundo - 1); return r; };
+    const QRect a = ate(abaixoDaGrade), b = ate(abaixoDaLegenda);
+    return qint64(a.width()) * std::max(0, a.height()) >= qint64(b.width()) * std::max(0, b.height()) ? a : b;
 }
 
 void frmResultado::montarLayout()
@@ -176,6 +190,19 @@ void frmResultado::montarLayout()
     cmdExportar = botaoFigura(this, "cmdExportar", u("E&xportar…"), Figura::Exportar, 32);
     Twips::colocar(cmdExportar, 5295, 105, 990, 855);
     connect(cmdExportar, &QToolButton::clicked, this, &frmResultado::cmdExportar_Click);
+    // The full report, in the same strip, wide enough for its caption.
+    cmdRelatorio = botaoFigura(this, "cmdRelatorio", RelatorioCompleto::textoBotao(), Figura::Relatorio, 32);
+    Twips::colocar(cmdRelatorio, 3390, 105, 1800, 855);
+    connect(cmdRelatorio, &QToolButton::clicked, this, &frmResultado::cmdRelatorio_Click);
+
+    // The two verdicts in words; placed on loading, when n is known.
+    txtVeredito = new QPlainTextEdit(this);
+    txtVeredito->setObjectName(u("txtVeredito"));
+    txtVeredito->setReadOnly(true);
+    txtVeredito->setTabChangesFocus(true);
+    txtVeredito->setFrameShape(QFrame::NoFrame);
+    txtVeredito->setFont(sansSerif());
+    txtVeredito->viewport()->setAutoFillBackground(false);
 }
 
 void frmResultado::definirAltura(int twips)
@@ -209,6 +236,15 @@ void frmResultado::Form_Load()
     Data1->Refresh();
 
     definirAltura(alturaJanela(n));
+
+    const Analise::Matriz matriz = Analise::lerCaso(m_estado.BancoDados, m_estado.caseAtual()).matriz;
+    QStringList vereditos = {Veredito::consistencia(Consistencia::avaliar(matriz)),
+                             Veredito::firmeza(Robustez::avaliar(matriz), matriz)};
+    vereditos.removeAll(QString());
+    txtVeredito->setPlainText(vereditos.join(QLatin1Char('\n')));
+    txtVeredito->setAccessibleName(QCoreApplication::translate("frmResultado", "Veredito"));
+    const QRect v = areaVeredito(n);
+    Twips::colocar(txtVeredito, v.x(), v.y(), v.width(), v.height());
 
     lblSintoma->setText(m_sintomaDados);
     lblSintoma->repaint();
@@ -298,6 +334,11 @@ void frmResultado::cmdPrinter_Click()
 void frmResultado::cmdMapa_Click()
 {
     frmMapa::abrir(m_estado, this);
+}
+
+void frmResultado::cmdRelatorio_Click()
+{
+    RelatorioCompleto::imprimir(this, m_estado, Combo1->currentText());
 }
 
 void frmResultado::cmdExportar_Click()

@@ -3,12 +3,14 @@
 #include "shell/AppState.h"
 
 #include <QDialog>
+#include <QRect>
 #include <QString>
 
 class DataSource;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QPlainTextEdit;
 class QTableWidget;
 class QToolButton;
 
@@ -27,6 +29,9 @@ public:
     // Outer height of the window for n factors, and the grid's height.
     static int alturaJanela(int n);
     static int alturaGrade(int n);
+    // Where the two verdicts stand for n factors (twips, in the window): the
+    // larger of the free strips, below the ranking or below the legend.
+    static QRect areaVeredito(int n);
 
 private slots:
     void cmdSair_Click();
@@ -34,6 +39,7 @@ private slots:
     void cmdMapa_Click();
     // The current case to a CSV file, ranking included.
     void cmdExportar_Click();
+    void cmdRelatorio_Click();
 
 private:
     void montarLayout();
@@ -50,6 +56,8 @@ private:
     QToolButton* cmdPrinter = nullptr;
     QToolButton* cmdMapa = nullptr;
     QToolButton* cmdExportar = nullptr;
+    QToolButton* cmdRelatorio = nullptr;
+    QPlainTextEdit* txtVeredito = nullptr;
     QLabel* Image1 = nullptr;
     QGroupBox* Frame2 = nullptr;
     QLabel* lblSintoma = nullptr;

@@ -175,6 +175,21 @@ void folhaComSeta(QPainter& p, const QRectF& r, bool entrando)
         p.drawPolyline(QPolygonF({pt(0.72, 0.36), pt(0.90, 0.52), pt(0.72, 0.68)}));
 }
 
+void paginas(QPainter& p, const QRectF& r)
+{
+    // Three sheets fanned out, the front one written on: a report of several pages.
+    const qreal s = r.width();
+    auto q = [&](qreal x, qreal y, qreal w, qreal h) { return QRectF(r.left() + s * x, r.top() + s * y, s * w, s * h); };
+    p.setPen(QPen(QColor(50, 50, 50), s * 0.04));
+    p.setBrush(Qt::white);
+    for (int i = 2; i >= 0; --i)
+        p.drawRect(q(0.12 + i * 0.1, 0.04 + i * 0.06, 0.56, 0.76));
+    p.setPen(QPen(QColor(60, 60, 200), s * 0.035));
+    for (int i = 0; i < 5; ++i)
+        p.drawLine(QPointF(r.left() + s * 0.2, r.top() + s * (0.18 + i * 0.12)),
+                   QPointF(r.left() + s * (i == 4 ? 0.46 : 0.6), r.top() + s * (0.18 + i * 0.12)));
+}
+
 } // namespace
 
 void desenharFigura(QPainter& p, const QRectF& q, Figura figura)
@@ -215,6 +230,9 @@ void desenharFigura(QPainter& p, const QRectF& q, Figura figura)
     case Figura::Exportar:
     case Figura::Importar:
         folhaComSeta(p, q, figura == Figura::Importar);
+        break;
+    case Figura::Relatorio:
+        paginas(p, q);
         break;
     }
     p.restore();

@@ -1,7 +1,9 @@
 // The report's page, the printers, and real printing (built-in PDF, a cups-pdf queue) read back with poppler.
 #include "results/Printer.h"
 #include "results/Printers.h"
+#include "analysis/Veredito.h"
 #include "results/Relatorio.h"
+#include "results/RelatorioCompleto.h"
 #include "results/frmResultado.h"
 #include "shell/Fonts.h"
 #include "tests/support/Janela.h"
@@ -10,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPageLayout>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -106,6 +109,27 @@ void imprimirPelaJanela(AppState& estado, const QString& impressora)
     frmResultado janela(estado, u("Reduzir o refugo das peças"));
     filho<QComboBox>(&janela, "Combo1")->setEditText(impressora);
     clicar(&janela, "cmdPrinter");
+}
+// 25 factors with 80-character names, judged in a pattern with contradictions, in case 1; its full report written
+// to `arquivo` on the PDF printer. Gives the names and the two verdicts.
+QStringList relatorioCompleto(TestDb& db, const QString& arquivo, int idioma)
+{
+    QStringList nomes;
+    db.setCase(1, u("Prensa 4"), u("Reduzir o refugo das peças"), 25);
+    for (int r = 0; r < 25; ++r) {
+        nomes << (QStringLiteral("Fator %1: pressão da máquina fora da faixa especificada pelo fornecedor do molde, turno C").arg(r + 1)).left(80);
+        for (int c = 0; c < 25; ++c)
+            db.exec(QStringLiteral("UPDATE Eventos SET %1 = ?, Evento = ? WHERE Numero = ?").arg(Tables::campoMatriz(c + 1)),
+                    {r == c ? QVariant() : Consistencia::kNiveis[(r < c ? r * 3 + c * 7 : 4 * 99 - r * 7 - c * 3) % 5], nomes[r], r + 1});
+    }
+    db.estado().CaseAtual = 1;
+    db.estado().IdiomaAtual = qint16(idioma);
+    Printers::definirLista({}, 0);
+    Printers::instalarEscolhaArquivo([arquivo](QWidget*) { return arquivo; });
+    RecordingSink sink;
+    RelatorioCompleto::imprimir(nullptr, db.estado(), Printers::nomePdf());
+    const Analise::Matriz m = Analise::lerCaso(db.estado().BancoDados, 1).matriz;
+    return nomes << Veredito::consistencia(Consistencia::avaliar(m)) << Veredito::firmeza(Robustez::avaliar(m), m);
 }
 } // namespace
 
@@ -286,6 +310,43 @@ private slots:
         QVERIFY2(direita > area.center().x() && direita <= area.right() + 4, qPrintable(QString::number(direita)));
     }
 
+    void relatorioCompletoLido()
+    {
+        for (const char* programa : {"pdftotext", "pdfinfo", "pdfimages"})
+            if (QStandardPaths::findExecutable(u(programa)).isEmpty())
+                QSKIP(qPrintable(u(programa) + u(" is missing: scripts/setup.sh installs poppler-utils")));
+        // Here in Portuguese where the region measures in metres; a copy of this program writes it where inches rule.
+        QTemporaryDir pasta;
+        const QString a4 = pasta.filePath(u("a4.pdf")), carta = pasta.filePath(u("carta.pdf"));
+        TestDb db;
+        const QStringList esperado = relatorioCompleto(db, a4, 3);
+        QProcess filho;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u("LC_ALL"), u("en_US.UTF-8"));
+        filho.setProcessEnvironment(env);
+        filho.start(QCoreApplication::applicationFilePath(), {u("relatorio"), carta, u("3")});
+        QVERIFY(filho.waitForFinished(-1) && filho.exitCode() == 0);
+
+        for (const auto& [arquivo, papel] : {std::pair{a4, u("(A4)")}, {carta, u("(letter)")}}) {
+            const QString info = saidaDe(u("pdfinfo"), {arquivo});
+            const int paginas = QRegularExpression(u("Pages: +(\\d+)")).match(info).captured(1).toInt();
+            QVERIFY2(paginas >= 3 && info.contains(papel), qPrintable(info));
+            const QString texto = saidaDe(u("pdftotext"), {u("-enc"), u("UTF-8"), arquivo, u("-")}).simplified();
+            // Every page numbered and with the one-page report's footer.
+            for (int p = 1; p <= paginas; ++p)
+                QVERIFY2(texto.contains(QRegularExpression(QStringLiteral("\\b%1 ?/ ?%2\\b").arg(p).arg(paginas))), qPrintable(texto));
+            QCOMPARE(texto.count(u("Software KV (www.kv-orvalis.example) - ")), paginas);
+            for (const QString& parte : {u("Relatório completo Case: Prensa 4"), u("Reduzir o refugo das peças"), esperado[25], esperado[26]})
+                QVERIFY2(texto.contains(parte), qPrintable(parte + u("\n") + texto));
+            // The ranking holds every name whole.
+            const QString ranking = texto.section(u("Classificação dos fatores"), 1).section(u("Mapa de influência"), 0, 0);
+            for (const QString& nome : esperado.mid(0, 25))
+                QVERIFY2(ranking.contains(nome), qPrintable(nome + u("\n") + ranking));
+            // The logo is the one picture: the map is drawn.
+            QCOMPARE(saidaDe(u("pdfimages"), {u("-list"), arquivo}).trimmed().count(QLatin1Char('\n')), 2);
+        }
+    }
+
     void filaCupsPdf()
     {
         for (const char* programa : {"lpstat", "pdftotext", "pdftoppm", "pdfinfo"})
@@ -348,5 +409,17 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestImpressao)
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    Fontes::instalarSubstituicoes();
+    // The copy that writes the full report ("relatorio", the file, the language).
+    if (argc == 4 && QByteArray(argv[1]) == "relatorio") {
+        TestDb db;
+        relatorioCompleto(db, QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
+        return 0;
+    }
+    TestImpressao t;
+    return QTest::qExec(&t, argc, argv);
+}
 #include "tst_impressao.moc"

@@ -69,6 +69,17 @@ QList<QList<double>> grupos()
     return m;
 }
 
+// The controls added beside the stated ones overlap none of them and stay inside the window.
+void emEspacoLivre(QWidget& janela, const QList<const char*>& nomes)
+{
+    for (const char* nome : nomes) {
+        QWidget* novo = filho(&janela, nome);
+        QVERIFY2(janela.rect().contains(novo->geometry()), nome);
+        for (QWidget* w : janela.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY2(w == novo || w->isHidden() || !w->geometry().intersects(novo->geometry()), qPrintable(w->objectName()));
+    }
+}
+
 // The window abrir() builds, counted and looked at instead of shown.
 struct Aberta {
     int vezes = 0;
@@ -141,6 +152,11 @@ private slots:
                      QList<QSize>({QSize(Twips::px(8805), Twips::px(c.janela - 310)), QSize(Twips::px(5300), Twips::px(c.grade)),
                                    QSize(Twips::px(4500), Twips::px(700))}));
             QVERIFY(g->geometry().bottom() < janela.height());
+            // The verdicts get at least three lines wherever the window leaves the most room.
+            janela.show();
+            emEspacoLivre(janela, {"cmdRelatorio", "txtVeredito", "cmdExportar", "cmdMapa"});
+            auto* veredito = filho(&janela, "txtVeredito");
+            QVERIFY(veredito->height() >= 3 * veredito->fontMetrics().lineSpacing());
             // Every factor shown, the last green.
             QCOMPARE(g->rowCount(), c.n + 1);
             QCOMPARE(linhas(g).last(), QStringLiteral("F%1|  %2.00|verde").arg(c.n).arg(2 - c.n));
@@ -178,9 +194,7 @@ private slots:
         db.estado().QtdeFatores = 4;
         frmResultado janela(db.estado(), u("s"));
         janela.show();
-        for (auto* botao : {filho(&janela, "cmdExportar"), filho(&janela, "cmdMapa")}) // in free space
-            for (QWidget* w : janela.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-                QVERIFY2(w == botao || w->isHidden() || !w->geometry().intersects(botao->geometry()), qPrintable(w->objectName()));
+        emEspacoLivre(janela, {"cmdExportar", "cmdMapa"});
         clicar(&janela, "cmdExportar");
         QFile f(respostas.arquivo);
         QVERIFY(f.open(QIODevice::ReadOnly));

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "analysis/Analise.h"
+#include "analysis/Consistencia.h"
+#include "analysis/Robustez.h"
+#include "results/Printer.h"
+
+#include <QDate>
+#include <QImage>
+#include <QSizeF>
+#include <QString>
+#include <memory>
+
+class QWidget;
+class cMapa;
+struct AppState;
+
+// The whole analysis of a case on as many pages as it takes: the ranking with
+// every name whole, the influence map as a drawing, the two verdicts with
+// their figures, and the matrix.
+namespace RelatorioCompleto {
+
+struct Dados {
+    int idioma = 3;
+    QString nomeCase;
+    QString sintoma;
+    QImage logo;
+    QDate data;
+    Analise::Matriz matriz;
+    Analise::Resultado resultado; // complete
+    Consistencia::Resultado consistencia;
+    Robustez::Resultado robustez;
+    std::shared_ptr<const cMapa> mapa;
+};
+
+// Everything the report shows of a case whose analysis is complete.
+Dados reunir(const Analise::Caso& caso, const Analise::Resultado& resultado, int idioma, const QDate& data);
+
+// The button's caption.
+QString textoBotao();
+
+// Writes the pages on a printer object whose printable area is `area`
+// (twips), each with the footer and its number; no EndDoc.
+void escrever(Printer& prn, const Dados& dados, const QSizeF& area);
+QList<ItemColocado> montar(const Dados& dados, const QSizeF& area);
+
+// What the button does: the current case's report on the named printer (the
+// PDF printer asks where, proposing the case's name and the date). A matrix
+// the analysis refuses gets the Analyse button's message.
+void imprimir(QWidget* janela, AppState& estado, const QString& impressora);
+
+} // namespace RelatorioCompleto
