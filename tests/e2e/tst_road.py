@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """One analysis on the real KV in Portuguese, by keys and clicks: a case, six factors, 15 judgements (panel and
-level keys) kept when the matrix is closed by its X, the result, the map and its PNG, the PDF report, the case out and in."""
+level keys) kept when the matrix is closed by its X, the result, the map and its PNG, the PDF report and the full report,
+the case out and in."""
 import os
+import re
 import subprocess
 import sys
 
@@ -101,6 +103,20 @@ with x_display() as display, KV(build, shots, display) as kv:
         lines = [" ".join(ln.split()) for ln in text.splitlines()]
         assert "Case: " + NAME in lines and SYMPTOM in lines, text
         assert [(ln.split()[0], float(ln.split()[1])) for ln in lines if ln.split(" ")[0] in FACTORS] == RANKED, text
+
+    with kv.step("full report on the PDF printer: ranking, both verdicts, every page numbered"):
+        kv.key(result, "alt+c")
+        pdf = os.path.join(kv.folder, "completo.pdf")
+        kv.file_dialog("Salvar relatório completo em PDF", pdf)
+        kv.key(kv.wait_window("Relatório completo"), "Return")
+        kv.wait_gone("Relatório completo")
+        text = subprocess.run(["pdftotext", "-raw", pdf, "-"], capture_output=True, text=True, check=True).stdout
+        words = " ".join(text.split())
+        pages = int(re.search(r"Pages:\s+(\d+)", subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout)[1])
+        ranking = words.split("Classificação dos fatores")[1].split("Mapa de influência")[0]
+        assert [name for name, _ in RANKED] == re.findall("|".join(FACTORS), ranking), ranking
+        assert "Case: " + NAME in words and "Julgamentos " in words and "Causa raiz " in words, words
+        assert all(re.search(rf"\b{p} ?/ ?{pages}\b", words) for p in range(1, pages + 1)), words
         kv.click_twips(result, 7500, 105, 990, 855)  # Sair: the matrix closes too
         kv.wait_gone(RESULT)
         kv.wait_gone(MATRIX)
