@@ -349,6 +349,7 @@ private slots:
             {2, {0, 2}, "0 6 Ctrl+1 Shift+1 Left 5", {". . . . . .", ". . . . . .", "ABBBBB", "0", "Juzgados: 0 de 6"}, {0, 1}}, // 5 on the diagonal
             {3, {2, 4}, "3 3 3 3 3 3", {"1 1 1 1 1 1", "1 1 1 1 1 1", "BBBBBB", "0", "Julgados: 6 de 6"}, {1, 4}}, // wraps, then none left
             {3, {0, 2}, "4 4 Left Del Left Backspace", {". . . . . .", ". . . . . .", "BBABBB", "0", "Julgados: 0 de 6"}, {0, 2}},
+            {3, {0, 2}, "4 Ctrl+Z", {". . . . . .", ". . . . . .", "AABBBB", "1", "Julgados: 0 de 6"}, {0, 2}},
             {3, {0, 2}, "5 4 Left Del Ctrl+Z Ctrl+Z", {"10 . . . . .", "0.1 . . . . .", "BAABBB", "1", "Julgados: 1 de 6"}, {0, 3}},
             {3, {0, 2}, "5 4 Left Del Ctrl+Z Ctrl+Z Ctrl+Y Ctrl+Shift+Z", {"10 . . . . .", "0.1 . . . . .", "BBABBB", "1", "Julgados: 1 de 6"}, {0, 3}},
         };
@@ -368,6 +369,15 @@ private slots:
             const QString painel = t.painel() ? "1" : "0";
             QCOMPARE(QStringList({pares.join(u' '), espelhos.join(u' '), cores, painel, texto(t.w.get(), "lblJulgados")}), k.visto);
             QCOMPARE(QPoint(g->Row(), g->Col()), k.atual);
+            // "&Voltar" stores what the grid shows, each pair and its mirror.
+            t.botao("cmdSair")->click();
+            QStringList guardados[2];
+            for (const auto& [r, c] : {std::pair{0, 2}, {0, 3}, {0, 4}, {1, 3}, {1, 4}, {2, 4}})
+                for (const auto& [i, linha, coluna] : {std::tuple{0, r, c}, {1, c - 1, r + 1}}) {
+                    const double v = t.db.valor(QStringLiteral("SELECT %1 FROM Eventos WHERE Numero = ?").arg(Tables::campoMatriz(coluna)), {linha + 1}).toDouble();
+                    guardados[i] << (v == 0 ? QStringLiteral(".") : QString::number(v));
+                }
+            QCOMPARE(QStringList({guardados[0].join(u' '), guardados[1].join(u' ')}), QStringList({pares.join(u' '), espelhos.join(u' ')}));
         }
     }
 
