@@ -56,6 +56,16 @@ Analise::Matriz torneio(int n, F dom)
     return matriz(n, j);
 }
 
+// The same judgements seen from the other side: every cycle runs the other way.
+Analise::Matriz transposta(const Analise::Matriz& m)
+{
+    Analise::Matriz t = m;
+    for (int i = 0; i < m.n; ++i)
+        for (int j = 0; j < m.n; ++j)
+            t.definir(i, j, m.celula(j, i));
+    return t;
+}
+
 // F1 > F2 > F3 > F1, F4 undirected; and the worked example.
 bool ciclo3(int a, int b) { return a < 3 && b < 3 && (b - a + 3) % 3 == 1; }
 const Analise::Matriz kExemplo = matriz(4, {{0, 1, 5}, {0, 2, 0.1}, {0, 3, 0.1}, {1, 2, 5}, {1, 3, 1}, {2, 3, 0.1}});
@@ -149,15 +159,21 @@ private slots:
             {torneio(5, ciclo), 5, 5, "0.00", 10, 0},
             {torneio(6, grupos), 2, 8, "0.75", 15, 0},
         };
-        for (const auto& c : casos) {
-            const Consistencia::Resultado r = Consistencia::avaliar(c.m);
-            QCOMPARE(QList<long long>({r.d, r.dMax, r.dirigidos, r.naoDirigidos, r.irregulares}),
-                     QList<long long>({c.d, c.dMax, c.dirigidos, c.semDirecao, 0}));
-            QCOMPARE(Regional::format00(r.zeta), u(c.zeta));
-        }
+        // Each also transposed, so its cycles run against the factors' order.
+        for (const auto& c : casos)
+            for (const Analise::Matriz& m : {c.m, transposta(c.m)}) {
+                const Consistencia::Resultado r = Consistencia::avaliar(m);
+                QCOMPARE(QList<long long>({r.d, r.dMax, r.dirigidos, r.naoDirigidos, r.irregulares}),
+                         QList<long long>({c.d, c.dMax, c.dirigidos, c.semDirecao, 0}));
+                QCOMPARE(Regional::format00(r.zeta), u(c.zeta));
+            }
         QCOMPARE(QList<long long>({Consistencia::maximoTriades(24), Consistencia::maximoTriades(25)}), QList<long long>({572, 650}));
         const Consistencia::Triade t = Consistencia::avaliar(torneio(4, ciclo3)).triades.value(0);
         QCOMPARE(QList<int>({t.a, t.b, t.c}), QList<int>({0, 1, 2}));
+        const Analise::Matriz inverso = transposta(kExemplo);
+        QCOMPARE(Mapa::linhasConsistencia(Consistencia::avaliar(inverso), inverso, 3).mid(1),
+                 QStringList({u("Tríades circulares: d = 1 de 2 possíveis; ζ = 0.50"), u("Pares sem direção (1 ou vazios): 1 de 6"),
+                              u("Tríades a rever:"), u("   F1 > F3 > F2 > F1")}));
 
         // Pairs stored without their reciprocal, or off the scale, are counted apart; the cycle they would close is not.
         Analise::Matriz m = torneio(4, ciclo3);
