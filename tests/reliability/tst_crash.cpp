@@ -1,5 +1,5 @@
-// A process killed at random moments in the middle of saves never leaves a damaged file or a
-// half-written case: after every kill, case 1 is whole as the child's last finished save (or the start) left it.
+// A process killed at chosen moments in the middle of saves never leaves a damaged file or a
+// half-written case: after every kill, case 1 is whole as the save killed left it, before or after.
 #include "analysis/FlexGrid.h"
 #include "analysis/frmDados.h"
 #include "registration/frmCases.h"
@@ -7,18 +7,20 @@
 #include "tests/support/TestDb.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTest>
 #include <csignal>
 #include <cstdio>
+#include <thread>
 
 namespace {
-// The child (this program with "gravar", a folder, a count and a kind), for `voltas` saves (0: until killed): by
-// turns the reset of case 1 and its 25-factor matrix saved by the matrix screen, all 10, 0.2 or 1 in
-// turn, so a torn save would show; or cases of 25 and of 4 factors imported into case 1 by turns. "ok" after
-// each finished save, so the kills fall after the first one however slowly the child starts.
-int gravar(const QString& pasta, long voltas, bool importar)
+// The child (this program with "gravar", a folder and a kind) makes one save per line it reads and says "ok"
+// after it, so the parent knows which save a kill falls into: by turns the reset of case 1 and its 25-factor
+// matrix saved by the matrix screen, all 10, 0.2 or 1 in turn, so a torn save would show; or cases of 25 and
+// of 4 factors imported into case 1 by turns.
+int gravar(const QString& pasta, bool importar)
 {
     AppState estado;
     estado.pastaPrograma = pasta;
@@ -37,7 +39,7 @@ int gravar(const QString& pasta, long voltas, bool importar)
         }
     }
     const char* const padroes[3] = {"10", "0.2", "1"};
-    for (long g = 0; voltas <= 0 || g < voltas; ++g) {
+    for (long g = 0; std::getchar() != EOF; ++g) {
         if (importar) {
             CasoCsv::gravar(estado.BancoDados, 1, casos[g % 2]);
         } else if (g % 2 == 0) {
@@ -62,24 +64,34 @@ QString caso1(TestDb& db)
     return db.texto("SELECT * FROM Cases JOIN Eventos ON Cases.Numero = 1 ORDER BY Eventos.Numero");
 }
 
-// Runs the child on a program folder: `voltas` saves to the end, or with `ms`
-// endless saves killed a random 1 to ms milliseconds after the first finished.
-void filho(const QString& pasta, const char* tipo, int voltas, int ms = 0)
-{
+// The child on a program folder, one save at a time.
+struct Filho {
     QProcess p;
-    p.start(QCoreApplication::applicationFilePath(), {"gravar", pasta, QString::number(voltas), tipo});
-    if (!ms) {
-        QVERIFY(p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0);
-        return;
+    Filho(const QString& pasta, const char* tipo)
+    {
+        p.start(QCoreApplication::applicationFilePath(), {"gravar", pasta, tipo});
+        p.waitForStarted();
     }
-    QByteArray lido;
-    while (p.waitForReadyRead(20000) && !(lido += p.readAll()).contains("ok")) {
+    // One whole save; how long it took, in microseconds.
+    qint64 gravar()
+    {
+        QElapsedTimer relogio;
+        relogio.start();
+        p.write("\n");
+        while (!p.canReadLine() && p.waitForReadyRead(60000)) {
+        }
+        return p.readLine() == "ok\n" ? relogio.nsecsElapsed() / 1000 : -1;
     }
-    QVERIFY(lido.contains("ok"));
-    QTest::qSleep(int(QRandomGenerator::global()->bounded(1, ms)));
-    ::kill(pid_t(p.processId()), SIGKILL);
-    QVERIFY(p.waitForFinished(10000));
-}
+    // One save, killed a random 0 to `us` microseconds after it was asked for.
+    bool matar(qint64 us)
+    {
+        p.write("\n");
+        p.waitForBytesWritten();
+        std::this_thread::sleep_for(std::chrono::microseconds(QRandomGenerator::global()->bounded(us + 1)));
+        ::kill(pid_t(p.processId()), SIGKILL);
+        return p.waitForFinished(10000) && p.exitStatus() == QProcess::CrashExit;
+    }
+};
 } // namespace
 
 class TstCrash : public QObject {
@@ -88,35 +100,44 @@ private slots:
     void mortoNoMeioDeGravacoesNadaSeRasga()
     {
         const int vezes = qEnvironmentVariable("KV_CRASH_TRIALS", QStringLiteral("200")).toInt();
-        const struct { const char* tipo; QList<int> voltas; int vezes, ms; } casos[] = {
-            {"matriz", {1, 2, 4, 6}, vezes, 120},
-            {"importar", {1, 2}, vezes / 5, 60},
+        // The saves a kill falls into (counted from 1) run through every kind and, for the matrix, every
+        // value; each comes after a finished save of its kind, whose time bounds the moment of the kill.
+        const struct { const char* tipo; int primeira, ultima, vezes; } casos[] = {
+            {"matriz", 3, 8, vezes},
+            {"importar", 3, 4, vezes / 5},
         };
         for (const auto& c : casos) {
-            // What case 1 may hold: the start and the end of each kind of save.
-            QStringList estados;
-            for (const int v : QList<int>{0} + c.voltas) {
-                TestDb m(false);
-                m.setCase(1, "crash", "kill -9", 25);
-                if (v)
-                    filho(m.pasta(), c.tipo, v);
-                estados << caso1(m);
-            }
-            QCOMPARE(QSet<QString>(estados.begin(), estados.end()).size(), estados.size());
+            // What case 1 holds after each save; each save changes it, so a kill before or after its end
+            // is told apart, and a torn save is neither.
             TestDb db(false);
             db.setCase(1, "crash", "kill -9", 25);
-            QList<int> vistos(estados.size());
+            QStringList estados{caso1(db)};
+            {
+                Filho f(db.pasta(), c.tipo);
+                for (int k = 1; k <= c.ultima; ++k) {
+                    QVERIFY(f.gravar() >= 0);
+                    estados << caso1(db);
+                    QVERIFY2(estados[k] != estados[k - 1], qPrintable(QString("save %1 changed nothing").arg(k)));
+                }
+                f.p.closeWriteChannel();
+                QVERIFY(f.p.waitForFinished(60000) && f.p.exitCode() == 0);
+            }
+            int depois = 0;
             for (int t = 0; t < c.vezes; ++t) {
-                filho(db.pasta(), c.tipo, 0, c.ms);
+                const int g = c.primeira + t % (c.ultima - c.primeira + 1);
+                Filho f(db.pasta(), c.tipo);
+                QList<qint64> tempos;
+                for (int k = 1; k < g; ++k)
+                    tempos << f.gravar();
+                QVERIFY(!tempos.contains(-1));
+                QVERIFY(f.matar(tempos[g - 3]));
                 QCOMPARE(db.valor("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
-                const auto e = estados.indexOf(caso1(db));
-                QVERIFY2(e >= 0, qPrintable(QString("trial %1: torn").arg(t)));
-                vistos[e]++;
+                const QString visto = caso1(db);
+                QVERIFY2(visto == estados[g - 1] || visto == estados[g], qPrintable(QString("trial %1, save %2: torn").arg(t).arg(g)));
+                depois += visto == estados[g];
                 QCOMPARE(db.valor("SELECT count(*) FROM Cases").toInt(), 10);
             }
-            qInfo() << c.tipo << "states after the kills:" << vistos;
-            // The kills fell after saves of more than one kind, not only at the start.
-            QVERIFY(std::count_if(vistos.begin() + 1, vistos.end(), [](int n) { return n > 0; }) >= 2);
+            qInfo() << c.tipo << "kills:" << c.vezes << "after the save's end:" << depois;
         }
     }
 };
@@ -124,8 +145,8 @@ private slots:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc == 5 && QByteArray(argv[1]) == "gravar")
-        return gravar(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toLong(), QByteArray(argv[4]) == "importar");
+    if (argc == 4 && QByteArray(argv[1]) == "gravar")
+        return gravar(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]) == "importar");
     TstCrash t;
     return QTest::qExec(&t, argc, argv);
 }
