@@ -120,20 +120,18 @@ Textos textos(int idioma)
         t = {u("Influence map"), u("&Map"), u("&Print"), u("&Export…"), u("&Return"), u("Printer:"),
              u("NormH: points to row, normalised 0-5"), u("NormV: points to column, normalised 0-5"), u("E-Mach = 0"),
              u("Points to Row"), u("Points to Column"), {}, {}, {}, u("Export map"), u("Map not exported"),
-             u("The file %1 could not be written: %2. No file was created."), u("Save map as PDF"),
+             u("Save map as PDF"),
              u("The map was saved to:")};
     } else if (idioma == 2) {
         t = {u("Mapa de influencia"), u("&Mapa"), u("&Imprimir"), u("&Exportar…"), u("&Volver"), u("Impresora:"),
              u("NormH: puntos de la fila, normalizados 0-5"), u("NormV: puntos de la columna, normalizados 0-5"),
              u("E-Mach = 0"), u("Puntos de la fila"), u("Puntos de la columna"), {}, {}, {}, u("Exportar mapa"),
-             u("Mapa no exportado"), u("No se pudo escribir el archivo %1: %2. No se creó ningún archivo."),
-             u("Guardar mapa en PDF"), u("El mapa se guardó en:")};
+             u("Mapa no exportado"), u("Guardar mapa en PDF"), u("El mapa se guardó en:")};
     } else {
         t = {u("Mapa de influência"), u("&Mapa"), u("&Imprimir"), u("&Exportar…"), u("&Voltar"), u("Impressora:"),
              u("NormH: pontos da linha, normatizados 0-5"), u("NormV: pontos da coluna, normatizados 0-5"),
              u("E-Mach = 0"), u("Pontos da Linha"), u("Pontos da Coluna"), {}, {}, {}, u("Exportar mapa"),
-             u("Mapa não exportado"), u("Não foi possível gravar o arquivo %1: %2. Nenhum arquivo foi criado."),
-             u("Salvar mapa em PDF"), u("O mapa foi salvo em:")};
+             u("Mapa não exportado"), u("Salvar mapa em PDF"), u("O mapa foi salvo em:")};
     }
     t.efeitos = legenda(idioma, "Label2", "Efeitos");
     t.causais = legenda(idioma, "Label4", "Fatores Causais");

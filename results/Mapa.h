@@ -34,7 +34,6 @@ struct Textos {
     QString raiz;
     QString dialogoExportar;
     QString exportarFalhou; // title of the box
-    QString exportarFalhouTexto; // %1 the file, %2 the reason
     QString salvarPdf; // the PDF printer's question
     QString pdfSalvo; // and where it wrote, after the page
 };

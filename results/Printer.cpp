@@ -1,7 +1,10 @@
 #include "results/Printer.h"
 #include "results/Printers.h"
 #include "shell/Messages.h"
+#include "store/Escrita.h"
 
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
@@ -9,11 +12,12 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QLocale>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
+#include <cerrno>
 
 namespace {
 
@@ -123,7 +127,8 @@ bool Printer::EndDoc(QWidget* janela)
     m_y = 0;
     m_pagina = 0;
     m_arquivo.clear();
-    return imprimir(itens, Printers::atual(), janela, &m_arquivo, m_titulo, m_nomeProposto);
+    m_falha.clear();
+    return imprimir(itens, Printers::atual(), janela, &m_arquivo, m_titulo, m_nomeProposto, &m_falha);
 }
 
 void Printer::setPerguntaPdf(const QString& titulo, const QString& nomeProposto)
@@ -186,45 +191,25 @@ double Printer::escala(const QList<ItemColocado>& itens, const QSizeF& areaTwips
     return f;
 }
 
-bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impressora, QWidget* janela,
-                       QString* arquivo, const QString& titulo, const QString& nomeProposto)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    if (impressora.tipo == Impressora::Tipo::Pdf) {
-        const QString destino = Printers::escolherArquivo(janela, titulo, nomeProposto);
-        if (destino.isEmpty())
-            return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(destino);
-        if (arquivo)
-            *arquivo = destino;
-    } else {
-        printer.setOutputFormat(QPrinter::NativeFormat);
-        printer.setPrinterName(impressora.DeviceName);
-    }
-    printer.setDocName(nomeDocumento());
-    // A printer that cannot come that close to the edge keeps its own
-    // smallest margins; size and orientation are set on their own for that.
-    const QPageLayout desejada = paginaDe(impressora);
-    printer.setPageSize(desejada.pageSize());
-    printer.setPageOrientation(desejada.orientation());
-    if (!printer.setPageMargins(desejada.margins(), desejada.units()))
-        printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
+namespace {
 
+// Paints the placed items page by page; false when the device refused.
+bool pintar(QPagedPaintDevice& dispositivo, const QList<ItemColocado>& itens)
+{
     QPainter p;
-    if (!p.begin(&printer))
-        throw std::runtime_error("Falha ao iniciar a impressora " + impressora.DeviceName.toStdString());
+    if (!p.begin(&dispositivo))
+        return false;
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setRenderHint(QPainter::TextAntialiasing);
 
     // A layout wider or longer than the printable area of this paper shrinks
     // as a whole.
-    const double f = escala(itens, printer.pageLayout().paintRect(QPageLayout::Inch).size() * kTwipsPorPolegada);
+    const double f = Printer::escala(itens, dispositivo.pageLayout().paintRect(QPageLayout::Inch).size() * kTwipsPorPolegada);
     p.scale(f, f);
-    const double escalaX = printer.logicalDpiX() / double(kTwipsPorPolegada);
-    const double escalaY = printer.logicalDpiY() / double(kTwipsPorPolegada);
+    const double escalaX = dispositivo.logicalDpiX() / double(kTwipsPorPolegada);
+    const double escalaY = dispositivo.logicalDpiY() / double(kTwipsPorPolegada);
     p.setPen(Qt::black);
-    auto pintar = [&](const ItemColocado& item) {
+    auto desenhar = [&](const ItemColocado& item) {
         const QPointF canto(item.x * escalaX, item.y * escalaY);
         const QRectF caixa(canto, QSizeF(item.largura * escalaX, item.altura * escalaY));
         if (item.tipo == ItemColocado::Tipo::Figura) {
@@ -236,7 +221,7 @@ bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impre
         } else {
             p.setFont(fonteDe(item.fonte, item.tamanho, item.negrito));
             // The position is the top of the line; QPainter writes on the baseline.
-            const QFontMetricsF fm(p.font(), &printer);
+            const QFontMetricsF fm(p.font(), &dispositivo);
             p.drawText(canto + QPointF(0, fm.ascent()), item.texto);
         }
     };
@@ -245,15 +230,61 @@ bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impre
         ultima = std::max(ultima, item.pagina);
     // Page by page: a footer written after the body of its page still lands on it.
     for (int pagina = 0; pagina <= ultima; ++pagina) {
-        if (pagina > 0 && !printer.newPage())
-            throw std::runtime_error("Falha ao iniciar uma nova página em " + impressora.DeviceName.toStdString());
+        if (pagina > 0 && !dispositivo.newPage()) {
+            p.end();
+            return false;
+        }
         for (const ItemColocado& item : itens)
             if (item.pagina == pagina)
-                pintar(item);
+                desenhar(item);
     }
-    if (!p.end())
-        throw std::runtime_error("Falha ao enviar o documento para " + impressora.DeviceName.toStdString());
-    return true;
+    return p.end();
+}
+
+} // namespace
+
+bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impressora, QWidget* janela,
+                       QString* arquivo, const QString& titulo, const QString& nomeProposto, QString* falha)
+{
+    QString motivo;
+    const QPageLayout desejada = paginaDe(impressora);
+    if (impressora.tipo == Impressora::Tipo::Pdf) {
+        const QString destino = Printers::escolherArquivo(janela, titulo, nomeProposto);
+        if (destino.isEmpty())
+            return false;
+        // The page is made in memory and written whole by the one checked path.
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(1200);
+        pdf.setTitle(nomeDocumento());
+        pdf.setPageLayout(desejada);
+        motivo = pintar(pdf, itens) ? Escrita::gravar(destino, buffer.data()) : Escrita::motivo(ENOMEM);
+        if (motivo.isEmpty()) {
+            if (arquivo)
+                *arquivo = destino;
+            return true;
+        }
+        motivo = Escrita::mensagem(destino, motivo);
+    } else {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setPrinterName(impressora.DeviceName);
+        printer.setDocName(nomeDocumento());
+        // A printer that cannot come that close to the edge keeps its own
+        // smallest margins; size and orientation are set on their own for that.
+        printer.setPageSize(desejada.pageSize());
+        printer.setPageOrientation(desejada.orientation());
+        if (!printer.setPageMargins(desejada.margins(), desejada.units()))
+            printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
+        if (pintar(printer, itens))
+            return true;
+        motivo = QCoreApplication::translate("Printer", "A impressora %1 não aceitou o documento. Nada foi impresso.")
+                     .arg(impressora.DeviceName);
+    }
+    if (falha)
+        *falha = motivo;
+    return false;
 }
 
 void Printer::imprimirEm(QWidget* janela, const QString& impressora, const std::function<void(Printer&)>& escrever,
@@ -266,6 +297,12 @@ void Printer::imprimirEm(QWidget* janela, const QString& impressora, const std::
     Printer prn;
     escrever(prn);
     prn.setPerguntaPdf(pdf.pergunta, pdf.nomeProposto);
-    if (prn.EndDoc(janela) && !prn.arquivoGravado().isEmpty())
-        MsgBox(pdf.salvoEm + QStringLiteral("\n") + QDir::toNativeSeparators(prn.arquivoGravado()), Icone::Informacao, pdf.titulo);
+    if (prn.EndDoc(janela)) {
+        if (!prn.arquivoGravado().isEmpty())
+            MsgBox(pdf.salvoEm + QStringLiteral("\n") + QDir::toNativeSeparators(prn.arquivoGravado()), Icone::Informacao, pdf.titulo);
+    } else if (!prn.falha().isEmpty()) {
+        // The program goes on: a printer or a disk that fails is told, never the end of the run.
+        const bool pdfEmbutida = Printers::atual().tipo == Impressora::Tipo::Pdf;
+        MsgBox(prn.falha(), Icone::Exclamacao, pdfEmbutida ? pdf.titulo : QCoreApplication::translate("Printer", "Impressão"));
+    }
 }

@@ -72,9 +72,11 @@ public:
     const QList<ItemColocado>& itens() const { return m_itens; }
 
     // Sends the page to the current printer and starts afresh. The PDF printer
-    // first asks where to write (from `janela`); false when that was
-    // cancelled and nothing was printed. A printer that cannot start throws.
+    // first asks where to write (from `janela`). False when nothing was
+    // printed: the question was cancelled (falha() is empty), or the printer
+    // or the disk failed and falha() says what happened, in plain words.
     bool EndDoc(QWidget* janela = nullptr);
+    QString falha() const { return m_falha; }
 
     // The PDF printer's question: the dialog's title and the file name it
     // proposes. After EndDoc, the file it wrote (empty for a print queue).
@@ -84,7 +86,8 @@ public:
     // What a print button does: a printer name the list lacks gets its
     // message and prints nothing; otherwise the page `escrever` writes goes to
     // that printer, and the PDF printer asks where (proposing `nomeProposto`)
-    // and then says where it wrote, under `titulo`.
+    // and then says where it wrote, under `titulo`. A failure is told, and
+    // the program goes on.
     struct AvisoPdf {
         QString pergunta;
         QString nomeProposto;
@@ -94,10 +97,12 @@ public:
     static void imprimirEm(QWidget* janela, const QString& impressora, const std::function<void(Printer&)>& escrever,
                            const AvisoPdf& pdf);
 
-    // Paints placed items, page by page, on a printer, scaled to its paper;
-    // `arquivo` is the PDF file to write, asked for when it is empty.
+    // Paints placed items, page by page, on a printer, scaled to its paper.
+    // The PDF printer asks where to write and says in `arquivo` where it
+    // wrote; false with `falha` empty is a cancel, with `falha` set a failure.
     static bool imprimir(const QList<ItemColocado>& itens, const Impressora& impressora, QWidget* janela,
-                         QString* arquivo = nullptr, const QString& titulo = {}, const QString& nomeProposto = {});
+                         QString* arquivo = nullptr, const QString& titulo = {}, const QString& nomeProposto = {},
+                         QString* falha = nullptr);
 
     // The document's name, which print queues show (cups-pdf names its file
     // after it).
@@ -128,4 +133,5 @@ private:
     QString m_titulo;
     QString m_nomeProposto;
     QString m_arquivo;
+    QString m_falha;
 };

@@ -12,7 +12,9 @@
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
 #include "shell/Messages.h"
+#include "store/Escrita.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -22,12 +24,12 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QSvgGenerator>
 #include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <cerrno>
 
 namespace {
 
@@ -271,7 +273,7 @@ void frmMapa::cmdExportar_Click()
         return;
     QString erro;
     if (!exportar(*m_mapa, arquivo, picMapa->size(), &erro))
-        MsgBox(t.exportarFalhouTexto.arg(QDir::toNativeSeparators(arquivo), erro), Icone::Exclamacao, t.exportarFalhou);
+        MsgBox(Escrita::mensagem(arquivo, erro), Icone::Exclamacao, t.exportarFalhou);
 }
 
 void frmMapa::cmdRelatorio_Click()
@@ -288,12 +290,9 @@ bool frmMapa::exportar(const cMapa& mapa, const QString& arquivo, const QSize& t
 {
     const QString fim = QFileInfo(arquivo).suffix().toLower();
     const QRectF area(QPointF(0, 0), QSizeF(tamanho));
-    // Written beside the target and renamed at the end: a failure leaves nothing.
-    QSaveFile f(arquivo);
-    if (!f.open(QIODevice::WriteOnly)) {
-        *erro = f.errorString();
-        return false;
-    }
+    // Drawn in memory, then written whole by the one checked path.
+    QBuffer f;
+    f.open(QIODevice::WriteOnly);
     bool ok = false;
     if (fim == u("svg")) {
         QSvgGenerator svg;
@@ -329,14 +328,8 @@ bool frmMapa::exportar(const cMapa& mapa, const QString& arquivo, const QSize& t
         }
         ok = img.save(&f, "PNG");
     }
-    if (!ok) {
-        *erro = f.error() != QFileDevice::NoError ? f.errorString() : u("I/O");
-        f.cancelWriting();
-        return false;
-    }
-    if (!f.commit()) {
-        *erro = f.errorString();
-        return false;
-    }
-    return true;
+    f.close();
+    // Only a picture too big for memory fails here; the disk's failures come below.
+    *erro = ok ? Escrita::gravar(arquivo, f.data()) : Escrita::motivo(ENOMEM);
+    return erro->isEmpty();
 }

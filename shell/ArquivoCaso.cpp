@@ -4,9 +4,11 @@
 #include "shell/Gravacao.h"
 #include "shell/Messages.h"
 #include "store/CasoCsvTextos.h"
+#include "store/CasoXlsx.h"
 #include "store/Database.h"
 #include "store/StoreError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -43,11 +45,14 @@ QString exportar(QWidget* janela, int idioma, const CasoCsv::Exportacao& dados)
         MsgBox(m.semFatores.arg(dados.caso), Icone::Exclamacao, m.tituloExportar);
         return QString();
     }
-    const QString arquivo = EscolherArquivoGravar(janela, m.tituloExportar, nomeSugerido(dados), m.filtro);
+    const QString filtro = QCoreApplication::translate("ArquivoCaso", "Arquivos CSV (*.csv);;Planilhas do Excel (*.xlsx);;Todos os arquivos (*)");
+    const QString arquivo = EscolherArquivoGravar(janela, m.tituloExportar, nomeSugerido(dados), filtro);
     if (arquivo.isEmpty())
         return QString();
     lembrarPasta(arquivo);
-    const QString erro = CasoCsv::salvar(arquivo, CasoCsv::escrever(dados, idioma));
+    // The name's ending chooses the format; anything but .xlsx is CSV.
+    const bool planilha = QFileInfo(arquivo).suffix().compare(QStringLiteral("xlsx"), Qt::CaseInsensitive) == 0;
+    const QString erro = planilha ? CasoXlsx::salvar(arquivo, dados, idioma) : CasoCsv::salvar(arquivo, CasoCsv::escrever(dados, idioma));
     if (!erro.isEmpty()) {
         MsgBox(m.falhaArquivo.arg(QDir::toNativeSeparators(arquivo), erro), Icone::Exclamacao, m.tituloExportar);
         return QString();
@@ -91,7 +96,11 @@ std::optional<CasoCsv::Caso> importar(QWidget* janela, AppState& estado, int cas
         estado.QtdeFatores = QString::number(dados.n());
     if (aoGravar)
         aoGravar(dados);
-    MsgBox(m.importado.arg(dados.n()).arg(dados.julgamentos()).arg(caso), Icone::Informacao, m.tituloImportar);
+    QString lido = m.importado.arg(dados.n()).arg(dados.julgamentos()).arg(caso);
+    if (leitura.windows1252)
+        lido += QStringLiteral("\n\n")
+            + QCoreApplication::translate("ArquivoCaso", "O arquivo não estava em UTF-8: foi lido como Windows-1252, a codificação antiga do Windows.");
+    MsgBox(lido, Icone::Informacao, m.tituloImportar);
     return dados;
 }
 

@@ -12,8 +12,9 @@ class QWidget;
 // the question and the messages around the store's reading and writing.
 namespace ArquivoCaso {
 
-// Asks where to write the case and writes it. A file that cannot be written
-// gets a message and leaves no partial file. Returns the path written.
+// Asks where to write the case and writes it, as a CSV file or, for a name
+// ending in .xlsx, a spreadsheet workbook. A file that cannot be written gets
+// a message and leaves no partial file. Returns the path written.
 QString exportar(QWidget* janela, int idioma, const CasoCsv::Exportacao& dados);
 
 // Asks for a file, reads and checks all of it, asks before replacing a case

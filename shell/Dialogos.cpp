@@ -1,14 +1,41 @@
 #include "shell/Dialogos.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
+QStringList terminacoes(const QString& filtro)
+{
+    QStringList t;
+    for (const auto& m : QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).globalMatch(filtro))
+        t << m.captured(1).toLower();
+    return t;
+}
+
+// The type chosen in the dialog is the type written: a name without an ending,
+// or with the ending of another type of the list, takes the chosen one's.
+QString comTerminacao(const QString& arquivo, const QString& escolhido, const QString& filtro)
+{
+    const QStringList desta = terminacoes(escolhido);
+    const QString fim = QFileInfo(arquivo).suffix().toLower();
+    if (arquivo.isEmpty() || desta.size() != 1 || fim == desta.first())
+        return arquivo;
+    if (fim.isEmpty())
+        return arquivo + u'.' + desta.first();
+    if (terminacoes(filtro).contains(fim))
+        return arquivo.left(arquivo.size() - fim.size()) + desta.first();
+    return arquivo;
+}
+
 class Dialogos final : public Respondedor {
 public:
     QString arquivoParaGravar(QWidget* pai, const QString& titulo, const QString& sugestao, const QString& filtro) override
     {
-        return QFileDialog::getSaveFileName(pai, titulo, sugestao, filtro);
+        QString escolhido;
+        const QString arquivo = QFileDialog::getSaveFileName(pai, titulo, sugestao, filtro, &escolhido);
+        return comTerminacao(arquivo, escolhido, filtro);
     }
     QString arquivoParaAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro) override
     {

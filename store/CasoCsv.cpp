@@ -3,16 +3,23 @@
 
 #include "store/Connection.h"
 #include "store/Database.h"
+#include "store/Escrita.h"
 #include "store/Regional.h"
 #include "store/StoreError.h"
 #include "store/Tables.h"
 
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 #include <QStringDecoder>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <optional>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace CasoCsv {
 
@@ -228,30 +235,135 @@ Chave chaveDe(QString t)
     return Chave::Nenhuma;
 }
 
-QString decodificar(const QByteArray& bytes, bool& binario)
+// Where a text stops being what its encoding says: the line and the column
+// (in characters) of the first bad byte or code unit.
+struct Decodificado {
+    QString texto;
+    bool windows1252 = false;
+    int linha = 0; // 0: the text is sound
+    int coluna = 0;
+    QStringList onde; // the encoding and the bad byte or unit, for the message
+};
+
+void avancar(Decodificado& d, char32_t c, char32_t anterior)
+{
+    if (c == u'\n' ? anterior != u'\r' : c == u'\r') {
+        ++d.linha;
+        d.coluna = 1;
+    } else if (c != u'\n') {
+        ++d.coluna;
+    }
+}
+
+// UTF-8 checked byte by byte: overlong forms, surrogates and sequences cut
+// short are errors. `multibyte` tells whether any sound sequence of more than
+// one byte was met.
+Decodificado utf8(const QByteArray& b, qsizetype inicio, bool& multibyte)
+{
+    Decodificado d;
+    d.linha = 1;
+    d.coluna = 1;
+    multibyte = false;
+    qsizetype primeiroRuim = -1;
+    char32_t anterior = 0;
+    for (qsizetype i = inicio; i < b.size();) {
+        const uchar c = uchar(b[i]);
+        int n = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+        char32_t v = n == 1 ? c : n == 2 ? (c & 0x1F) : n == 3 ? (c & 0x0F) : (c & 0x07);
+        for (int k = 1; k < n; ++k) {
+            if (i + k >= b.size() || (uchar(b[i + k]) & 0xC0) != 0x80) {
+                n = 0;
+                break;
+            }
+            v = (v << 6) | (uchar(b[i + k]) & 0x3F);
+        }
+        const char32_t minimo[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (n == 0 || v < minimo[n] || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) {
+            if (primeiroRuim < 0) {
+                primeiroRuim = i;
+                d.onde = {QStringLiteral("UTF-8"), QStringLiteral("0x") + QString::number(c, 16).toUpper()};
+            }
+            ++i;
+            continue;
+        }
+        if (n > 1)
+            multibyte = true;
+        if (primeiroRuim < 0)
+            avancar(d, v, std::exchange(anterior, v));
+        i += n;
+    }
+    if (primeiroRuim < 0) {
+        d.linha = 0;
+        d.texto = QString::fromUtf8(b.constData() + inicio, b.size() - inicio);
+    }
+    return d;
+}
+
+// UTF-16 and UTF-32 read unit by unit: a lone surrogate or a value past the
+// last code point is an error.
+Decodificado utf16ou32(const QByteArray& b, QStringConverter::Encoding e)
+{
+    const bool e32 = e == QStringConverter::Utf32LE || e == QStringConverter::Utf32BE;
+    const bool be = e == QStringConverter::Utf16BE || e == QStringConverter::Utf32BE;
+    const int largura = e32 ? 4 : 2;
+    auto unidade = [&](qsizetype i) {
+        char32_t v = 0;
+        for (int k = 0; k < largura; ++k)
+            v |= char32_t(uchar(b[i + (be ? k : largura - 1 - k)])) << (8 * (largura - 1 - k));
+        return v;
+    };
+    Decodificado d;
+    d.linha = 1;
+    d.coluna = 1;
+    char32_t anterior = 0;
+    for (qsizetype i = largura; i < b.size(); i += largura) {
+        char32_t v = i + largura <= b.size() ? unidade(i) : 0xFFFFFFFF;
+        int usadas = 1;
+        if (!e32 && v >= 0xD800 && v <= 0xDBFF && i + 2 * largura <= b.size()) {
+            const char32_t baixa = unidade(i + largura);
+            if (baixa >= 0xDC00 && baixa <= 0xDFFF) {
+                v = 0x10000 + ((v - 0xD800) << 10) + (baixa - 0xDC00);
+                usadas = 2;
+            }
+        }
+        if (v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) {
+            d.onde = {e32 ? QStringLiteral("UTF-32") : QStringLiteral("UTF-16"),
+                      QStringLiteral("0x") + QString::number(v == 0xFFFFFFFF ? uchar(b.back()) : v, 16).toUpper()};
+            return d;
+        }
+        d.texto += QString::fromUcs4(&v, 1);
+        avancar(d, v, std::exchange(anterior, v));
+        i += (usadas - 1) * largura;
+    }
+    d.linha = 0;
+    return d;
+}
+
+// A byte-order mark names the encoding; without one, sound UTF-8 is UTF-8,
+// and a file with no multi-byte UTF-8 sequence at all is a spreadsheet's own
+// "CSV" in the old Western code page. Anything else is damaged UTF-8.
+Decodificado decodificar(const QByteArray& bytes, bool& binario)
 {
     binario = false;
-    QString t;
+    Decodificado d;
     const auto bom = QStringConverter::encodingForData(bytes);
     if (bom && *bom != QStringConverter::Utf8) {
-        QStringDecoder d(*bom);
-        t = d(bytes);
-        binario = d.hasError();
+        d = utf16ou32(bytes, *bom);
     } else {
-        QStringDecoder d(QStringConverter::Utf8);
-        t = d(bytes);
-        // A spreadsheet's own "CSV" may be in the old Western code page.
-        if (d.hasError()) {
+        const qsizetype inicio = bom ? 3 : 0;
+        bool multibyte = false;
+        d = utf8(bytes, inicio, multibyte);
+        if (d.linha && !bom && !multibyte) {
             QStringDecoder w("windows-1252");
-            t = w.isValid() ? w(bytes) : QString::fromLatin1(bytes);
+            d = Decodificado{w.isValid() ? w(bytes) : QString::fromLatin1(bytes), true};
         }
     }
-    for (const QChar c : std::as_const(t))
+    for (const QChar c : std::as_const(d.texto))
         if ((c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || c.unicode() == 0x7F) {
             binario = true;
             break;
         }
-    return t;
+    return d;
 }
 
 void checarTexto(Leitor& l, const Campo& c, int coluna)
@@ -329,11 +441,17 @@ Leitura ler(const QByteArray& bytes)
         return l;
     }
     bool binario = false;
-    const QString t = decodificar(bytes, binario);
+    const Decodificado d = decodificar(bytes, binario);
+    if (d.linha) {
+        leitor.problema(d.linha, d.coluna, Erro::Codificacao, d.onde);
+        return l;
+    }
     if (binario) {
         leitor.problema(0, 0, Erro::Binario);
         return l;
     }
+    l.windows1252 = d.windows1252;
+    const QString& t = d.texto;
     if (t.trimmed().isEmpty()) {
         leitor.problema(0, 0, Erro::Vazio);
         return l;
@@ -489,21 +607,30 @@ Leitura ler(const QByteArray& bytes)
 
 Leitura lerArquivo(const QString& caminho)
 {
-    QFile f(caminho);
-    if (!f.open(QIODevice::ReadOnly)) {
-        Leitura l;
+    Leitura l;
+    auto recusar = [&](Erro erro, const QString& motivo) {
         l.totalProblemas = 1;
-        l.problemas.append({0, 0, Erro::Ilegivel, {f.errorString()}});
+        l.problemas.append({0, 0, erro, {motivo}});
         return l;
+    };
+    const QByteArray nome = QFile::encodeName(caminho);
+    struct stat st {};
+    if (::stat(nome.constData(), &st) == 0 && !S_ISREG(st.st_mode))
+        return recusar(Erro::NaoArquivo, {});
+    // Never waiting on whatever stands there by the time it opens.
+    const int fd = ::open(nome.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return recusar(Erro::Ilegivel, QString::fromLocal8Bit(std::strerror(errno)));
+    QFile f;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return recusar(Erro::NaoArquivo, {});
     }
-    // Read one byte past the limit: a special file may report no size at all.
+    f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    // Read one byte past the limit: the size may have grown since.
     const QByteArray bytes = f.read(kTamanhoMaximo + 1);
-    if (f.error() != QFileDevice::NoError) {
-        Leitura l;
-        l.totalProblemas = 1;
-        l.problemas.append({0, 0, Erro::Ilegivel, {f.errorString()}});
-        return l;
-    }
+    if (f.error() != QFileDevice::NoError)
+        return recusar(Erro::Ilegivel, f.errorString());
     return ler(bytes);
 }
 
@@ -562,17 +689,7 @@ void gravar(const Database& banco, int caso, const Caso& d)
 
 QString salvar(const QString& caminho, const QByteArray& bytes)
 {
-    QSaveFile f(caminho);
-    if (!f.open(QIODevice::WriteOnly))
-        return f.errorString();
-    if (f.write(bytes) != bytes.size()) {
-        const QString erro = f.errorString();
-        f.cancelWriting();
-        return erro;
-    }
-    if (!f.commit())
-        return f.errorString();
-    return QString();
+    return Escrita::gravar(caminho, bytes);
 }
 
 } // namespace CasoCsv

@@ -76,7 +76,9 @@ enum class Erro {
     Grande,
     Binario,
     Ilegivel,
+    NaoArquivo, // a folder, a device, a pipe
     // A place in the file.
+    Codificacao, // a byte (or unit) its encoding does not allow; the column counts characters
     AspasAbertas,
     TextoAposAspas,
     QtdeInvalida,
@@ -108,13 +110,15 @@ struct Leitura {
     Caso caso;
     QVector<Problema> problemas; // the first ones, in file order
     int totalProblemas = 0;
+    bool windows1252 = false; // read in the old Western code page: no UTF-8 in it
     bool valida() const { return totalProblemas == 0; }
 };
 
 // Reads and checks a file's bytes; the separator, the decimal mark of each
 // cell, a byte-order mark and LF or CRLF line ends are recognised.
 Leitura ler(const QByteArray& bytes);
-// Reads a file from disk first (at most kTamanhoMaximo bytes).
+// Reads a file from disk first (at most kTamanhoMaximo bytes); anything but a
+// regular file is refused before it is opened, so a pipe cannot hold the window.
 Leitura lerArquivo(const QString& caminho);
 
 // The message of a refused file in a language: how many problems, then the
@@ -131,8 +135,8 @@ bool temFatores(const Database& banco, int caso);
 // a failure nothing is written.
 void gravar(const Database& banco, int caso, const Caso& dados);
 
-// Writes bytes to a file through a temporary file renamed over it, so a
-// failure leaves no partial file. Returns the error text, empty on success.
+// Writes bytes to a file through the checked path of Escrita: a failure
+// leaves no partial file. Returns what went wrong, empty on success.
 QString salvar(const QString& caminho, const QByteArray& bytes);
 
 } // namespace CasoCsv

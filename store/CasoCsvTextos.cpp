@@ -2,6 +2,8 @@
 #include "store/CasoCsvTextos.h"
 #include "store/Regional.h"
 
+#include <QCoreApplication>
+
 namespace CasoCsv {
 
 namespace {
@@ -36,6 +38,10 @@ QString explicar(const Problema& p, int idioma)
         return em(idioma, "O arquivo não é um texto CSV.", "The file is not a CSV text.", "El archivo no es un texto CSV.");
     case Erro::Ilegivel:
         return em(idioma, "O arquivo não pôde ser lido: %1", "The file could not be read: %1", "No se pudo leer el archivo: %1").arg(a(0));
+    case Erro::NaoArquivo:
+        return QCoreApplication::translate("CasoCsv", "Isto não é um arquivo comum (é uma pasta, um dispositivo ou um canal): nada foi lido.");
+    case Erro::Codificacao:
+        return QCoreApplication::translate("CasoCsv", "%1 não é um caractere válido em %2: o arquivo está danificado").arg(a(1), a(0));
     case Erro::AspasAbertas:
         return em(idioma, "aspas abertas e nunca fechadas", "a quote is opened and never closed",
                   "comillas abiertas que nunca se cierran");

@@ -333,7 +333,7 @@ private slots:
         for (const auto& m : sink.mensagens)
             vistas << m.titulo + u("|") + m.texto;
         const auto nativo = [&](const char* f) { return QDir::toNativeSeparators(pasta.filePath(u(f))); };
-        const QString falta = u("Mapa não exportado|Não foi possível gravar o arquivo ") + nativo("falta/mapa.png");
+        const QString falta = u("Mapa não exportado|Não foi possível gravar o arquivo\n") + nativo("falta/mapa.png") + u("\n\nA pasta não existe.");
         QCOMPARE(vistas.mid(0, 2), QStringList({u("Verifique.....|Impressora não encontrada"),
                                                 u("Mapa de influência|O mapa foi salvo em:\n") + nativo("pagina.pdf")}));
         QVERIFY2(vistas.size() == 3 && vistas[2].startsWith(falta), qPrintable(vistas.join(u'\n')));

@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <optional>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Names a file must quote or guard.
@@ -115,6 +117,23 @@ private slots:
         }
     }
 
+    void planilhaGuardaOsTipos()
+    {
+        // Names a spreadsheet would turn into numbers or dates stay texts; judgements and figures are numbers.
+        QLocale::setDefault(QLocale(u("pt_BR")));
+        Cena c;
+        c.db.exemplo(1, {u("007"), u("1/5"), u("3.50"), u("=Ímã+1")});
+        c.respostas.arquivo = c.dir.filePath(u("caso.xlsx"));
+        QCOMPARE(c.exportar(1), c.respostas.arquivo);
+        const QString celulas = saidaDe(u("python3"), {QFINDTESTDATA("../support/ler_xlsx.py"), c.respostas.arquivo});
+        for (const char* e : {"B1\ts\tBomba, 3", "B2\ts\t-Pressão baixa", "B3\tn\t4", "B5\ts\t007", "C5\ts\t1/5", "D5\ts\t3.50",
+                              "E5\ts\t=Ímã+1", "A7\ts\t1/5", "C6\tn\t5", "D6\tn\t0.1", "B7\tn\t0.2", "A12\ts\t007", "F12\tn\t4",
+                              "G12\ts\tEfeito", "A15\ts\t=Ímã+1", "F15\tn\t-1", "G15\ts\tCausa Raíz ou principal FCS"})
+            QVERIFY2(celulas.contains(u(e) + u("\n")), qPrintable(u(e) + u("\n") + celulas));
+        // The count, 12 judgements and 5 figures for each of the 4 factors; nothing else is a number.
+        QCOMPARE(celulas.count(u("\tn\t")), 1 + 12 + 4 * 5);
+    }
+
     void nomesQueParecemFormulasFicamTexto()
     {
         const QStringList nomes{u("=1+1"), u("+1"), u("-1"), u("@SOMA(A1)"), u("\tx"), u("\ry"), u("'=x"), u("''+y"), u("'a"), u("a=b")};
@@ -141,7 +160,15 @@ private slots:
             {QByteArray("\xEF\xBB\xBF \r\n\t\r\n"), "O arquivo está vazio."},
             {QByteArray("PK\x03\x04\x00\x00", 6), "O arquivo não é um texto CSV."},
             {QByteArray(CasoCsv::kTamanhoMaximo + 1, 'A'), "O arquivo tem mais de 1 MB"},
-            {QByteArray("/"), "O arquivo não pôde ser lido: "},
+            // Not a regular file: refused before it is opened, so a pipe cannot hold the window.
+            {QByteArray("/"), "Isto não é um arquivo comum (é uma pasta, um dispositivo ou um canal): nada foi lido."},
+            {QByteArray("|"), "Isto não é um arquivo comum"},
+            {QByteArray("/dev/zero"), "Isto não é um arquivo comum"},
+            // UTF-8 but for one byte, and UTF-16 with a lone surrogate: damaged, never read as another encoding.
+            {trocar("\nC,", "\nC\xE3,").replace(",A,", ",A\xC3\xA7\xC3\xA3o,").replace("\nA,", "\nA\xC3\xA7\xC3\xA3o,"),
+             "Linha 4, coluna 2: 0xE3 não é um caractere válido em UTF-8: o arquivo está danificado"},
+            {"\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(u",M\xD800todo,B\n"), 20),
+             "Linha 1, coluna 3: 0xD800 não é um caractere válido em UTF-16: o arquivo está danificado"},
             {QByteArray(",A,B,C\nA,,5,1\nB,0.2,,1\nC,1,1,\n"), "Linha 1, coluna 1: a matriz tem 3 fatores; o mínimo é 4"},
             {nomes26, "Linha 1, coluna 1: a matriz tem 26 fatores; o máximo é 25"},
             {trocar("\nB,", "\n ,"), "Linha 3, coluna 1: falta o nome do fator"},
@@ -168,8 +195,10 @@ private slots:
             c.db.exemplo(2, kNomes);
             const QString antes = conteudo(c.db, 2);
             c.arquivo(arquivo);
-            if (arquivo == "/")
-                c.respostas.arquivo = c.dir.path();
+            if (arquivo == "/" || arquivo == "/dev/zero")
+                c.respostas.arquivo = arquivo == "/" ? c.dir.path() : u("/dev/zero");
+            if (arquivo == "|")
+                QVERIFY(::mkfifo(QFile::encodeName(c.respostas.arquivo = c.dir.filePath(u("fila"))).constData(), 0600) == 0);
             QVERIFY(!c.importar(2));
             QCOMPARE(c.sink.count(), 1);
             QVERIFY2(c.sink.ultima().texto.contains(u(mensagem)), qPrintable(c.sink.ultima().texto));
@@ -198,6 +227,11 @@ private slots:
             QCOMPARE(l.caso.fatores.last(), u("D"));
         }
         QCOMPARE(CasoCsv::ler(casos.last().first).caso.fatores.first(), u("Água – 1"));
+        // Only a file with no UTF-8 in it is read as Windows-1252, and the message says so.
+        Cena c;
+        c.arquivo(casos.last().first);
+        QVERIFY(c.importar(3));
+        QVERIFY(c.sink.ultima().texto.endsWith(u("\n\nO arquivo não estava em UTF-8: foi lido como Windows-1252, a codificação antiga do Windows.")));
     }
 
     void substituirPedeConfirmacao()

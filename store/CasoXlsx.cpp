@@ -1,0 +1,152 @@
+#include "store/CasoXlsx.h"
+#include "store/CasoCsvTextos.h"
+
+#include "store/Escrita.h"
+#include "store/Regional.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cerrno>
+
+#include <xlsxwriter.h>
+
+namespace CasoXlsx {
+
+namespace {
+
+// Rows of one sheet, every write checked; the first failure is kept.
+class Folha {
+public:
+    Folha(lxw_workbook* livro, lxw_worksheet* folha) : m_folha(folha)
+    {
+        m_figura = workbook_add_format(livro);
+        format_set_num_format(m_figura, "0.00");
+    }
+
+    void texto(int coluna, const QString& t)
+    {
+        if (!t.isEmpty())
+            conferir(worksheet_write_string(m_folha, m_linha, lxw_col_t(coluna), t.toUtf8().constData(), nullptr));
+    }
+    // A number written as the screens wrote it (regional text); an empty text is an empty cell.
+    void numero(int coluna, const QString& t, bool figura = false)
+    {
+        if (t.trimmed().isEmpty())
+            return;
+        if (const auto v = Regional::toNumber(t.trimmed()))
+            conferir(worksheet_write_number(m_folha, m_linha, lxw_col_t(coluna), *v, figura ? m_figura : nullptr));
+        else
+            texto(coluna, t);
+    }
+    void proxima(int linhas = 1) { m_linha += lxw_row_t(linhas); }
+    lxw_error erro() const { return m_erro; }
+
+private:
+    void conferir(lxw_error e)
+    {
+        if (e != LXW_NO_ERROR && m_erro == LXW_NO_ERROR)
+            m_erro = e;
+    }
+    lxw_worksheet* m_folha;
+    lxw_format* m_figura = nullptr;
+    lxw_row_t m_linha = 0;
+    lxw_error m_erro = LXW_NO_ERROR;
+};
+
+void preencher(Folha& f, const CasoCsv::Exportacao& d, int idioma)
+{
+    const CasoCsv::Rotulos r = CasoCsv::rotulos(idioma);
+    f.texto(0, r.chaveNome);
+    f.texto(1, d.nome);
+    f.proxima();
+    f.texto(0, r.chaveSintoma);
+    f.texto(1, d.sintoma);
+    f.proxima();
+    f.texto(0, r.chaveQtde);
+    f.numero(1, QString::number(d.n));
+    f.proxima(2);
+
+    for (int j = 0; j < d.fatores.size(); ++j)
+        f.texto(j + 1, d.fatores[j]);
+    f.proxima();
+    for (int i = 0; i < d.n; ++i) {
+        f.texto(0, d.fatores.value(i));
+        for (int j = 0; j < d.n; ++j)
+            f.numero(j + 1, d.celulas.value(i * d.n + j));
+        f.proxima();
+    }
+
+    if (d.ranking.isEmpty())
+        return;
+    f.proxima();
+    for (int j = 0; j < r.cabecalhoRanking.size(); ++j)
+        f.texto(j, r.cabecalhoRanking[j]);
+    f.proxima();
+    for (const CasoCsv::LinhaRanking& l : d.ranking) {
+        f.texto(0, l.nome);
+        f.numero(1, l.pontosLinha);
+        f.numero(2, l.pontosColuna);
+        f.numero(3, l.normH, true);
+        f.numero(4, l.normV, true);
+        f.numero(5, l.emach, true);
+        f.texto(6, r.classes[int(l.classe)]);
+        f.proxima();
+    }
+}
+
+QString falhaDaBiblioteca(lxw_error e, int erroSistema)
+{
+    if (erroSistema)
+        return Escrita::motivo(erroSistema);
+    return QCoreApplication::translate("CasoXlsx", "A planilha não pôde ser montada (%1).").arg(QString::fromUtf8(lxw_strerror(e)));
+}
+
+} // namespace
+
+QByteArray escrever(const CasoCsv::Exportacao& dados, int idioma, QString* erro)
+{
+    // The library writes a file of its own (and its parts) in a private folder.
+    QTemporaryDir pasta;
+    if (!pasta.isValid()) {
+        *erro = Escrita::motivo(errno ? errno : EIO);
+        return {};
+    }
+    QByteArray temporaria = QFile::encodeName(pasta.path());
+    const QByteArray arquivo = QFile::encodeName(pasta.filePath(QStringLiteral("caso.xlsx")));
+    lxw_workbook_options opcoes{};
+    opcoes.tmpdir = temporaria.data();
+    lxw_workbook* livro = workbook_new_opt(arquivo.constData(), &opcoes);
+    if (!livro) {
+        *erro = falhaDaBiblioteca(LXW_ERROR_MEMORY_MALLOC_FAILED, errno);
+        return {};
+    }
+    const QByteArray nomeFolha = QStringLiteral("Case %1").arg(dados.caso).toUtf8();
+    lxw_worksheet* planilha = workbook_add_worksheet(livro, nomeFolha.constData());
+    Folha folha(livro, planilha);
+    worksheet_set_column(planilha, 0, 0, 32, nullptr);
+    preencher(folha, dados, idioma);
+    errno = 0;
+    const lxw_error fechado = workbook_close(livro);
+    const int erroSistema = errno;
+    if (folha.erro() != LXW_NO_ERROR || fechado != LXW_NO_ERROR) {
+        *erro = falhaDaBiblioteca(folha.erro() != LXW_NO_ERROR ? folha.erro() : fechado, fechado != LXW_NO_ERROR ? erroSistema : 0);
+        return {};
+    }
+    QFile f(QFile::decodeName(arquivo));
+    QByteArray bytes;
+    if (f.open(QIODevice::ReadOnly))
+        bytes = f.readAll();
+    if (bytes.isEmpty() || f.error() != QFileDevice::NoError)
+        *erro = Escrita::motivo(EIO);
+    return bytes;
+}
+
+QString salvar(const QString& caminho, const CasoCsv::Exportacao& dados, int idioma)
+{
+    QString erro;
+    const QByteArray bytes = escrever(dados, idioma, &erro);
+    return erro.isEmpty() ? Escrita::gravar(caminho, bytes) : erro;
+}
+
+} // namespace CasoXlsx
