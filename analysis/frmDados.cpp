@@ -9,6 +9,7 @@
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
 #include "shell/Fonts.h"
+#include "shell/Encerramento.h"
 #include "shell/Gravacao.h"
 #include "shell/Messages.h"
 #include "shell/Twips.h"
@@ -213,6 +214,8 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
 
     Form_Load();
     atualizarContagem();
+    // The display gone: the judgements are saved as Back saves them.
+    Encerramento::aoPerderTela(this, [this] { salvar(false); });
 
     if (const QScreen* tela = QGuiApplication::primaryScreen())
         move(tela->availableGeometry().center() - rect().center());

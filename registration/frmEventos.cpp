@@ -7,6 +7,7 @@
 #include "shell/Janelas.h"
 #include "shell/Captions.h"
 #include "shell/Fonts.h"
+#include "shell/Encerramento.h"
 #include "shell/Gravacao.h"
 #include "shell/Messages.h"
 #include "shell/Twips.h"
@@ -52,6 +53,11 @@ frmEventos::frmEventos(AppState& estado, QWidget* parent) : QDialog(parent), m_e
 {
     montarTela();
     Form_Load();
+    // The display gone: the names typed are saved as leaving would save them.
+    Encerramento::aoPerderTela(this, [this] {
+        DBGrid1->concluirEdicao();
+        m_modelo->writePending();
+    });
 }
 
 frmEventos::~frmEventos() = default;

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace {
@@ -48,6 +49,16 @@ public:
         box.setTextFormat(Qt::PlainText);
         return box.exec() == QMessageBox::Yes;
     }
+    bool perguntar(QWidget* pai, const QString& titulo, const QString& pergunta, const QString& sim, const QString& nao) override
+    {
+        QMessageBox box(QMessageBox::Question, titulo, pergunta, QMessageBox::NoButton, pai);
+        QPushButton* botaoSim = box.addButton(sim, QMessageBox::AcceptRole);
+        box.setEscapeButton(box.addButton(nao, QMessageBox::RejectRole));
+        box.setDefaultButton(botaoSim);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+        return box.clickedButton() == botaoSim;
+    }
 };
 
 Dialogos g_dialogos;
@@ -67,6 +78,11 @@ QString EscolherArquivoAbrir(QWidget* pai, const QString& titulo, const QString&
 bool Confirmar(QWidget* pai, const QString& titulo, const QString& pergunta)
 {
     return g_respondedor->confirmar(pai, titulo, pergunta);
+}
+
+bool Perguntar(QWidget* pai, const QString& titulo, const QString& pergunta, const QString& sim, const QString& nao)
+{
+    return g_respondedor->perguntar(pai, titulo, pergunta, sim, nao);
 }
 
 Respondedor* instalarRespondedor(Respondedor* respondedor)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 class QWidget;
 
@@ -15,11 +16,19 @@ public:
     virtual QString arquivoParaAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro) = 0;
     // True for Yes; No is the default answer.
     virtual bool confirmar(QWidget* pai, const QString& titulo, const QString& pergunta) = 0;
+    // A question with two named answers, the first (`sim`) the default; true for it.
+    virtual bool perguntar(QWidget* pai, const QString& titulo, const QString& pergunta, const QString& sim, const QString& nao)
+    {
+        Q_UNUSED(sim);
+        Q_UNUSED(nao);
+        return confirmar(pai, titulo, pergunta);
+    }
 };
 
 QString EscolherArquivoGravar(QWidget* pai, const QString& titulo, const QString& sugestao, const QString& filtro);
 QString EscolherArquivoAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro);
 bool Confirmar(QWidget* pai, const QString& titulo, const QString& pergunta);
+bool Perguntar(QWidget* pai, const QString& titulo, const QString& pergunta, const QString& sim, const QString& nao);
 
 // Installs an answerer (nullptr brings back the real dialogs); returns the previous one.
 Respondedor* instalarRespondedor(Respondedor* respondedor);

@@ -84,6 +84,11 @@ void aoEncerrar(AppState& estado)
     } catch (const StoreError& e) {
         if (e.kind() != Kind::Moved)
             return;
+        // Only its -wal or -shm went: what they held goes into the file, which is still ours.
+        if (c.fileStillHere()) {
+            c.closeMoved();
+            return;
+        }
         const Aviso a = aviso(e, estado.IdiomaAtual, true);
         MsgBox(a.texto, Icone::Exclamacao, a.titulo);
         c.closeMoved();

@@ -103,11 +103,47 @@ bool Connection::writable(const QString& path)
     return (QFile::permissions(path) & anyWrite) && QFileInfo(path).isWritable();
 }
 
-void Connection::checkFile()
+bool Connection::fileStillHere() const
 {
     const FileId now = idOf(m_path);
-    if (now.ino == 0 || now.ino != m_file.ino || now.dev != m_file.dev)
+    return now.ino != 0 && now.ino == m_file.ino && now.dev == m_file.dev;
+}
+
+Connection::Log Connection::refazerLog()
+{
+    if (!fileStillHere())
+        return Log::Intacto; // the file itself is checkFile's
+    const QString wal = m_path + QStringLiteral("-wal"), shm = m_path + QStringLiteral("-shm");
+    if (!((m_wal.ino != 0 && idOf(wal).ino == 0) || (m_shm.ino != 0 && idOf(shm).ino == 0)))
+        return Log::Intacto;
+    if (m_depth > 0)
+        return Log::Falhou;
+    // Leaving WAL mode needs the file to ourselves; it checkpoints on the way.
+    QSqlDatabase d = db();
+    auto modo = [&d](const char* m) {
+        QSqlQuery q(d);
+        return q.exec(QStringLiteral("PRAGMA journal_mode = %1").arg(QLatin1String(m))) && q.next()
+            && q.value(0).toString().compare(QLatin1String(m), Qt::CaseInsensitive) == 0;
+    };
+    QSqlQuery(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"), d);
+    const bool fora = modo("DELETE");
+    const bool volta = modo("WAL");
+    QSqlQuery(QStringLiteral("SELECT count(*) FROM sqlite_master"), d);
+    const FileId novoWal = idOf(wal), novoShm = idOf(shm);
+    // Until both stand again, every save is refused as before.
+    if (!fora || !volta || novoWal.ino == 0 || novoShm.ino == 0)
+        return Log::Falhou;
+    m_wal = novoWal;
+    m_shm = novoShm;
+    ++m_logsRefeitos;
+    return Log::Refeito;
+}
+
+void Connection::checkFile()
+{
+    if (!fileStillHere())
         throw moved(m_path);
+    refazerLog();
     const struct { QString path; FileId* id; } files[] = {
         {m_path, nullptr},
         {m_path + QStringLiteral("-wal"), &m_wal},

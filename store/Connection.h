@@ -3,6 +3,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <memory>
+#include <utility>
 
 // One SQLite connection per database file for the whole process. The working
 // database and every bound data source on the same file share it, so a walk
@@ -28,9 +29,10 @@ public:
     // read-only even for root, who could otherwise write it anyway.
     static bool writable(const QString& path);
 
-    // Runs before every save. Throws StoreError when the path no longer names
-    // the file open here, or the -wal or -shm beside it is not the one SQLite
-    // holds (Moved), or when one of them may not be written (ReadOnly). A -shm
+    // Runs before every save. A -wal or -shm deleted is made afresh first
+    // (refazerLog). Throws StoreError when the path no longer names the file
+    // open here, or the -wal or -shm beside it is not the one SQLite holds
+    // (Moved), or when one of them may not be written (ReadOnly). A -shm
     // cut short by another program is first given its length back: SQLite
     // keeps it mapped, and touching the missing part would end the process.
     void checkFile();
@@ -39,6 +41,18 @@ public:
     // -shm it leaves at the path are removed, so they are never replayed onto
     // the file that stands there now.
     void closeMoved();
+
+    // The -wal or -shm deleted while the file is open: SQLite goes on with the
+    // copies it holds open, which nobody would find after a crash. Their
+    // content goes into the file, and both are made afresh at the path. Only
+    // the program's own connection may hold the file for that.
+    enum class Log { Intacto, Refeito, Falhou };
+    Log refazerLog();
+    // How often the log was made afresh (here or by checkFile before a save)
+    // since the last call: what nobody was told yet.
+    int logsRefeitosNaoAvisados() { return std::exchange(m_logsRefeitos, 0); }
+    // The path still names the file open here (whatever became of its log).
+    bool fileStillHere() const;
 
     void begin();
     void commit();
@@ -50,6 +64,7 @@ private:
     QString m_path;
     QString m_name;
     int m_depth = 0;
+    int m_logsRefeitos = 0;
     struct FileId {
         quint64 dev = 0;
         quint64 ino = 0; // 0: no such file

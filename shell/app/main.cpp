@@ -2,7 +2,10 @@
 #include "shell/FatalError.h"
 #include "shell/Fonts.h"
 #include "shell/Gravacao.h"
+#include "shell/Restauracao.h"
+#include "shell/Vigia.h"
 #include "shell/app/Menu.h"
+#include "shell/app/Sinais.h"
 
 #include <QScreen>
 #include <QStyle>
@@ -15,6 +18,7 @@ int main(int argc, char** argv)
 
     AppState estado;
     estado.pastaPrograma = QCoreApplication::applicationDirPath();
+    Sinais::instalar();
 
     Menu menu(estado);
     if (!menu.Form_Load())
@@ -23,7 +27,10 @@ int main(int argc, char** argv)
     menu.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, menu.size(),
                                          QGuiApplication::primaryScreen()->availableGeometry()));
     menu.show();
-    const int codigo = app.exec();
+    Restauracao::aoIniciar(estado, &menu);
+    Vigia::instalar(estado);
+    // A signal during the start ends KV here, where no loop would hear it.
+    const int codigo = Sinais::encerrando() ? 0 : app.exec();
     Gravacao::aoEncerrar(estado);
     return codigo;
 }

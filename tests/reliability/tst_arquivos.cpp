@@ -1,6 +1,11 @@
 // Every writer onto a full disk and into a read-only folder: the user is told what happened, no file is left at the
 // chosen name (the one there stays as it was), and KV goes on. The full disk is a file-size limit in a child process.
 #include "results/Printers.h"
+#include "shell/Restauracao.h"
+#include "shell/Vigia.h"
+#include "store/Connection.h"
+#include "store/Generator.h"
+#include "store/Recuperacao.h"
 #include "results/frmMapa.h"
 #include "results/frmResultado.h"
 #include "tests/support/Janela.h"
@@ -71,6 +76,105 @@ int escrever(const QString& alvo, bool cheio)
 class TstArquivos : public QObject {
     Q_OBJECT
 private slots:
+    void recuperacaoOferecidaRestauradaOuPostaDeLado()
+    {
+        TestDb db;
+        db.exemplo(2, {u("A"), u("B"), u("C"), u("D")});
+        const Database& banco = db.estado().BancoDados;
+        const QString arquivo = Recuperacao::caminho(db.caminho());
+        const QString matriz = u("SELECT N01, N02 FROM Eventos2 WHERE Numero <= 2 ORDER BY Numero");
+        const QString antes = db.texto(matriz);
+        // The screen's matrix with one pair judged anew, as its writer leaves it.
+        auto guardar = [&](const std::function<void(Recuperacao::Dados&)>& mudar = {}) {
+            Recuperacao::Dados d = Recuperacao::doCaso(banco, 2);
+            d.valores = Recuperacao::matrizGravada(banco, d);
+            d.valores[1] = 10;
+            d.valores[4] = 0.1;
+            d.quando = QDateTime::currentDateTime();
+            if (mudar)
+                mudar(d);
+            Recuperacao::Gravador g(banco);
+            g.guardar(d);
+        };
+        RecordingSink sink;
+        Respostas respostas;
+        const struct { bool sim; const char* depois; bool fica; } respostasDadas[] = {
+            {false, "", false}, // declined: dropped, nothing written
+            {true, "0.1|10|", false}, // restored through the save path
+        };
+        for (const auto& r : respostasDadas) {
+            guardar();
+            respostas.sim = r.sim;
+            respostas.pedidos.clear();
+            Restauracao::aoIniciar(db.estado(), nullptr);
+            QCOMPARE(respostas.pedidos.size(), 1);
+            QVERIFY2(respostas.pedidos[0].startsWith(u("Julgamentos não gravados|O KV foi encerrado sem gravar os julgamentos do case 2 (Bomba, 3), feitos até "))
+                         && respostas.pedidos[0].endsWith(u("\n\nRestaurá-los agora?")), qPrintable(respostas.pedidos[0]));
+            QCOMPARE(db.texto(matriz), r.sim ? u("0|10|0.1|0|") : antes);
+            QVERIFY(!QFile::exists(arquivo) && sink.count() == 0);
+        }
+        // What is stored already just goes, without a question.
+        guardar([](Recuperacao::Dados&) {});
+        respostas.pedidos.clear();
+        Restauracao::aoIniciar(db.estado(), nullptr);
+        QVERIFY(respostas.pedidos.isEmpty() && !QFile::exists(arquivo));
+
+        // A save that fails part-way writes nothing and keeps the file for the next start.
+        guardar([](Recuperacao::Dados& d) { d.valores[1] = 5; d.valores[4] = 0.2; d.valores[2 * 4 + 3] = 1; d.valores[3 * 4 + 2] = 1; });
+        db.exec(u("CREATE TRIGGER r BEFORE UPDATE ON Eventos2 WHEN NEW.Numero = 3 BEGIN SELECT RAISE(ABORT, 'no'); END"));
+        Restauracao::aoIniciar(db.estado(), nullptr);
+        db.exec(u("DROP TRIGGER r"));
+        QVERIFY(sink.count() == 1 && sink.ultima().titulo == u("Dados não gravados") && QFile::exists(arquivo));
+        QCOMPARE(db.texto(matriz), u("0|10|0.1|0|"));
+
+        // Damaged, of another database, of a case whose factors changed: set aside with a message, never applied.
+        const struct { std::function<void()> estragar; const char* mensagem; } ruins[] = {
+            {[&] { QFile f(arquivo); f.open(QIODevice::ReadWrite); f.seek(f.size() - 3); f.write("9"); }, "está danificado"},
+            {[&] { guardar([](Recuperacao::Dados& d) { d.banco = u("/outro/CONTROLE.mdb"); d.inode += 1; }); }, "é de outro arquivo de dados"},
+            {[&] { guardar([](Recuperacao::Dados& d) { d.fatores[0] = u("Z"); }); }, "é de outro arquivo de dados, ou de um case que mudou"},
+        };
+        for (const auto& r : ruins) {
+            r.estragar();
+            sink.clear();
+            respostas.pedidos.clear();
+            Restauracao::aoIniciar(db.estado(), nullptr);
+            QVERIFY2(sink.count() == 1 && sink.ultima().texto.contains(u(r.mensagem)) && respostas.pedidos.isEmpty(), qPrintable(sink.ultima().texto));
+            const QString posto = sink.ultima().texto.section(QLatin1Char('\n'), -1);
+            QVERIFY(!QFile::exists(arquivo) && QFile::exists(posto) && posto.startsWith(arquivo + u("-posto-de-lado-")));
+            QFile::remove(posto);
+            QCOMPARE(db.texto(matriz), u("0|10|0.1|0|"));
+        }
+    }
+
+    void logApagadoRefeitoEAvisado()
+    {
+        // KV's own connection alone on the file, as in the running program.
+        QTemporaryDir dir;
+        AppState estado;
+        const QString banco = dir.filePath(u("CONTROLE.mdb"));
+        Generator::criarBanco(banco);
+        estado.BancoDados = DBEngine::Workspaces(0).OpenDatabase(banco, false, false, u(";pwd=TarnBeck"));
+        estado.BancoDados.connection().exec(u("UPDATE Cases SET \"Case\" = 'antes' WHERE Numero = 1"));
+        RecordingSink sink;
+        Vigia::verificar(estado);
+        QCOMPARE(sink.count(), 0);
+        for (const char* fim : {"-wal", "-shm"})
+            QVERIFY(QFile::remove(banco + u(fim)));
+        estado.BancoDados.connection().exec(u("UPDATE Cases SET \"Case\" = 'depois' WHERE Numero = 1"));
+        Vigia::verificar(estado);
+        QVERIFY2(sink.count() == 1 && sink.ultima().texto.contains(u("foi apagado por outro programa.\n\nO KV já gravou no CONTROLE.mdb tudo o que estava nele")),
+                 qPrintable(sink.ultima().texto));
+        // Both made afresh, and a copy of the three files as a kill would leave them holds everything.
+        QVERIFY(QFile::exists(banco + u("-wal")) && QFile::exists(banco + u("-shm")));
+        estado.BancoDados.connection().exec(u("UPDATE Cases SET Sintoma = 'novo' WHERE Numero = 1"));
+        for (const char* fim : {"", "-wal", "-shm"})
+            QVERIFY(QFile::copy(banco + u(fim), dir.filePath(u("copia.mdb")) + u(fim)));
+        QCOMPARE(saidaDe(u("sqlite3"), {dir.filePath(u("copia.mdb")), u("SELECT \"Case\", Sintoma FROM Cases WHERE Numero = 1")}),
+                 u("depois|novo\n"));
+        Vigia::verificar(estado);
+        QCOMPARE(sink.count(), 1);
+    }
+
     void escritoresDizemOQueHouveENadaDeixam()
     {
         const struct { bool cheio; const char* motivo; } casos[] = {
