@@ -180,14 +180,15 @@ frmMapa::frmMapa(AppState& estado, const Analise::Caso& caso, const Analise::Res
     coluna->setContentsMargins(4, 4, 4, 4);
     lblConsistencia = figuras(lado, "lblConsistencia", Mapa::linhasConsistencia(c, caso.matriz, idioma));
     lblRobustez = figuras(lado, "lblRobustez", Mapa::linhasRobustez(r, caso.matriz, idioma));
-    // Each verdict right under its figures, in words.
+    // The two verdicts in words first, where they are seen without scrolling; the figures behind them follow.
     lblVereditoConsistencia = sentenca(lado, "lblVereditoConsistencia", Veredito::consistencia(c));
     lblVereditoRobustez = sentenca(lado, "lblVereditoRobustez", Veredito::firmeza(r, caso.matriz));
-    coluna->addWidget(lblConsistencia);
     coluna->addWidget(lblVereditoConsistencia);
+    coluna->addWidget(lblVereditoRobustez);
+    coluna->addSpacing(10);
+    coluna->addWidget(lblConsistencia);
     coluna->addSpacing(10);
     coluna->addWidget(lblRobustez);
-    coluna->addWidget(lblVereditoRobustez);
     coluna->addStretch(1);
     auto* rolagem = new QScrollArea;
     rolagem->setWidget(lado);
