@@ -1,4 +1,271 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="pt_BR">
+<context>
+    <name>ArquivoCaso</name>
+    <message>
+        <source>Arquivos CSV (*.csv);;Planilhas do Excel (*.xlsx);;Todos os arquivos (*)</source>
+        <translation>CSV files (*.csv);;Excel workbooks (*.xlsx);;All files (*)</translation>
+    </message>
+    <message>
+        <source>O arquivo não estava em UTF-8: foi lido como Windows-1252, a codificação antiga do Windows.</source>
+        <translation>The file was not in UTF-8: it was read as Windows-1252, the old Windows encoding.</translation>
+    </message>
+</context>
+<context>
+    <name>CasoCsv</name>
+    <message>
+        <source>Isto não é um arquivo comum (é uma pasta, um dispositivo ou um canal): nada foi lido.</source>
+        <translation>This is not a regular file (it is a folder, a device or a pipe): nothing was read.</translation>
+    </message>
+    <message>
+        <source>%1 não é um caractere válido em %2: o arquivo está danificado</source>
+        <translation>%1 is not a valid character in %2: the file is damaged</translation>
+    </message>
+</context>
+<context>
+    <name>CasoXlsx</name>
+    <message>
+        <source>A planilha não pôde ser montada (%1).</source>
+        <translation>The workbook could not be built (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>Escrita</name>
+    <message>
+        <source>O disco está cheio.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>Não é permitido gravar nesta pasta (ela é somente para leitura ou de outro usuário).</source>
+        <translation>Writing to this folder is not allowed (it is read-only or belongs to another user).</translation>
+    </message>
+    <message>
+        <source>A pasta não existe.</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>Já existe uma pasta com este nome.</source>
+        <translation>A folder with this name already exists.</translation>
+    </message>
+    <message>
+        <source>O nome do arquivo é longo demais.</source>
+        <translation>The file name is too long.</translation>
+    </message>
+    <message>
+        <source>O disco recusou a gravação.</source>
+        <translation>The disk refused the write.</translation>
+    </message>
+    <message>
+        <source>O sistema recusou a gravação (%1).</source>
+        <translation>The system refused the write (%1).</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o arquivo
+%1
+
+%2
+
+Nenhum arquivo foi criado ou alterado.</source>
+        <translation>The file
+%1
+could not be written.
+
+%2
+
+No file was created or changed.</translation>
+    </message>
+</context>
+<context>
+    <name>Printer</name>
+    <message>
+        <source>A impressora %1 não aceitou o documento. Nada foi impresso.</source>
+        <translation>The printer %1 did not accept the document. Nothing was printed.</translation>
+    </message>
+    <message>
+        <source>Impressão</source>
+        <translation>Printing</translation>
+    </message>
+</context>
+<context>
+    <name>RelatorioCompleto</name>
+    <message>
+        <source>Causa Raíz ou principal FCS</source>
+        <translation>Root cause or primary FCS</translation>
+    </message>
+    <message>
+        <source>Efeito</source>
+        <translation>Effect</translation>
+    </message>
+    <message>
+        <source>Fator causal</source>
+        <translation>Causal factor</translation>
+    </message>
+    <message>
+        <source>Relatório completo</source>
+        <translation>Full report</translation>
+    </message>
+    <message>
+        <source>Objetivo a alcançar ou Sintoma indesejado: </source>
+        <translation>Goal to achieve or undesired symptom: </translation>
+    </message>
+    <message>
+        <source>Data: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Classe</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Nº</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Fator</source>
+        <translation>Factor</translation>
+    </message>
+    <message>
+        <source>Classificação dos fatores</source>
+        <translation>Ranking of the factors</translation>
+    </message>
+    <message>
+        <source>Matriz de comparação</source>
+        <translation>Comparison matrix</translation>
+    </message>
+    <message>
+        <source>Colunas: o número de cada fator, como nas linhas.</source>
+        <translation>Columns: the number of each factor, as in the rows.</translation>
+    </message>
+    <message>
+        <source>Relatório &amp;completo…</source>
+        <translation>&amp;Full report…</translation>
+    </message>
+    <message>
+        <source>Salvar relatório completo em PDF</source>
+        <translation>Save full report as PDF</translation>
+    </message>
+    <message>
+        <source>O relatório completo foi salvo em:</source>
+        <translation>The full report was saved to:</translation>
+    </message>
+</context>
+<context>
+    <name>Restauracao</name>
+    <message>
+        <source>Julgamentos não gravados</source>
+        <translation>Judgements not saved</translation>
+    </message>
+    <message>
+        <source>O arquivo de recuperação de julgamentos está danificado e não foi usado.</source>
+        <translation>The recovery file of judgements is damaged and was not used.</translation>
+    </message>
+    <message>
+        <source>O arquivo de recuperação de julgamentos é de outro arquivo de dados, ou de um case que mudou depois, e não foi usado.</source>
+        <translation>The recovery file of judgements belongs to another data file, or to a case that changed since, and was not used.</translation>
+    </message>
+    <message>
+        <source>Ele foi guardado como:
+%1</source>
+        <translation>It was kept as:
+%1</translation>
+    </message>
+    <message>
+        <source>O KV foi encerrado sem gravar os julgamentos do case %1 (%2), feitos até %3.
+
+Restaurá-los agora?</source>
+        <translation>KV ended without saving the judgements of case %1 (%2), made up to %3.
+
+Restore them now?</translation>
+    </message>
+    <message>
+        <source>&amp;Restaurar</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <source>&amp;Descartar</source>
+        <translation>&amp;Discard</translation>
+    </message>
+</context>
+<context>
+    <name>Veredito</name>
+    <message>
+        <source>Julgamentos com algumas contradições: reveja os pares indicados.</source>
+        <translation>Judgements with some contradictions: review the pairs shown.</translation>
+    </message>
+    <message>
+        <source>Julgamentos contraditórios: a ordem dos fatores não é confiável.</source>
+        <translation>Contradictory judgements: the order of the factors is not reliable.</translation>
+    </message>
+    <message>
+        <source>Julgamentos coerentes.</source>
+        <translation>Coherent judgements.</translation>
+    </message>
+    <message>
+        <source>A ordem se apoia em poucos julgamentos com direção: %1 de %2 pares.</source>
+        <translation>The order rests on few directed judgements: %1 of %2 pairs.</translation>
+    </message>
+    <message>
+        <source>ζ = %1, não melhor do que julgar ao acaso (%2 em média).</source>
+        <translation>ζ = %1, no better than judging at random (%2 on average).</translation>
+    </message>
+    <message>
+        <source>ζ = %1; julgando ao acaso, seria %2 em média.</source>
+        <translation>ζ = %1; judging at random, it would be %2 on average.</translation>
+    </message>
+    <message>
+        <source>Causa raiz firme: nenhuma mudança de um só julgamento a tira de %1.</source>
+        <translation>Firm root cause: no change of a single judgement moves it from %1.</translation>
+    </message>
+    <message>
+        <source>Causa raiz sensível: %1 e %2 empatam no menor E-Mach; não há uma causa raiz única.</source>
+        <translation>Sensitive root cause: %1 and %2 tie at the lowest E-Mach; there is no single root cause.</translation>
+    </message>
+    <message>
+        <source>Causa raiz sensível: mudar o julgamento %1 × %2 de %3 para %4, um só passo, faz de %5 a causa raiz.</source>
+        <translation>Sensitive root cause: changing the judgement %1 × %2 from %3 to %4, a single step, makes %5 the root cause.</translation>
+    </message>
+    <message>
+        <source>Causa raiz sensível: mudar o julgamento %1 × %2 de %3 para %4, um só passo, deixa o menor E-Mach empatado.</source>
+        <translation>Sensitive root cause: changing the judgement %1 × %2 from %3 to %4, a single step, leaves the lowest E-Mach tied.</translation>
+    </message>
+    <message>
+        <source>Mudanças de um passo que a movem: %1.</source>
+        <translation>One-step changes that move it: %1.</translation>
+    </message>
+    <message>
+        <source>Causa raiz moderada: nenhuma mudança de um passo a move; a menor que a move é %1 × %2 de %3 para %4 (%5 passos), que faz de %6 a causa raiz.</source>
+        <translation>Moderate root cause: no one-step change moves it; the smallest that does is %1 × %2 from %3 to %4 (%5 steps), which makes %6 the root cause.</translation>
+    </message>
+    <message>
+        <source>Causa raiz moderada: nenhuma mudança de um passo a move; a menor que a move é %1 × %2 de %3 para %4 (%5 passos), que deixa o menor E-Mach empatado.</source>
+        <translation>Moderate root cause: no one-step change moves it; the smallest that does is %1 × %2 from %3 to %4 (%5 steps), which leaves the lowest E-Mach tied.</translation>
+    </message>
+</context>
+<context>
+    <name>Vigia</name>
+    <message>
+        <source>Um arquivo que o KV mantém ao lado de CONTROLE.mdb enquanto está aberto (CONTROLE.mdb-wal ou CONTROLE.mdb-shm) foi apagado por outro programa.</source>
+        <translation>A file that KV keeps beside CONTROLE.mdb while it is open (CONTROLE.mdb-wal or CONTROLE.mdb-shm) was deleted by another program.</translation>
+    </message>
+    <message>
+        <source>O KV não conseguiu criá-lo de novo agora: outro programa está com o CONTROLE.mdb aberto. Para não perder nada, feche esse programa, saia do KV pelo menu Sair (ao sair, o KV grava tudo no CONTROLE.mdb) e abra o KV de novo.</source>
+        <translation>KV could not make it again now: another program has CONTROLE.mdb open. To lose nothing, close that program, leave KV through the Quit menu (on leaving, KV writes everything into CONTROLE.mdb) and open KV again.</translation>
+    </message>
+    <message>
+        <source>O KV já gravou no CONTROLE.mdb tudo o que estava nele e o criou de novo: nada foi perdido, e você pode continuar trabalhando. Se foi um programa de limpeza ou de cópia, configure-o para não apagar esses arquivos.</source>
+        <translation>KV has already written into CONTROLE.mdb everything that file held and made it again: nothing was lost, and you can go on working. If it was a cleaning or copying program, set it not to delete these files.</translation>
+    </message>
+    <message>
+        <source>Arquivo de dados</source>
+        <translation>Data file</translation>
+    </message>
+</context>
+<context>
+    <name>frmResultado</name>
+    <message>
+        <source>Veredito</source>
+        <translation>Verdict</translation>
+    </message>
+</context>
 </TS>

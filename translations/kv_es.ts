@@ -1,4 +1,270 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="pt_BR">
+<context>
+    <name>ArquivoCaso</name>
+    <message>
+        <source>Arquivos CSV (*.csv);;Planilhas do Excel (*.xlsx);;Todos os arquivos (*)</source>
+        <translation>Archivos CSV (*.csv);;Hojas de Excel (*.xlsx);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>O arquivo não estava em UTF-8: foi lido como Windows-1252, a codificação antiga do Windows.</source>
+        <translation>El archivo no estaba en UTF-8: se leyó como Windows-1252, la codificación antigua de Windows.</translation>
+    </message>
+</context>
+<context>
+    <name>CasoCsv</name>
+    <message>
+        <source>Isto não é um arquivo comum (é uma pasta, um dispositivo ou um canal): nada foi lido.</source>
+        <translation>Esto no es un archivo común (es una carpeta, un dispositivo o un canal): no se leyó nada.</translation>
+    </message>
+    <message>
+        <source>%1 não é um caractere válido em %2: o arquivo está danificado</source>
+        <translation>%1 no es un carácter válido en %2: el archivo está dañado</translation>
+    </message>
+</context>
+<context>
+    <name>CasoXlsx</name>
+    <message>
+        <source>A planilha não pôde ser montada (%1).</source>
+        <translation>No se pudo armar la hoja de cálculo (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>Escrita</name>
+    <message>
+        <source>O disco está cheio.</source>
+        <translation>El disco está lleno.</translation>
+    </message>
+    <message>
+        <source>Não é permitido gravar nesta pasta (ela é somente para leitura ou de outro usuário).</source>
+        <translation>No se permite grabar en esta carpeta (es de solo lectura o de otro usuario).</translation>
+    </message>
+    <message>
+        <source>A pasta não existe.</source>
+        <translation>La carpeta no existe.</translation>
+    </message>
+    <message>
+        <source>Já existe uma pasta com este nome.</source>
+        <translation>Ya existe una carpeta con este nombre.</translation>
+    </message>
+    <message>
+        <source>O nome do arquivo é longo demais.</source>
+        <translation>El nombre del archivo es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>O disco recusou a gravação.</source>
+        <translation>El disco rechazó la escritura.</translation>
+    </message>
+    <message>
+        <source>O sistema recusou a gravação (%1).</source>
+        <translation>El sistema rechazó la escritura (%1).</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o arquivo
+%1
+
+%2
+
+Nenhum arquivo foi criado ou alterado.</source>
+        <translation>No se pudo grabar el archivo
+%1
+
+%2
+
+Ningún archivo fue creado ni cambiado.</translation>
+    </message>
+</context>
+<context>
+    <name>Printer</name>
+    <message>
+        <source>A impressora %1 não aceitou o documento. Nada foi impresso.</source>
+        <translation>La impresora %1 no aceptó el documento. No se imprimió nada.</translation>
+    </message>
+    <message>
+        <source>Impressão</source>
+        <translation>Impresión</translation>
+    </message>
+</context>
+<context>
+    <name>RelatorioCompleto</name>
+    <message>
+        <source>Causa Raíz ou principal FCS</source>
+        <translation>Causa raíz o principal FCS</translation>
+    </message>
+    <message>
+        <source>Efeito</source>
+        <translation>Efecto</translation>
+    </message>
+    <message>
+        <source>Fator causal</source>
+        <translation>Factor causal</translation>
+    </message>
+    <message>
+        <source>Relatório completo</source>
+        <translation>Informe completo</translation>
+    </message>
+    <message>
+        <source>Objetivo a alcançar ou Sintoma indesejado: </source>
+        <translation>Meta para alcanzar o síntoma no deseado: </translation>
+    </message>
+    <message>
+        <source>Data: %1</source>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>Classe</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Nº</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Fator</source>
+        <translation>Factor</translation>
+    </message>
+    <message>
+        <source>Classificação dos fatores</source>
+        <translation>Clasificación de los factores</translation>
+    </message>
+    <message>
+        <source>Matriz de comparação</source>
+        <translation>Matriz de comparación</translation>
+    </message>
+    <message>
+        <source>Colunas: o número de cada fator, como nas linhas.</source>
+        <translation>Columnas: el número de cada factor, como en las filas.</translation>
+    </message>
+    <message>
+        <source>Relatório &amp;completo…</source>
+        <translation>Informe &amp;completo…</translation>
+    </message>
+    <message>
+        <source>Salvar relatório completo em PDF</source>
+        <translation>Guardar informe completo en PDF</translation>
+    </message>
+    <message>
+        <source>O relatório completo foi salvo em:</source>
+        <translation>El informe completo se guardó en:</translation>
+    </message>
+</context>
+<context>
+    <name>Restauracao</name>
+    <message>
+        <source>Julgamentos não gravados</source>
+        <translation>Juicios no guardados</translation>
+    </message>
+    <message>
+        <source>O arquivo de recuperação de julgamentos está danificado e não foi usado.</source>
+        <translation>El archivo de recuperación de juicios está dañado y no se usó.</translation>
+    </message>
+    <message>
+        <source>O arquivo de recuperação de julgamentos é de outro arquivo de dados, ou de um case que mudou depois, e não foi usado.</source>
+        <translation>El archivo de recuperación de juicios es de otro archivo de datos, o de un case que cambió después, y no se usó.</translation>
+    </message>
+    <message>
+        <source>Ele foi guardado como:
+%1</source>
+        <translation>Se guardó como:
+%1</translation>
+    </message>
+    <message>
+        <source>O KV foi encerrado sem gravar os julgamentos do case %1 (%2), feitos até %3.
+
+Restaurá-los agora?</source>
+        <translation>KV se cerró sin grabar los juicios del case %1 (%2), hechos hasta %3.
+
+¿Restaurarlos ahora?</translation>
+    </message>
+    <message>
+        <source>&amp;Restaurar</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>&amp;Descartar</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+</context>
+<context>
+    <name>Veredito</name>
+    <message>
+        <source>Julgamentos com algumas contradições: reveja os pares indicados.</source>
+        <translation>Juicios con algunas contradicciones: revise los pares indicados.</translation>
+    </message>
+    <message>
+        <source>Julgamentos contraditórios: a ordem dos fatores não é confiável.</source>
+        <translation>Juicios contradictorios: el orden de los factores no es confiable.</translation>
+    </message>
+    <message>
+        <source>Julgamentos coerentes.</source>
+        <translation>Juicios coherentes.</translation>
+    </message>
+    <message>
+        <source>A ordem se apoia em poucos julgamentos com direção: %1 de %2 pares.</source>
+        <translation>El orden se apoya en pocos juicios con dirección: %1 de %2 pares.</translation>
+    </message>
+    <message>
+        <source>ζ = %1, não melhor do que julgar ao acaso (%2 em média).</source>
+        <translation>ζ = %1, no mejor que juzgar al azar (%2 en promedio).</translation>
+    </message>
+    <message>
+        <source>ζ = %1; julgando ao acaso, seria %2 em média.</source>
+        <translation>ζ = %1; juzgando al azar, sería %2 en promedio.</translation>
+    </message>
+    <message>
+        <source>Causa raiz firme: nenhuma mudança de um só julgamento a tira de %1.</source>
+        <translation>Causa raíz firme: ningún cambio de un solo juicio la quita de %1.</translation>
+    </message>
+    <message>
+        <source>Causa raiz sensível: %1 e %2 empatam no menor E-Mach; não há uma causa raiz única.</source>
+        <translation>Causa raíz sensible: %1 y %2 empatan en el menor E-Mach; no hay una única causa raíz.</translation>
+    </message>
+    <message>
+        <source>Causa raiz sensível: mudar o julgamento %1 × %2 de %3 para %4, um só passo, faz de %5 a causa raiz.</source>
+        <translation>Causa raíz sensible: cambiar el juicio %1 × %2 de %3 a %4, un solo paso, hace de %5 la causa raíz.</translation>
+    </message>
+    <message>
+        <source>Causa raiz sensível: mudar o julgamento %1 × %2 de %3 para %4, um só passo, deixa o menor E-Mach empatado.</source>
+        <translation>Causa raíz sensible: cambiar el juicio %1 × %2 de %3 a %4, un solo paso, deja empatado el menor E-Mach.</translation>
+    </message>
+    <message>
+        <source>Mudanças de um passo que a movem: %1.</source>
+        <translation>Cambios de un paso que la mueven: %1.</translation>
+    </message>
+    <message>
+        <source>Causa raiz moderada: nenhuma mudança de um passo a move; a menor que a move é %1 × %2 de %3 para %4 (%5 passos), que faz de %6 a causa raiz.</source>
+        <translation>Causa raíz moderada: ningún cambio de un paso la mueve; el menor que la mueve es %1 × %2 de %3 a %4 (%5 pasos), que hace de %6 la causa raíz.</translation>
+    </message>
+    <message>
+        <source>Causa raiz moderada: nenhuma mudança de um passo a move; a menor que a move é %1 × %2 de %3 para %4 (%5 passos), que deixa o menor E-Mach empatado.</source>
+        <translation>Causa raíz moderada: ningún cambio de un paso la mueve; el menor que la mueve es %1 × %2 de %3 a %4 (%5 pasos), que deja empatado el menor E-Mach.</translation>
+    </message>
+</context>
+<context>
+    <name>Vigia</name>
+    <message>
+        <source>Um arquivo que o KV mantém ao lado de CONTROLE.mdb enquanto está aberto (CONTROLE.mdb-wal ou CONTROLE.mdb-shm) foi apagado por outro programa.</source>
+        <translation>Un archivo que KV mantiene junto a CONTROLE.mdb mientras está abierto (CONTROLE.mdb-wal o CONTROLE.mdb-shm) fue borrado por otro programa.</translation>
+    </message>
+    <message>
+        <source>O KV não conseguiu criá-lo de novo agora: outro programa está com o CONTROLE.mdb aberto. Para não perder nada, feche esse programa, saia do KV pelo menu Sair (ao sair, o KV grava tudo no CONTROLE.mdb) e abra o KV de novo.</source>
+        <translation>KV no pudo crearlo de nuevo ahora: otro programa tiene CONTROLE.mdb abierto. Para no perder nada, cierre ese programa, salga de KV por el menú Dejar (al salir, KV graba todo en CONTROLE.mdb) y abra KV de nuevo.</translation>
+    </message>
+    <message>
+        <source>O KV já gravou no CONTROLE.mdb tudo o que estava nele e o criou de novo: nada foi perdido, e você pode continuar trabalhando. Se foi um programa de limpeza ou de cópia, configure-o para não apagar esses arquivos.</source>
+        <translation>KV ya grabó en CONTROLE.mdb todo lo que había en él y lo creó de nuevo: no se perdió nada y puede seguir trabajando. Si fue un programa de limpieza o de copia, configúrelo para que no borre esos archivos.</translation>
+    </message>
+    <message>
+        <source>Arquivo de dados</source>
+        <translation>Archivo de datos</translation>
+    </message>
+</context>
+<context>
+    <name>frmResultado</name>
+    <message>
+        <source>Veredito</source>
+        <translation>Veredicto</translation>
+    </message>
+</context>
 </TS>
