@@ -152,7 +152,6 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
 
     Data1 = new DataSource(this);
     Data1->setObjectName(QStringLiteral("Data1"));
-    Data1->setConnect(u("Access 2000;"));
 
     // The comparison panel reads as one sentence, top to bottom.
     Frame1 = new QGroupBox(u("Comparação: "), this);

@@ -34,7 +34,7 @@ void abrir(AppState& estado, const QString& pasta)
 {
     estado.pastaPrograma = pasta;
     estado.EspacoTrabalho = &DBEngine::Workspaces(0);
-    estado.BancoDados = estado.EspacoTrabalho->OpenDatabase(estado.caminhoBanco(), false, false, QStringLiteral(";pwd=TarnBeck"));
+    estado.BancoDados = estado.EspacoTrabalho->OpenDatabase(estado.caminhoBanco());
     estado.CaseAtual = 1;
 }
 

@@ -8,20 +8,16 @@
 
 class Connection;
 
-// The bound data source of a list or grid screen: a database path, a connect
-// string, a record source (a table name or a query text) and, after Refresh,
-// an updatable recordset over its rows. Bound grids listen to refreshed().
+// The bound data source of a list or grid screen: a database path, a record
+// source (a table name or a query text) and, after Refresh, an updatable
+// recordset over its rows. Bound grids listen to refreshed().
 class DataSource final : public QObject {
     Q_OBJECT
 public:
     explicit DataSource(QObject* parent = nullptr);
     ~DataSource() override;
 
-    QString DatabaseName() const { return m_databaseName; }
     void setDatabaseName(const QString& path) { m_databaseName = path; }
-    QString Connect() const { return m_connect; }
-    void setConnect(const QString& connect) { m_connect = connect; }
-    QString RecordSource() const { return m_recordSource; }
     void setRecordSource(const QString& source) { m_recordSource = source; }
 
     // Runs the record source on the database file; throws StoreError.
@@ -36,7 +32,6 @@ signals:
 
 private:
     QString m_databaseName;
-    QString m_connect = QStringLiteral("Access 2000;");
     QString m_recordSource;
     std::shared_ptr<Connection> m_conn;
     ::Recordset m_recordset;

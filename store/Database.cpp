@@ -8,11 +8,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-QString Database::Name() const
-{
-    return m_conn ? QDir::toNativeSeparators(m_conn->path()) : QString();
-}
-
 Connection& Database::connection() const
 {
     if (!m_conn)
@@ -26,10 +21,8 @@ Recordset Database::OpenRecordset(const QString& source, int type) const
     return Recordset(m_conn, source, type == dbOpenTable ? Recordset::Kind::Table : Recordset::Kind::Query);
 }
 
-Database Workspace::OpenDatabase(const QString& name, bool exclusive, bool readOnly, const QString& connect) const
+Database Workspace::OpenDatabase(const QString& name) const
 {
-    Q_UNUSED(exclusive);
-    Q_UNUSED(connect);
     auto c = Connection::open(name);
 
     // Reading the schema tells a database from any other file.
@@ -38,24 +31,23 @@ Database Workspace::OpenDatabase(const QString& name, bool exclusive, bool readO
         throw StoreError(q.lastError());
     q.finish();
 
-    if (!readOnly) {
-        if (!Connection::writable(c->path()))
-            throw StoreError(QStringLiteral("The database '%1' is read-only and cannot be opened for writing.").arg(QDir::toNativeSeparators(c->path())));
-        // Taking and releasing the write lock writes nothing, but fails when
-        // another process holds a write transaction past the busy wait.
-        if (!c->inTransaction()) {
-            c->exec(QStringLiteral("BEGIN IMMEDIATE"));
-            c->exec(QStringLiteral("ROLLBACK"));
-        }
-        c->exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    if (!Connection::writable(c->path()))
+        throw StoreError(QStringLiteral("The database '%1' is read-only and cannot be opened for writing.").arg(QDir::toNativeSeparators(c->path())));
+    // Taking and releasing the write lock writes nothing, but fails when
+    // another process holds a write transaction past the busy wait.
+    if (!c->inTransaction()) {
+        c->exec(QStringLiteral("BEGIN IMMEDIATE"));
+        c->exec(QStringLiteral("ROLLBACK"));
     }
+    c->exec(QStringLiteral("PRAGMA synchronous = FULL"));
     return Database(c);
 }
 
 namespace DBEngine {
 Workspace& Workspaces(int index)
 {
-    Q_UNUSED(index);
+    if (index != 0)
+        throw StoreError(QStringLiteral("Item not found in this collection."));
     static Workspace w;
     return w;
 }

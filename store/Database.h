@@ -18,9 +18,7 @@ public:
     explicit Database(std::shared_ptr<Connection> c) : m_conn(std::move(c)) {}
 
     bool isOpen() const { return bool(m_conn); }
-    QString Name() const;
     Connection& connection() const;
-    std::shared_ptr<Connection> sharedConnection() const { return m_conn; }
 
     // A table name with dbOpenTable, or a query text with dbOpenDynaset.
     Recordset OpenRecordset(const QString& source, int type = dbOpenTable) const;
@@ -32,14 +30,14 @@ private:
 // The engine's workspace: opens databases.
 class Workspace final {
 public:
-    // Opens name for shared work. connect may carry a password (";pwd=...")
-    // or a product tag ("Access 2000;"); the file carries no password, so both
-    // succeed on the same file. A writable open also makes sure that the file
-    // is a database, can be written and is not held by another writer; a
-    // failed open leaves the file untouched.
-    Database OpenDatabase(const QString& name, bool exclusive, bool readOnly, const QString& connect) const;
+    // Opens name for shared work, to read and write; the file carries no
+    // password. The open makes sure that the file is a database, can be
+    // written and is not held by another writer; a failed open leaves the
+    // file untouched.
+    Database OpenDatabase(const QString& name) const;
 };
 
 namespace DBEngine {
+// The default workspace is item 0, the only one.
 Workspace& Workspaces(int index);
 }

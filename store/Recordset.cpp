@@ -40,7 +40,7 @@ char typeOf(const QString& declared)
 } // namespace
 
 Recordset::Recordset(std::shared_ptr<Connection> connection, const QString& source, Kind kind)
-    : m_conn(std::move(connection)), m_source(source), m_kind(kind)
+    : m_conn(std::move(connection)), m_kind(kind)
 {
     m_table = kind == Kind::Table ? source : tableOfQuery(source);
 
@@ -212,12 +212,6 @@ void Recordset::setField(const QString& name, const QVariant& value)
     m_buffer[i] = convert(i, value);
     if (!m_dirty.contains(i))
         m_dirty << i;
-}
-
-void Recordset::CancelUpdate()
-{
-    m_editing = false;
-    m_dirty.clear();
 }
 
 void Recordset::Update()

@@ -19,12 +19,8 @@ public:
     Recordset() = default;
     Recordset(std::shared_ptr<Connection> connection, const QString& source, Kind kind);
 
-    QString source() const { return m_source; }
-    QString tableName() const { return m_table; }
-
     // Table-type access: the primary-key index and Seek "=".
     void setIndex(const QString& name);
-    QString Index() const { return m_index; }
     void Seek(const QString& comparison, const QVariant& key);
     bool NoMatch() const { return m_noMatch; }
 
@@ -33,11 +29,9 @@ public:
     void MoveNext();
     bool eof() const { return m_rows.isEmpty() || m_pos >= m_rows.size(); }
     int RecordCount() const { return int(m_rows.size()); }
-    int position() const { return m_pos; }
     void setPosition(int row);
 
     // Fields of the current row.
-    QStringList fieldNames() const { return m_fields; }
     bool hasField(const QString& name) const { return fieldIndex(name) >= 0; }
     QVariant Fields(const QString& name) const;
     QVariant value(int row, const QString& name) const;
@@ -48,8 +42,6 @@ public:
     // Null, an empty QString stays the empty text.
     void setField(const QString& name, const QVariant& value);
     void Update();
-    void CancelUpdate();
-    bool editing() const { return m_editing; }
 
 private:
     int fieldIndex(const QString& name) const;
@@ -58,7 +50,6 @@ private:
     QVariant convert(int field, const QVariant& value) const;
 
     std::shared_ptr<Connection> m_conn;
-    QString m_source;
     QString m_table;
     Kind m_kind = Kind::Query;
     QString m_index;

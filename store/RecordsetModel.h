@@ -39,10 +39,7 @@ public:
     // for the screen, which can tell the user when it fails.
     bool submit() override { return true; }
     void revert() override;
-    bool hasPendingEdits() const { return !m_pending.isEmpty(); }
     bool isPending(int row) const { return m_pending.contains(row); }
-
-    QString fieldOf(int column) const { return m_columns.value(column).field; }
 
 private:
     void reload();

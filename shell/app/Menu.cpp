@@ -141,8 +141,7 @@ bool Menu::Form_Load()
 {
     try {
         m_estado.EspacoTrabalho = &DBEngine::Workspaces(0);
-        m_estado.BancoDados = m_estado.EspacoTrabalho->OpenDatabase(Tables::caminhoBanco(m_estado.pastaPrograma), false,
-                                                                    false, u(";pwd=TarnBeck"));
+        m_estado.BancoDados = m_estado.EspacoTrabalho->OpenDatabase(Tables::caminhoBanco(m_estado.pastaPrograma));
         QVariant idioma;
         {
             Recordset parametro = m_estado.BancoDados.OpenRecordset(u("Parametro"), dbOpenTable);

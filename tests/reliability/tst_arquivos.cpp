@@ -153,7 +153,7 @@ private slots:
         AppState estado;
         const QString banco = dir.filePath(u("CONTROLE.mdb"));
         Generator::criarBanco(banco);
-        estado.BancoDados = DBEngine::Workspaces(0).OpenDatabase(banco, false, false, u(";pwd=TarnBeck"));
+        estado.BancoDados = DBEngine::Workspaces(0).OpenDatabase(banco);
         estado.BancoDados.connection().exec(u("UPDATE Cases SET \"Case\" = 'antes' WHERE Numero = 1"));
         RecordingSink sink;
         Vigia::verificar(estado);

@@ -25,7 +25,7 @@ int gravar(const QString& pasta, bool importar)
     AppState estado;
     estado.pastaPrograma = pasta;
     estado.EspacoTrabalho = &DBEngine::Workspaces(0);
-    estado.BancoDados = estado.EspacoTrabalho->OpenDatabase(estado.caminhoBanco(), false, false, QStringLiteral(";pwd=TarnBeck"));
+    estado.BancoDados = estado.EspacoTrabalho->OpenDatabase(estado.caminhoBanco());
     estado.IdiomaAtual = 3;
     estado.CaseAtual = 1;
     CasoCsv::Caso casos[2];

@@ -18,7 +18,7 @@ TestDb::TestDb(bool abrir)
     db.open();
     if (abrir) {
         m_estado.EspacoTrabalho = &DBEngine::Workspaces(0);
-        m_estado.BancoDados = m_estado.EspacoTrabalho->OpenDatabase(caminho(), false, false, QStringLiteral(";pwd=TarnBeck"));
+        m_estado.BancoDados = m_estado.EspacoTrabalho->OpenDatabase(caminho());
     }
 }
 
