@@ -22,8 +22,8 @@
 #include <unistd.h>
 
 namespace {
-const QStringList kArquivos{u("caso.csv"), u("caso.xlsx"), u("relatorio.pdf"), u("mapa.png"), u("mapa.svg"),
-                            u("mapa.pdf"), u("pagina.pdf")};
+const QStringList kArquivos{u("caso.csv"), u("caso.xlsx"), u("relatorio.pdf"), u("completo.pdf"), u("mapa.png"),
+                            u("mapa.svg"), u("mapa.pdf"), u("pagina.pdf")};
 
 // The full disk (`cheio`) or the folder that cannot be written (for root, who writes anywhere, as nobody).
 void restringir(bool cheio, bool ligar)
@@ -60,10 +60,11 @@ int escrever(const QString& alvo, bool cheio)
     sob(kArquivos[0], [&] { clicar(&resultado, "cmdExportar"); });
     sob(kArquivos[1], [&] { clicar(&resultado, "cmdExportar"); });
     sob(kArquivos[2], [&] { clicar(&resultado, "cmdPrinter"); });
+    sob(kArquivos[3], [&] { clicar(&resultado, "cmdRelatorio"); });
     frmMapa::instalarExibicao([&](frmMapa& mapa) {
-        for (int i = 3; i < 6; ++i)
+        for (int i = 4; i < 7; ++i)
             sob(kArquivos[i], [&] { clicar(&mapa, "cmdExportar"); });
-        sob(kArquivos[6], [&] { clicar(&mapa, "cmdImprimir"); });
+        sob(kArquivos[7], [&] { clicar(&mapa, "cmdImprimir"); });
     });
     frmMapa::abrir(db.estado());
     for (const auto& m : sink.mensagens)
