@@ -84,14 +84,14 @@ void aoEncerrar(AppState& estado)
     } catch (const StoreError& e) {
         if (e.kind() != Kind::Moved)
             return;
-        // Only its -wal or -shm went: what they held goes into the file, which is still ours.
-        if (c.fileStillHere()) {
-            c.closeMoved();
+        // Written first, told after: a logout may end KV while the box is up.
+        // When only its -wal or -shm went, the file is still ours, and there is nothing to tell.
+        const bool nosso = c.fileStillHere();
+        c.closeMoved();
+        if (nosso)
             return;
-        }
         const Aviso a = aviso(e, estado.IdiomaAtual, true);
         MsgBox(a.texto, Icone::Exclamacao, a.titulo);
-        c.closeMoved();
     }
 }
 
