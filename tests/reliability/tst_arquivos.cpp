@@ -2,6 +2,7 @@
 // chosen name (the one there stays as it was), and KV goes on. The full disk is a file-size limit in a child process.
 #include "results/Printers.h"
 #include "shell/Restauracao.h"
+#include "shell/Traducoes.h"
 #include "shell/Vigia.h"
 #include "store/Connection.h"
 #include "store/Generator.h"
@@ -36,11 +37,13 @@ void restringir(bool cheio, bool ligar)
     }
 }
 
-// The child: each writer aims at `alvo`, and every message it gets is printed, one a line.
-int escrever(const QString& alvo, bool cheio)
+// The child: each writer aims at `alvo`, and every message it gets, in the language `idioma`, is printed, one a line.
+int escrever(const QString& alvo, bool cheio, int idioma)
 {
     ::signal(SIGXFSZ, SIG_IGN);
+    Traducoes::aplicar(idioma);
     TestDb db;
+    db.estado().IdiomaAtual = qint16(idioma);
     db.exemplo(1, {u("Pressão"), u("Vibração"), u("Desgaste"), u("Temperatura")});
     db.estado().CaseAtual = 1;
     db.estado().QtdeFatores = 4;
@@ -178,9 +181,10 @@ private slots:
 
     void escritoresDizemOQueHouveENadaDeixam()
     {
-        const struct { bool cheio; const char* motivo; } casos[] = {
-            {true, "O disco está cheio."},
-            {false, "Não é permitido gravar nesta pasta (ela é somente para leitura ou de outro usuário)."},
+        const struct { bool cheio; const char* idioma; const char* motivo; } casos[] = {
+            {true, "1", "~could not be written.~~The disk is full.~~No file was created or changed."},
+            {false, "3", "~~Não é permitido gravar nesta pasta (ela é somente para leitura ou de outro usuário).~~"
+                         "Nenhum arquivo foi criado ou alterado."},
         };
         for (const auto& c : casos) {
             QTemporaryDir dir;
@@ -191,16 +195,15 @@ private slots:
                 QFile::setPermissions(alvo, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
             }
             QProcess p;
-            p.start(QCoreApplication::applicationFilePath(), {u("escrever"), alvo, c.cheio ? u("cheio") : u("leitura")});
+            p.start(QCoreApplication::applicationFilePath(), {u("escrever"), alvo, c.cheio ? u("cheio") : u("leitura"), u(c.idioma)});
             QVERIFY(p.waitForFinished(-1));
             const QStringList linhas = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
             QFile::setPermissions(alvo, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            // KV went on to the end, and said of each file that it could not be written, and why.
+            // KV went on to the end, and said of each file that it could not be written, and why, in the user's language.
             QVERIFY2(p.exitCode() == 0 && linhas.value(kArquivos.size()) == u("vivo"), qPrintable(linhas.join(u'\n') + p.readAllStandardError()));
             for (int i = 0; i < kArquivos.size(); ++i) {
-                const QString esperado = QDir::toNativeSeparators(QDir(alvo).filePath(kArquivos[i])) + u("~~") + u(c.motivo) + u("~~");
-                QVERIFY2(linhas[i].contains(esperado) && linhas[i].endsWith(u("Nenhum arquivo foi criado ou alterado.")),
-                         qPrintable(linhas[i]));
+                const QString esperado = QDir::toNativeSeparators(QDir(alvo).filePath(kArquivos[i])) + u(c.motivo);
+                QVERIFY2(linhas[i].endsWith(esperado), qPrintable(linhas[i]));
             }
             QCOMPARE(QDir(alvo).entryList(QDir::Files | QDir::Hidden), QStringList{kArquivos[0]});
             QFile antigo(QDir(alvo).filePath(kArquivos[0]));
@@ -212,8 +215,8 @@ private slots:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc == 4 && QByteArray(argv[1]) == "escrever")
-        return escrever(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]) == "cheio");
+    if (argc == 5 && QByteArray(argv[1]) == "escrever")
+        return escrever(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]) == "cheio", QByteArray(argv[4]).toInt());
     TstArquivos t;
     return QTest::qExec(&t, argc, argv);
 }
