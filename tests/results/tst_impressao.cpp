@@ -6,6 +6,7 @@
 #include "results/RelatorioCompleto.h"
 #include "results/frmResultado.h"
 #include "shell/Fonts.h"
+#include "shell/Traducoes.h"
 #include "tests/support/Janela.h"
 #include "tests/support/RecordingSink.h"
 
@@ -110,9 +111,8 @@ void imprimirPelaJanela(AppState& estado, const QString& impressora)
     filho<QComboBox>(&janela, "Combo1")->setEditText(impressora);
     clicar(&janela, "cmdPrinter");
 }
-// 25 factors with 80-character names, judged in a pattern with contradictions, in case 1; its full report written
-// to `arquivo` on the PDF printer. Gives the names and the two verdicts.
-QStringList relatorioCompleto(TestDb& db, const QString& arquivo, int idioma)
+// 25 factors with 80-character names, judged in a pattern with contradictions, in case 1, made current. Gives the names.
+QStringList semearCompleto(TestDb& db)
 {
     QStringList nomes;
     db.setCase(1, u("Prensa 4"), u("Reduzir o refugo das peças"), 25);
@@ -120,16 +120,26 @@ QStringList relatorioCompleto(TestDb& db, const QString& arquivo, int idioma)
         nomes << (QStringLiteral("Fator %1: pressão da máquina fora da faixa especificada pelo fornecedor do molde, turno C").arg(r + 1)).left(80);
         for (int c = 0; c < 25; ++c)
             db.exec(QStringLiteral("UPDATE Eventos SET %1 = ?, Evento = ? WHERE Numero = ?").arg(Tables::campoMatriz(c + 1)),
-                    {r == c ? QVariant() : Consistencia::kNiveis[(r < c ? r * 3 + c * 7 : 4 * 99 - r * 7 - c * 3) % 5], nomes[r], r + 1});
+                    {r == c ? QVariant() : Consistencia::kNiveis[(r < c ? r * 3 + c * 7 : 399 - r * 7 - c * 3) % 5], nomes[r], r + 1});
     }
     db.estado().CaseAtual = 1;
+    return nomes;
+}
+
+// The case's full report in a language, written by the PDF printer to `arquivo`; gives its two verdicts.
+QStringList imprimirCompleto(TestDb& db, const QString& arquivo, int idioma)
+{
     db.estado().IdiomaAtual = qint16(idioma);
+    Traducoes::aplicar(idioma);
     Printers::definirLista({}, 0);
     Printers::instalarEscolhaArquivo([arquivo](QWidget*) { return arquivo; });
     RecordingSink sink;
-    RelatorioCompleto::imprimir(nullptr, db.estado(), Printers::nomePdf());
+    if (!arquivo.isEmpty())
+        RelatorioCompleto::imprimir(nullptr, db.estado(), Printers::nomePdf());
     const Analise::Matriz m = Analise::lerCaso(db.estado().BancoDados, 1).matriz;
-    return nomes << Veredito::consistencia(Consistencia::avaliar(m)) << Veredito::firmeza(Robustez::avaliar(m), m);
+    const QStringList vereditos = {Veredito::consistencia(Consistencia::avaliar(m)), Veredito::firmeza(Robustez::avaliar(m), m)};
+    Traducoes::aplicar(3);
+    return vereditos;
 }
 } // namespace
 
@@ -315,35 +325,40 @@ private slots:
         for (const char* programa : {"pdftotext", "pdfinfo", "pdfimages"})
             if (QStandardPaths::findExecutable(u(programa)).isEmpty())
                 QSKIP(qPrintable(u(programa) + u(" is missing: scripts/setup.sh installs poppler-utils")));
-        // Here in Portuguese where the region measures in metres; a copy of this program writes it where inches rule.
+        // Here in Portuguese where the region measures in metres; a copy of this program writes it in Spanish where
+        // inches rule.
         QTemporaryDir pasta;
         const QString a4 = pasta.filePath(u("a4.pdf")), carta = pasta.filePath(u("carta.pdf"));
         TestDb db;
-        const QStringList esperado = relatorioCompleto(db, a4, 3);
+        const QStringList nomes = semearCompleto(db);
+        const QStringList pt = imprimirCompleto(db, a4, 3), es = imprimirCompleto(db, QString(), 2);
         QProcess filho;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u("LC_ALL"), u("en_US.UTF-8"));
         filho.setProcessEnvironment(env);
-        filho.start(QCoreApplication::applicationFilePath(), {u("relatorio"), carta, u("3")});
+        filho.start(QCoreApplication::applicationFilePath(), {u("relatorio"), carta, u("2")});
         QVERIFY(filho.waitForFinished(-1) && filho.exitCode() == 0);
 
-        for (const auto& [arquivo, papel] : {std::pair{a4, u("(A4)")}, {carta, u("(letter)")}}) {
-            const QString info = saidaDe(u("pdfinfo"), {arquivo});
+        const struct { QString arquivo, papel, titulo, ranking, mapa; QStringList vereditos; } pdfs[] = {
+            {a4, u("(A4)"), u("Relatório completo"), u("Classificação dos fatores"), u("Mapa de influência"), pt},
+            {carta, u("(letter)"), u("Informe completo"), u("Clasificación de los factores"), u("Mapa de influencia"), es}};
+        for (const auto& pdf : pdfs) {
+            const QString info = saidaDe(u("pdfinfo"), {pdf.arquivo});
             const int paginas = QRegularExpression(u("Pages: +(\\d+)")).match(info).captured(1).toInt();
-            QVERIFY2(paginas >= 3 && info.contains(papel), qPrintable(info));
-            const QString texto = saidaDe(u("pdftotext"), {u("-enc"), u("UTF-8"), arquivo, u("-")}).simplified();
+            QVERIFY2(paginas >= 3 && info.contains(pdf.papel), qPrintable(info));
+            const QString texto = saidaDe(u("pdftotext"), {u("-enc"), u("UTF-8"), pdf.arquivo, u("-")}).simplified();
             // Every page numbered and with the one-page report's footer.
             for (int p = 1; p <= paginas; ++p)
                 QVERIFY2(texto.contains(QRegularExpression(QStringLiteral("\\b%1 ?/ ?%2\\b").arg(p).arg(paginas))), qPrintable(texto));
             QCOMPARE(texto.count(u("Software KV (www.kv-orvalis.example) - ")), paginas);
-            for (const QString& parte : {u("Relatório completo Case: Prensa 4"), u("Reduzir o refugo das peças"), esperado[25], esperado[26]})
+            for (const QString& parte : QStringList{pdf.titulo + u(" Case: Prensa 4"), u("Reduzir o refugo das peças"), pdf.ranking, pdf.mapa} + pdf.vereditos)
                 QVERIFY2(texto.contains(parte), qPrintable(parte + u("\n") + texto));
             // The ranking holds every name whole.
-            const QString ranking = texto.section(u("Classificação dos fatores"), 1).section(u("Mapa de influência"), 0, 0);
-            for (const QString& nome : esperado.mid(0, 25))
+            const QString ranking = texto.section(pdf.ranking, 1).section(pdf.mapa, 0, 0);
+            for (const QString& nome : nomes)
                 QVERIFY2(ranking.contains(nome), qPrintable(nome + u("\n") + ranking));
             // The logo is the one picture: the map is drawn.
-            QCOMPARE(saidaDe(u("pdfimages"), {u("-list"), arquivo}).trimmed().count(QLatin1Char('\n')), 2);
+            QCOMPARE(saidaDe(u("pdfimages"), {u("-list"), pdf.arquivo}).trimmed().count(QLatin1Char('\n')), 2);
         }
     }
 
@@ -416,7 +431,8 @@ int main(int argc, char** argv)
     // The copy that writes the full report ("relatorio", the file, the language).
     if (argc == 4 && QByteArray(argv[1]) == "relatorio") {
         TestDb db;
-        relatorioCompleto(db, QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
+        semearCompleto(db);
+        imprimirCompleto(db, QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
         return 0;
     }
     TestImpressao t;

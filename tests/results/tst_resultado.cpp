@@ -4,12 +4,14 @@
 #include "results/frmMapa.h"
 #include "results/frmResultado.h"
 #include "shell/Fonts.h"
+#include "shell/Traducoes.h"
 #include "shell/Twips.h"
 #include "tests/support/Janela.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/Respostas.h"
 
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -216,26 +218,27 @@ private slots:
     {
         TestDb db;
         semear(db, kExemplo, {u("F1"), u("F2"), u("F3"), u("F4")});
-        // Title; buttons of the map, then of the result screen, and its untranslated headers; root cause; F3's points.
-        const struct { int idioma; const char *titulo, *botoes, *raiz, *dica; } idiomas[] = {
-            {1, "Influence map", "&Print|&Export…|&Return|&Map|E&xport…|FatoresEmach", "Root Cause or principal FCS: F4",
-             "Points to Row: 10.3\nPoints to Column: 15.1"},
-            {2, "Mapa de influencia", "&Imprimir|&Exportar…|&Volver|&Mapa|E&xportar…|FatoresEmach",
-             "Causa Raíz ou principal FCS: F4",
-             "Puntos de la fila: 10.3\nPuntos de la columna: 15.1"},
-            {3, "Mapa de influência", "&Imprimir|&Exportar…|&Voltar|&Mapa|E&xportar…|FatoresEmach",
-             "Causa Raíz ou principal FCS: F4",
-             "Pontos da Linha: 10.3\nPontos da Coluna: 15.1"},
+        // Title; buttons of the map, then of the result screen, and its untranslated headers; root cause; F3's points;
+        // how the consistency verdict begins, on both windows.
+        const struct { int idioma; const char *titulo, *botoes, *raiz, *dica, *veredito; } idiomas[] = {
+            {1, "Influence map", "&Print|&Export…|&Return|&Full report…|&Map|E&xport…|&Full report…|FatoresEmach",
+             "Root Cause or principal FCS: F4", "Points to Row: 10.3\nPoints to Column: 15.1", "Contradictory judgements:"},
+            {2, "Mapa de influencia", "&Imprimir|&Exportar…|&Volver|Informe &completo…|&Mapa|E&xportar…|Informe &completo…|FatoresEmach",
+             "Causa Raíz ou principal FCS: F4", "Puntos de la fila: 10.3\nPuntos de la columna: 15.1", "Juicios contradictorios:"},
+            {3, "Mapa de influência", "&Imprimir|&Exportar…|&Voltar|Relatório &completo…|&Mapa|E&xportar…|Relatório &completo…|FatoresEmach",
+             "Causa Raíz ou principal FCS: F4", "Pontos da Linha: 10.3\nPontos da Coluna: 15.1", "Julgamentos contraditórios:"},
         };
         for (const auto& i : idiomas) {
             db.estado().IdiomaAtual = qint16(i.idioma);
+            Traducoes::aplicar(i.idioma);
             frmResultado resultado(db.estado(), u("s"));
             auto* cmdMapa = filho<QToolButton>(&resultado, "cmdMapa");
             Aberta aberta([&](frmMapa& w) {
                 const cMapa& mapa = *w.mapa();
                 auto* g = grade(resultado);
-                const QStringList botoes = {texto(&w, "cmdImprimir"), texto(&w, "cmdExportar"), texto(&w, "cmdSair"), cmdMapa->text(),
-                                            texto(&resultado, "cmdExportar"), g->item(0, 0)->text() + g->item(0, 1)->text()};
+                const QStringList botoes = {texto(&w, "cmdImprimir"), texto(&w, "cmdExportar"), texto(&w, "cmdSair"), texto(&w, "cmdRelatorio"),
+                                            cmdMapa->text(), texto(&resultado, "cmdExportar"), texto(&resultado, "cmdRelatorio"),
+                                            g->item(0, 0)->text() + g->item(0, 1)->text()};
                 QStringList vistos = {w.windowTitle(), botoes.join(u'|'), mapa.titulo()};
                 // NormH, NormV and class colour of F1 to F4.
                 for (const cMapa::Ponto& p : mapa.pontos())
@@ -248,10 +251,13 @@ private slots:
                 QCOMPARE(sob, QVector<int>({2}));
                 QCOMPARE(mapa.dica(sob), u("F3\n") + u(i.dica) + u("\nNormH: 1.61\nNormV: 3.66\nEmach: 0.40"));
                 QVERIFY(texto(&w, "lblRobustez").contains(u(" 19 ")));
+                for (const QString& v : {texto(&w, "lblVereditoConsistencia"), filho<QPlainTextEdit>(&resultado, "txtVeredito")->toPlainText()})
+                    QVERIFY2(v.startsWith(u(i.veredito)), qPrintable(v));
             });
             cmdMapa->click();
             QCOMPARE(aberta.vezes, 1);
         }
+        Traducoes::aplicar(3);
     }
 
     void nomesNuncaSeSobrepoem()
