@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/ResumoEquipe.h"
 #include "store/Database.h"
 
 #include <QPointer>
@@ -7,6 +8,7 @@
 #include <QVariant>
 #include <QWidget>
 #include <functional>
+#include <map>
 
 // The program-wide variables, created once by main and handed to every
 // window, so a test starts each time from a clean state.
@@ -28,6 +30,9 @@ struct AppState {
     // The main window, for the screens that re-caption it or write its status.
     QPointer<QWidget> menu;
     std::function<void(const QString&)> escreverStatus;
+
+    // Case number (1 to 10) to the team judgement last written into it.
+    std::map<int, ResumoEquipe> equipes;
 
     QString caminhoBanco() const;
     // True when no case is chosen: CaseAtual empty or equal to 0.
