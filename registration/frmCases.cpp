@@ -3,6 +3,7 @@
 #include "analysis/Analise.h"
 
 #include "registration/Componentes.h"
+#include "registration/frmEquipe.h"
 #include "registration/Verificacao.h"
 #include "shell/Cortes.h"
 #include "shell/Figuras.h"
@@ -148,6 +149,11 @@ void frmCases::montarTela()
     Twips::colocar(cmdExportar, 6885, 4575, 1290, 990);
     connect(cmdImportar, &QPushButton::clicked, this, &frmCases::cmdImportar_Click);
     connect(cmdExportar, &QPushButton::clicked, this, &frmCases::cmdExportar_Click);
+    // The same row, left of "Importar…".
+    cmdEquipe = new BotaoFigura(Figura::Equipe, tr("E&quipe…"), this);
+    cmdEquipe->setObjectName(QStringLiteral("cmdEquipe"));
+    Twips::colocar(cmdEquipe, 4005, 4575, 1290, 990);
+    connect(cmdEquipe, &QPushButton::clicked, this, &frmCases::cmdEquipe_Click);
 
     // The grid comes first, so the window opens where a case is chosen.
     QWidget::setTabOrder(DBGrid1, txtCase);
@@ -158,6 +164,7 @@ void frmCases::montarTela()
     QWidget::setTabOrder(cmdGravar, cmdSair);
     QWidget::setTabOrder(cmdSair, cmdImportar);
     QWidget::setTabOrder(cmdImportar, cmdExportar);
+    QWidget::setTabOrder(cmdExportar, cmdEquipe);
     DBGrid1->setFocus();
 }
 
@@ -318,20 +325,33 @@ void frmCases::cmdImportar_Click()
     if (caso == 0)
         return;
     ArquivoCaso::importar(this, m_estado, caso, [this, caso](const CasoCsv::Caso& lido) {
-        const QModelIndex atual = DBGrid1->currentIndex();
-        m_data1->Refresh();
-        DBGrid1->setCurrentIndex(DBGrid1->model()->index(atual.row(), atual.column()));
-        // The boxes still hold the case chosen last; when that is the case just
-        // replaced, they show what it now holds, so "Gravar" cannot write the
-        // old texts back over the import.
-        if (!rsCases.NoMatch() && rsCases.Fields(QStringLiteral("Numero")).toInt() == caso) {
-            if (lido.temBlocoCaso) {
-                txtCase->setText(lido.nome);
-                txtSintoma->setText(lido.sintoma);
-            }
-            txtQtde->setText(QString::number(lido.n()));
-        }
+        mostrarGravado(caso, lido.n(), lido.temBlocoCaso ? &lido : nullptr);
     });
+}
+
+void frmCases::cmdEquipe_Click()
+{
+    const int caso = caseDaLinha();
+    if (caso == 0 || !frmEquipe::abrir(m_estado, caso, this))
+        return;
+    mostrarGravado(caso, Analise::lerCaso(m_estado.BancoDados, caso).qtde, nullptr);
+}
+
+void frmCases::mostrarGravado(int caso, int fatores, const CasoCsv::Caso* bloco)
+{
+    const QModelIndex atual = DBGrid1->currentIndex();
+    m_data1->Refresh();
+    DBGrid1->setCurrentIndex(DBGrid1->model()->index(atual.row(), atual.column()));
+    // The boxes still hold the case chosen last; when that is the case just
+    // replaced, they show what it now holds, so "Gravar" cannot write the
+    // old texts back over it.
+    if (!rsCases.NoMatch() && rsCases.Fields(QStringLiteral("Numero")).toInt() == caso) {
+        if (bloco) {
+            txtCase->setText(bloco->nome);
+            txtSintoma->setText(bloco->sintoma);
+        }
+        txtQtde->setText(QString::number(fatores));
+    }
 }
 
 void frmCases::closeEvent(QCloseEvent* e)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/AppState.h"
+#include "store/CasoCsv.h"
 #include "store/Recordset.h"
 
 #include <QDialog>
@@ -31,6 +32,8 @@ public:
     // The case of the grid's current row to a CSV file, and a file into it.
     void cmdExportar_Click();
     void cmdImportar_Click();
+    // The team window for the case of the grid's current row.
+    void cmdEquipe_Click();
 
     DataSource* Data1() const { return m_data1; }
     DataSource* Data2() const { return m_data2; }
@@ -42,6 +45,9 @@ private:
     void montarTela();
     // Numero of the grid's current row; 0 when no row is current.
     int caseDaLinha() const;
+    // The grid and the boxes after a case was written from outside them, with
+    // its new count and, from a file's case block, its name and symptom.
+    void mostrarGravado(int caso, int fatores, const CasoCsv::Caso* bloco);
 
     AppState& m_estado;
     Recordset rsCases;
@@ -62,4 +68,5 @@ private:
     BotaoFigura* cmdSair = nullptr;
     BotaoFigura* cmdImportar = nullptr;
     BotaoFigura* cmdExportar = nullptr;
+    BotaoFigura* cmdEquipe = nullptr;
 };

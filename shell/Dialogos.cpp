@@ -42,6 +42,10 @@ public:
     {
         return QFileDialog::getOpenFileName(pai, titulo, pasta, filtro);
     }
+    QStringList arquivosParaAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro) override
+    {
+        return QFileDialog::getOpenFileNames(pai, titulo, pasta, filtro);
+    }
     bool confirmar(QWidget* pai, const QString& titulo, const QString& pergunta) override
     {
         QMessageBox box(QMessageBox::Question, titulo, pergunta, QMessageBox::Yes | QMessageBox::No, pai);
@@ -73,6 +77,11 @@ QString EscolherArquivoGravar(QWidget* pai, const QString& titulo, const QString
 QString EscolherArquivoAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro)
 {
     return g_respondedor->arquivoParaAbrir(pai, titulo, pasta, filtro);
+}
+
+QStringList EscolherArquivosAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro)
+{
+    return g_respondedor->arquivosParaAbrir(pai, titulo, pasta, filtro);
 }
 
 bool Confirmar(QWidget* pai, const QString& titulo, const QString& pergunta)

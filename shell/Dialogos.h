@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 class QWidget;
@@ -14,6 +15,12 @@ public:
     // The chosen path; the empty text when the user cancels.
     virtual QString arquivoParaGravar(QWidget* pai, const QString& titulo, const QString& sugestao, const QString& filtro) = 0;
     virtual QString arquivoParaAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro) = 0;
+    // Several files at once; none when the user cancels.
+    virtual QStringList arquivosParaAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro)
+    {
+        const QString um = arquivoParaAbrir(pai, titulo, pasta, filtro);
+        return um.isEmpty() ? QStringList() : QStringList{um};
+    }
     // True for Yes; No is the default answer.
     virtual bool confirmar(QWidget* pai, const QString& titulo, const QString& pergunta) = 0;
     // A question with two named answers, the first (`sim`) the default; true for it.
@@ -27,6 +34,7 @@ public:
 
 QString EscolherArquivoGravar(QWidget* pai, const QString& titulo, const QString& sugestao, const QString& filtro);
 QString EscolherArquivoAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro);
+QStringList EscolherArquivosAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro);
 bool Confirmar(QWidget* pai, const QString& titulo, const QString& pergunta);
 bool Perguntar(QWidget* pai, const QString& titulo, const QString& pergunta, const QString& sim, const QString& nao);
 

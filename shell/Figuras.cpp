@@ -190,6 +190,22 @@ void paginas(QPainter& p, const QRectF& r)
                    QPointF(r.left() + s * (i == 4 ? 0.46 : 0.6), r.top() + s * (0.18 + i * 0.12)));
 }
 
+void equipe(QPainter& p, const QRectF& r)
+{
+    // Three people side by side, the one in front a little larger: a team.
+    const qreal s = r.width();
+    const struct { qreal x, y, escala; QColor cor; } pessoas[] = {{0.24, 0.12, 0.8, QColor(0, 153, 204)},
+                                                                  {0.76, 0.12, 0.8, QColor(0, 153, 51)},
+                                                                  {0.50, 0.22, 1.0, QColor(230, 160, 0)}};
+    p.setPen(QPen(QColor(40, 40, 40), s * 0.04));
+    for (const auto& q : pessoas) {
+        const qreal k = s * q.escala;
+        p.setBrush(q.cor);
+        p.drawEllipse(QPointF(r.left() + s * q.x, r.top() + s * q.y + k * 0.16), k * 0.14, k * 0.14);
+        p.drawChord(QRectF(r.left() + s * q.x - k * 0.26, r.top() + s * q.y + k * 0.34, k * 0.52, k * 0.70), 0, 180 * 16);
+    }
+}
+
 } // namespace
 
 void desenharFigura(QPainter& p, const QRectF& q, Figura figura)
@@ -233,6 +249,9 @@ void desenharFigura(QPainter& p, const QRectF& q, Figura figura)
         break;
     case Figura::Relatorio:
         paginas(p, q);
+        break;
+    case Figura::Equipe:
+        equipe(p, q);
         break;
     }
     p.restore();

@@ -9,7 +9,8 @@ class QToolButton;
 
 // The pictures of every button of the program, drawn in code at any size, so
 // the same action shows the same picture on every window.
-enum class Figura { Gravar, Limpar, Voltar, SalvarSair, Analisar, Resultado, Sair, Impressora, Mapa, Exportar, Importar, Relatorio };
+enum class Figura { Gravar, Limpar, Voltar, SalvarSair, Analisar, Resultado, Sair, Impressora, Mapa, Exportar, Importar, Relatorio,
+                    Equipe };
 
 // Paints one picture into a square.
 void desenharFigura(QPainter& p, const QRectF& quadro, Figura figura);

@@ -429,6 +429,15 @@ QByteArray escrever(const Exportacao& d, int idioma)
         for (const LinhaRanking& f : d.ranking)
             linha({nome(f.nome), f.pontosLinha, f.pontosColuna, f.normH, f.normV, f.emach, r.classes[int(f.classe)]});
     }
+    if (!d.anexo.isEmpty()) {
+        s += QStringLiteral("\r\n");
+        for (const QStringList& l : d.anexo) {
+            QStringList guardada;
+            for (const QString& t : l)
+                guardada << nome(t);
+            linha(guardada);
+        }
+    }
     return QByteArrayLiteral("\xEF\xBB\xBF") + s.toUtf8();
 }
 

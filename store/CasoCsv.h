@@ -52,6 +52,9 @@ struct Exportacao {
     QStringList fatores;
     QVector<QString> celulas; // n x n, row-major
     QVector<LinhaRanking> ranking; // empty when the case is not fully analysed
+    // Rows written last, after an empty line, each text guarded as a name is;
+    // a reader of the case stops before them.
+    QVector<QStringList> anexo;
 };
 
 // The file's bytes: UTF-8 with a byte-order mark, CRLF line ends, RFC 4180

@@ -8,6 +8,7 @@
 // installed for its lifetime.
 struct Respostas final : Respondedor {
     QString arquivo; // what every file dialog returns ("" is a cancel)
+    QStringList arquivos; // what a dialog of several files returns, when given
     bool sim = true; // the answer to every question
     QStringList pedidos; // the title of each dialog, "|" and its suggestion or question
 
@@ -22,6 +23,13 @@ struct Respostas final : Respondedor {
     {
         pedidos << t;
         return arquivo;
+    }
+    QStringList arquivosParaAbrir(QWidget* pai, const QString& t, const QString& pasta, const QString& filtro) override
+    {
+        if (arquivos.isEmpty())
+            return Respondedor::arquivosParaAbrir(pai, t, pasta, filtro);
+        pedidos << t;
+        return arquivos;
     }
     bool confirmar(QWidget*, const QString& t, const QString& pergunta) override
     {

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "analysis/Equipe.h"
+#include "results/Printer.h"
+
+#include <QDate>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// The printed page of a team judgement: the team's ranking, the members'
+// agreement and the pairs they should discuss first.
+namespace PaginaEquipe {
+
+struct Pagina {
+    int idioma = 3; // for the ranking's words, which the printed report shares
+    QString nomeCase;
+    QString sintoma;
+    QImage logo;
+    QStringList membros;
+    QStringList fatores;
+    Equipe::Resultado resultado;
+    QDate data;
+};
+
+// How many pairs to discuss the page lists.
+inline constexpr int kParesNoPapel = 10;
+
+// The sentence of the agreement's figures, in the user's number format;
+// empty when no W was computed.
+QString linhaW(const Equipe::Kendall& k);
+// A level as the matrix shows it (10, 5, 1, 0.2, 0.1); empty when left empty.
+QString textoNivel(int nivel);
+
+void escrever(Printer& prn, const Pagina& pagina);
+QList<ItemColocado> montar(const Pagina& pagina);
+
+} // namespace PaginaEquipe
