@@ -455,7 +455,7 @@ bool frmEquipe::recusarPoucos(const QString& titulo)
 
 void frmEquipe::cmdGravar_Click()
 {
-    const QString titulo = windowTitle();
+    const QString titulo = tr("Gravar no case");
     if (recusarPoucos(titulo))
         return;
     const CasoCsv::Caso dados = Equipe::caso(m_resultado, m_fatores);
