@@ -172,14 +172,6 @@ private slots:
         QCOMPARE(d.sobram, QStringList({u("f2"), u("F5")}));
         // A name twice on one side is one missing on the other.
         QCOMPARE(Equipe::corresponder({u("A"), u("A"), u("B"), u("C")}, {u("A"), u("B"), u("C"), u("D")}).faltam, QStringList({u("A")}));
-        // A file in another order lands in the team's order, its mirror with it.
-        CasoCsv::Caso caso;
-        caso.fatores = QStringList({u("F2"), u("F1"), u("F3"), u("F4")});
-        caso.valores = QVector<double>(16, 0);
-        caso.valores[0 * 4 + 1] = 10; // F2 over F1
-        caso.valores[1 * 4 + 0] = 0.1;
-        const Equipe::Membro m = Equipe::membro(u("A"), caso, Equipe::corresponder(fatores(4), caso.fatores));
-        QCOMPARE(QList<int>({m.niveis[0 * 4 + 1], m.niveis[1 * 4 + 0], m.niveis[2 * 4 + 3]}), QList<int>({-2, 2, V}));
     }
 
     void twelveMembersOfTwentyFive()
