@@ -113,6 +113,11 @@ def consistency_robustness():
     print(out.stdout.splitlines()[0])
 
 
+def team():
+    out = subprocess.run([os.path.join(build, "bench_equipe"), str(runs)], capture_output=True, text=True, check=True)
+    print(out.stdout.splitlines()[0])
+
+
 if __name__ == "__main__":
     startup()
     if os.path.exists(os.path.join(build, "bench_screens")):
@@ -121,3 +126,5 @@ if __name__ == "__main__":
         judging_by_keys()
     if os.path.exists(os.path.join(build, "bench_analise")):
         consistency_robustness()
+    if os.path.exists(os.path.join(build, "bench_equipe")):
+        team()
