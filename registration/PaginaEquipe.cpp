@@ -1,5 +1,6 @@
 #include "registration/PaginaEquipe.h"
 
+#include "analysis/Veredito.h"
 #include "results/Relatorio.h"
 #include "store/Regional.h"
 
@@ -74,6 +75,12 @@ void escrever(Printer& prn, const Pagina& d)
     for (int k : e.foraDoW) {
         y += 250;
         linha(tr("Fora da concordância: %1 (a matriz não pode ser analisada)").arg(curto(d.membros.value(k), 24)));
+    }
+
+    const QString firmeza = Veredito::firmeza(e.robustez, e.matriz);
+    if (!firmeza.isEmpty()) {
+        y += 250;
+        linha(firmeza);
     }
 
     // The team's ranking, in the printed report's columns and words.

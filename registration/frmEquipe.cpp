@@ -1,5 +1,6 @@
 #include "registration/frmEquipe.h"
 
+#include "analysis/Veredito.h"
 #include "registration/PaginaEquipe.h"
 #include "results/Logo.h"
 #include "results/Mapa.h"
@@ -296,8 +297,13 @@ void frmEquipe::mostrar()
 
     mostrarConcordancia();
     QStringList robustez;
-    if (combinado)
-        robustez = Mapa::linhasRobustez(r.robustez, r.matriz, idioma);
+    if (combinado) {
+        // The verdict in words first, then the figures it rests on.
+        const QString veredito = Veredito::firmeza(r.robustez, r.matriz);
+        if (!veredito.isEmpty())
+            robustez << veredito << QString();
+        robustez << Mapa::linhasRobustez(r.robustez, r.matriz, idioma);
+    }
     lblRobustez->setText(robustez.join(QStringLiteral("\n")));
     lblRobustez->setAccessibleName(lblRobustez->text());
 

@@ -120,7 +120,10 @@ private slots:
         QCOMPARE(texto(&w, u("lblConcordancia")),
                  u("W de Kendall = 0.733; qui-quadrado = 6.600 com 3 graus de liberdade; p = 0.086\n"
                    "Os membros concordam fortemente na ordem dos fatores."));
-        QVERIFY(texto(&w, u("lblRobustez")).startsWith(u("Firmeza da causa raiz\nA causa raiz Desgaste se mantém em ")));
+        // The firmness in words, then its figures.
+        QVERIFY(texto(&w, u("lblRobustez")).startsWith(u("Causa raiz moderada: nenhuma mudança de um passo a move; a menor que a move "
+                                                         "é Pressão × Desgaste de 1 para 10 (2 passos), que faz de Pressão a causa raiz.\n\n"
+                                                         "Firmeza da causa raiz\nA causa raiz Desgaste se mantém em ")));
         QCOMPARE(linha(pares, 0), u("Pressão|Vibração|5|5|0.2|5|2"));
         QCOMPARE(linha(pares, 1), u("Temperatura|Pressão|5|5|5|5|0"));
         QVERIFY(pares->item(0, 0)->background() != pares->item(1, 0)->background());
