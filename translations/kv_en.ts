@@ -31,6 +31,25 @@
     </message>
 </context>
 <context>
+    <name>Equipe</name>
+    <message>
+        <source>Os membros concordam fortemente na ordem dos fatores.</source>
+        <translation>The members agree strongly on the order of the factors.</translation>
+    </message>
+    <message>
+        <source>Os membros concordam moderadamente na ordem dos fatores.</source>
+        <translation>The members agree moderately on the order of the factors.</translation>
+    </message>
+    <message>
+        <source>Os membros concordam pouco na ordem dos fatores.</source>
+        <translation>The members agree little on the order of the factors.</translation>
+    </message>
+    <message>
+        <source>A concordância pede ao menos dois membros cuja matriz possa ser analisada.</source>
+        <translation>Agreement needs at least two members whose matrix can be analysed.</translation>
+    </message>
+</context>
+<context>
     <name>Escrita</name>
     <message>
         <source>O disco está cheio.</source>
@@ -74,6 +93,41 @@ could not be written.
 %2
 
 No file was created or changed.</translation>
+    </message>
+</context>
+<context>
+    <name>PaginaEquipe</name>
+    <message>
+        <source>W de Kendall = %1; qui-quadrado = %2 com %3 graus de liberdade; p %4</source>
+        <translation>Kendall&apos;s W = %1; chi-square = %2 with %3 degrees of freedom; p %4</translation>
+    </message>
+    <message>
+        <source>Julgamento em equipe</source>
+        <translation>Team judgement</translation>
+    </message>
+    <message>
+        <source>Membros: %1</source>
+        <translation>Members: %1</translation>
+    </message>
+    <message>
+        <source>Fora da concordância: %1 (a matriz não pode ser analisada)</source>
+        <translation>Left out of the agreement: %1 (the matrix cannot be analysed)</translation>
+    </message>
+    <message>
+        <source>Pares a discutir</source>
+        <translation>Pairs to discuss</translation>
+    </message>
+    <message>
+        <source>Nenhum par com dispersão de 2 ou mais.</source>
+        <translation>No pair with a spread of 2 or more.</translation>
+    </message>
+    <message>
+        <source>%1 × %2: equipe %3, dispersão %4</source>
+        <translation>%1 × %2: team %3, spread %4</translation>
+    </message>
+    <message>
+        <source>… e mais %1 pares com dispersão de 2 ou mais.</source>
+        <translation>… and %1 more pairs with a spread of 2 or more.</translation>
     </message>
 </context>
 <context>
@@ -259,6 +313,164 @@ Restore them now?</translation>
     <message>
         <source>Arquivo de dados</source>
         <translation>Data file</translation>
+    </message>
+</context>
+<context>
+    <name>frmCases</name>
+    <message>
+        <source>E&amp;quipe…</source>
+        <translation>&amp;Team…</translation>
+    </message>
+</context>
+<context>
+    <name>frmEquipe</name>
+    <message>
+        <source>Julgamento em equipe</source>
+        <translation>Team judgement</translation>
+    </message>
+    <message>
+        <source>Membros</source>
+        <translation>Members</translation>
+    </message>
+    <message>
+        <source>Membro</source>
+        <translation>Member</translation>
+    </message>
+    <message>
+        <source>Causa raiz</source>
+        <translation>Root cause</translation>
+    </message>
+    <message>
+        <source>Arquivo</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>&amp;Adicionar…</source>
+        <translation>&amp;Add…</translation>
+    </message>
+    <message>
+        <source>&amp;Remover</source>
+        <translation>Re&amp;move</translation>
+    </message>
+    <message>
+        <source>Ranking da equipe</source>
+        <translation>Team ranking</translation>
+    </message>
+    <message>
+        <source>Concordância</source>
+        <translation>Agreement</translation>
+    </message>
+    <message>
+        <source>Pares a discutir</source>
+        <translation>Pairs to discuss</translation>
+    </message>
+    <message>
+        <source>Impressora:</source>
+        <translation>Printer:</translation>
+    </message>
+    <message>
+        <source>Impressora</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>&amp;Gravar no case</source>
+        <translation>&amp;Save to case</translation>
+    </message>
+    <message>
+        <source>E&amp;xportar…</source>
+        <translation>E&amp;xport…</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>&amp;Return</translation>
+    </message>
+    <message>
+        <source>fora da concordância: %1</source>
+        <translation>left out of the agreement: %1</translation>
+    </message>
+    <message>
+        <source>Fator</source>
+        <translation>Factor</translation>
+    </message>
+    <message>
+        <source>Equipe</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Dispersão</source>
+        <translation>Spread</translation>
+    </message>
+    <message>
+        <source>%1 de %2 pares têm dispersão de 2 ou mais e vêm primeiro, destacados.</source>
+        <translation>%1 of %2 pairs have a spread of 2 or more and come first, marked.</translation>
+    </message>
+    <message>
+        <source>Adicione de %1 a %2 membros: o arquivo do case que cada um exportou.</source>
+        <translation>Add %1 to %2 members: the case file each of them exported.</translation>
+    </message>
+    <message>
+        <source>%1 fica fora da concordância: %2</source>
+        <translation>%1 is left out of the agreement: %2</translation>
+    </message>
+    <message>
+        <source>Uma equipe tem no máximo %1 membros; com estes %2 arquivos seriam %3. Nenhum foi adicionado.</source>
+        <translation>A team has at most %1 members; with these %2 files it would have %3. None was added.</translation>
+    </message>
+    <message>
+        <source>%1 não foi adicionado:</source>
+        <translation>%1 was not added:</translation>
+    </message>
+    <message>
+        <source>%1 não foi adicionado: os seus fatores não são os deste case (%2 no case, %3 no arquivo).</source>
+        <translation>%1 was not added: its factors are not this case&apos;s (%2 in the case, %3 in the file).</translation>
+    </message>
+    <message>
+        <source>Faltam no arquivo: %1</source>
+        <translation>Missing from the file: %1</translation>
+    </message>
+    <message>
+        <source>Sobram no arquivo: %1</source>
+        <translation>Extra in the file: %1</translation>
+    </message>
+    <message>
+        <source>Adicionar membros</source>
+        <translation>Add members</translation>
+    </message>
+    <message>
+        <source>Uma equipe tem de %1 a %2 membros; esta tem %3.</source>
+        <translation>A team has %1 to %2 members; this one has %3.</translation>
+    </message>
+    <message>
+        <source>Gravar no case</source>
+        <translation>Save to case</translation>
+    </message>
+    <message>
+        <source>O case %1 (%2) já tem julgamentos. Substituí-los pela matriz da equipe de %3 membros?</source>
+        <translation>Case %1 (%2) already holds judgements. Replace them with the matrix of the team of %3 members?</translation>
+    </message>
+    <message>
+        <source>A matriz da equipe foi gravada no case %1: %2 fatores, %3 pares julgados. Analise o case para ver o seu resultado.</source>
+        <translation>The team matrix was saved to case %1: %2 factors, %3 pairs judged. Analyse the case to see its result.</translation>
+    </message>
+    <message>
+        <source>Exportar julgamento da equipe</source>
+        <translation>Export team judgement</translation>
+    </message>
+    <message>
+        <source>equipe</source>
+        <translation>team</translation>
+    </message>
+    <message>
+        <source>Salvar julgamento da equipe em PDF</source>
+        <translation>Save team judgement as PDF</translation>
+    </message>
+    <message>
+        <source>O julgamento da equipe foi salvo em:</source>
+        <translation>The team judgement was saved to:</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,25 @@
     </message>
 </context>
 <context>
+    <name>Equipe</name>
+    <message>
+        <source>Os membros concordam fortemente na ordem dos fatores.</source>
+        <translation>Los miembros coinciden fuertemente en el orden de los factores.</translation>
+    </message>
+    <message>
+        <source>Os membros concordam moderadamente na ordem dos fatores.</source>
+        <translation>Los miembros coinciden moderadamente en el orden de los factores.</translation>
+    </message>
+    <message>
+        <source>Os membros concordam pouco na ordem dos fatores.</source>
+        <translation>Los miembros coinciden poco en el orden de los factores.</translation>
+    </message>
+    <message>
+        <source>A concordância pede ao menos dois membros cuja matriz possa ser analisada.</source>
+        <translation>La concordancia requiere al menos dos miembros cuya matriz pueda analizarse.</translation>
+    </message>
+</context>
+<context>
     <name>Escrita</name>
     <message>
         <source>O disco está cheio.</source>
@@ -73,6 +92,41 @@ Nenhum arquivo foi criado ou alterado.</source>
 %2
 
 Ningún archivo fue creado ni cambiado.</translation>
+    </message>
+</context>
+<context>
+    <name>PaginaEquipe</name>
+    <message>
+        <source>W de Kendall = %1; qui-quadrado = %2 com %3 graus de liberdade; p %4</source>
+        <translation>W de Kendall = %1; chi cuadrado = %2 con %3 grados de libertad; p %4</translation>
+    </message>
+    <message>
+        <source>Julgamento em equipe</source>
+        <translation>Juicio en equipo</translation>
+    </message>
+    <message>
+        <source>Membros: %1</source>
+        <translation>Miembros: %1</translation>
+    </message>
+    <message>
+        <source>Fora da concordância: %1 (a matriz não pode ser analisada)</source>
+        <translation>Fuera de la concordancia: %1 (la matriz no puede analizarse)</translation>
+    </message>
+    <message>
+        <source>Pares a discutir</source>
+        <translation>Pares a discutir</translation>
+    </message>
+    <message>
+        <source>Nenhum par com dispersão de 2 ou mais.</source>
+        <translation>Ningún par con dispersión de 2 o más.</translation>
+    </message>
+    <message>
+        <source>%1 × %2: equipe %3, dispersão %4</source>
+        <translation>%1 × %2: equipo %3, dispersión %4</translation>
+    </message>
+    <message>
+        <source>… e mais %1 pares com dispersão de 2 ou mais.</source>
+        <translation>… y %1 pares más con dispersión de 2 o más.</translation>
     </message>
 </context>
 <context>
@@ -258,6 +312,164 @@ Restaurá-los agora?</source>
     <message>
         <source>Arquivo de dados</source>
         <translation>Archivo de datos</translation>
+    </message>
+</context>
+<context>
+    <name>frmCases</name>
+    <message>
+        <source>E&amp;quipe…</source>
+        <translation>E&amp;quipo…</translation>
+    </message>
+</context>
+<context>
+    <name>frmEquipe</name>
+    <message>
+        <source>Julgamento em equipe</source>
+        <translation>Juicio en equipo</translation>
+    </message>
+    <message>
+        <source>Membros</source>
+        <translation>Miembros</translation>
+    </message>
+    <message>
+        <source>Membro</source>
+        <translation>Miembro</translation>
+    </message>
+    <message>
+        <source>Causa raiz</source>
+        <translation>Causa raíz</translation>
+    </message>
+    <message>
+        <source>Arquivo</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Adicionar…</source>
+        <translation>&amp;Agregar…</translation>
+    </message>
+    <message>
+        <source>&amp;Remover</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Ranking da equipe</source>
+        <translation>Ranking del equipo</translation>
+    </message>
+    <message>
+        <source>Concordância</source>
+        <translation>Concordancia</translation>
+    </message>
+    <message>
+        <source>Pares a discutir</source>
+        <translation>Pares a discutir</translation>
+    </message>
+    <message>
+        <source>Impressora:</source>
+        <translation>Impresora:</translation>
+    </message>
+    <message>
+        <source>Impressora</source>
+        <translation>Impresora</translation>
+    </message>
+    <message>
+        <source>&amp;Gravar no case</source>
+        <translation>&amp;Grabar en el case</translation>
+    </message>
+    <message>
+        <source>E&amp;xportar…</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>fora da concordância: %1</source>
+        <translation>fuera de la concordancia: %1</translation>
+    </message>
+    <message>
+        <source>Fator</source>
+        <translation>Factor</translation>
+    </message>
+    <message>
+        <source>Equipe</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Dispersão</source>
+        <translation>Dispersión</translation>
+    </message>
+    <message>
+        <source>%1 de %2 pares têm dispersão de 2 ou mais e vêm primeiro, destacados.</source>
+        <translation>%1 de %2 pares tienen dispersión de 2 o más y van primero, destacados.</translation>
+    </message>
+    <message>
+        <source>Adicione de %1 a %2 membros: o arquivo do case que cada um exportou.</source>
+        <translation>Agregue de %1 a %2 miembros: el archivo del case que cada uno exportó.</translation>
+    </message>
+    <message>
+        <source>%1 fica fora da concordância: %2</source>
+        <translation>%1 queda fuera de la concordancia: %2</translation>
+    </message>
+    <message>
+        <source>Uma equipe tem no máximo %1 membros; com estes %2 arquivos seriam %3. Nenhum foi adicionado.</source>
+        <translation>Un equipo tiene como máximo %1 miembros; con estos %2 archivos serían %3. No se agregó ninguno.</translation>
+    </message>
+    <message>
+        <source>%1 não foi adicionado:</source>
+        <translation>%1 no se agregó:</translation>
+    </message>
+    <message>
+        <source>%1 não foi adicionado: os seus fatores não são os deste case (%2 no case, %3 no arquivo).</source>
+        <translation>%1 no se agregó: sus factores no son los de este case (%2 en el case, %3 en el archivo).</translation>
+    </message>
+    <message>
+        <source>Faltam no arquivo: %1</source>
+        <translation>Faltan en el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Sobram no arquivo: %1</source>
+        <translation>Sobran en el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Adicionar membros</source>
+        <translation>Agregar miembros</translation>
+    </message>
+    <message>
+        <source>Uma equipe tem de %1 a %2 membros; esta tem %3.</source>
+        <translation>Un equipo tiene de %1 a %2 miembros; este tiene %3.</translation>
+    </message>
+    <message>
+        <source>Gravar no case</source>
+        <translation>Grabar en el case</translation>
+    </message>
+    <message>
+        <source>O case %1 (%2) já tem julgamentos. Substituí-los pela matriz da equipe de %3 membros?</source>
+        <translation>El case %1 (%2) ya tiene juicios. ¿Reemplazarlos por la matriz del equipo de %3 miembros?</translation>
+    </message>
+    <message>
+        <source>A matriz da equipe foi gravada no case %1: %2 fatores, %3 pares julgados. Analise o case para ver o seu resultado.</source>
+        <translation>La matriz del equipo se grabó en el case %1: %2 factores, %3 pares juzgados. Analice el case para ver su resultado.</translation>
+    </message>
+    <message>
+        <source>Exportar julgamento da equipe</source>
+        <translation>Exportar juicio del equipo</translation>
+    </message>
+    <message>
+        <source>equipe</source>
+        <translation>equipo</translation>
+    </message>
+    <message>
+        <source>Salvar julgamento da equipe em PDF</source>
+        <translation>Guardar juicio del equipo en PDF</translation>
+    </message>
+    <message>
+        <source>O julgamento da equipe foi salvo em:</source>
+        <translation>El juicio del equipo se guardó en:</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "analysis/frmDados.h"
 #include "info/frmInformacoes.h"
 #include "registration/frmCases.h"
+#include "registration/frmEquipe.h"
 #include "registration/frmEventos.h"
 #include "results/frmResultado.h"
 #include "shell/FatalError.h"
@@ -25,7 +26,7 @@
 #include <memory>
 
 namespace {
-enum Tela { Menu_, Cases, Eventos, Dados, Resultado, Informacoes };
+enum Tela { Menu_, Cases, Eventos, Dados, Resultado, Informacoes, Equipe_ };
 
 // Control ("" the window's title, "DBGrid1:k" a grid header), then the Portuguese, Spanish and English
 // texts; an empty Spanish or English text means that language leaves the Portuguese one.
@@ -62,6 +63,7 @@ const Linha kLegendas[] = {
     {Cases, "cmdGravar", "&Gravar", "Registro", "Write"},
     {Cases, "cmdImportar", "&Importar…", "", "&Import…"},
     {Cases, "cmdExportar", "E&xportar…", "", "E&xport…"},
+    {Cases, "cmdEquipe", "E&quipe…", "E&quipo…", "&Team…"},
     {Cases, "", "Cadastramento de Casos  (Máximo  10)", "Registro de Cases (Máximo 10)", "Registration of Cases (Maximum 10)"},
 
     {Eventos, "DBGrid1:0", "Número", "Número", "Number"},
@@ -113,6 +115,13 @@ const Linha kLegendas[] = {
     {Informacoes, "opt1", "English", "", ""},
     {Informacoes, "opt2", "Espanhõl", "", ""},
     {Informacoes, "opt3", "Português", "", ""},
+
+    {Equipe_, "", "Julgamento em equipe", "Juicio en equipo", "Team judgement"},
+    {Equipe_, "fraPares", "Pares a discutir", "", "Pairs to discuss"},
+    {Equipe_, "cmdAdicionar", "&Adicionar…", "&Agregar…", "&Add…"},
+    {Equipe_, "cmdGravar", "&Gravar no case", "&Grabar en el case", "&Save to case"},
+    {Equipe_, "cmdExportar", "E&xportar…", "", "E&xport…"},
+    {Equipe_, "cmdImprimir", "&Imprimir", "", "&Print"},
 };
 
 // What a control shows (Controles.h), a grid column's header, or the window's title.
@@ -135,6 +144,7 @@ std::unique_ptr<QWidget> abrir(Tela tela, AppState& estado)
            : tela == Eventos  ? std::unique_ptr<QWidget>(new frmEventos(estado))
            : tela == Dados    ? std::unique_ptr<QWidget>(new frmDados(estado))
            : tela == Resultado ? std::unique_ptr<QWidget>(new frmResultado(estado, u("s")))
+           : tela == Equipe_   ? std::unique_ptr<QWidget>(new frmEquipe(estado, 1))
                                : std::unique_ptr<QWidget>(new frmInformacoes(estado));
 }
 
@@ -185,7 +195,7 @@ private slots:
             AppState& estado = db.estado();
             estado.CaseAtual = 1;
             estado.QtdeFatores = 4;
-            for (Tela tela : {Menu_, Cases, Eventos, Dados, Resultado, Informacoes}) {
+            for (Tela tela : {Menu_, Cases, Eventos, Dados, Resultado, Informacoes, Equipe_}) {
                 const std::unique_ptr<QWidget> janela = abrir(tela, estado);
                 QCOMPARE(int(estado.IdiomaAtual), idioma);
                 QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), kNomeDoArquivo[idioma - 1]);
