@@ -2,6 +2,7 @@
 
 #include "store/Regional.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
@@ -133,34 +134,24 @@ Desfecho calcular(GradeTextos& g, int n)
     return Desfecho::Completo;
 }
 
-Aviso aviso(Desfecho desfecho, int idioma)
+Aviso aviso(Desfecho desfecho)
 {
     if (desfecho == Desfecho::Completo)
         return {};
-    if (idioma == 1)
-        return {QStringLiteral("Values incomplete"), QStringLiteral("Fully populate the spreadsheet before analyzing")};
-    if (idioma == 2) {
-        if (desfecho == Desfecho::LinhasIguais)
-            return {QStringLiteral("Valores incompleta!"),
-                    QString::fromUtf8("Rellenar completamente la hoja de cálculo antes de analizar")};
-        return {QStringLiteral("Valores incompla!"),
-                QString::fromUtf8("Rellenar completamente la hoja de cálculo antes de analizar ")};
-    }
-    return {QStringLiteral("Valores incompletos!"), QStringLiteral("Preencher totalmente a planilha antes de analizar")};
+    // The two refusals read alike in Portuguese and English, not in Spanish.
+    if (desfecho == Desfecho::LinhasIguais)
+        return {QCoreApplication::translate("Emach", "Valores incompletos!", "linhas iguais"),
+                QCoreApplication::translate("Emach", "Preencher totalmente a planilha antes de analizar", "linhas iguais")};
+    return {QCoreApplication::translate("Emach", "Valores incompletos!", "colunas iguais"),
+            QCoreApplication::translate("Emach", "Preencher totalmente a planilha antes de analizar", "colunas iguais")};
 }
 
-Aviso avisoForaDaEscala(const QString& fatorLinha, const QString& fatorColuna, const QString& valor, int idioma)
+Aviso avisoForaDaEscala(const QString& fatorLinha, const QString& fatorColuna, const QString& valor)
 {
-    const char* const textos[3][2] = {
-        {"Value off the scale", "The judgement of \"%1\" against \"%2\" is %3, off the scale of 0.1 to 10. "
-                                "The analysis was not made."},
-        {"Valor fuera de la escala", "El juicio de \"%1\" frente a \"%2\" vale %3, fuera de la escala de 0,1 a 10. "
-                                     "El análisis no se hizo."},
-        {"Valor fora da escala", "O julgamento de \"%1\" contra \"%2\" vale %3, fora da escala de 0,1 a 10. "
-                                 "A análise não foi feita."},
-    };
-    const auto& t = textos[idioma == 1 ? 0 : idioma == 2 ? 1 : 2];
-    return {QString::fromUtf8(t[0]), QString::fromUtf8(t[1]).arg(fatorLinha, fatorColuna, valor)};
+    return {QCoreApplication::translate("Emach", "Valor fora da escala"),
+            QCoreApplication::translate("Emach", "O julgamento de \"%1\" contra \"%2\" vale %3, fora da escala de 0,1 a 10. "
+                                                 "A análise não foi feita.")
+                .arg(fatorLinha, fatorColuna, valor)};
 }
 
 } // namespace Emach

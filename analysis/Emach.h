@@ -60,9 +60,9 @@ struct Aviso {
     QString titulo;
     QString texto;
 };
-// The message of a refusal in a language (1 English, 2 Spanish, else Portuguese).
-Aviso aviso(Desfecho desfecho, int idioma);
+// The message of a refusal, in the current language.
+Aviso aviso(Desfecho desfecho);
 // The message for a judgement off the scale, naming the pair and the value.
-Aviso avisoForaDaEscala(const QString& fatorLinha, const QString& fatorColuna, const QString& valor, int idioma);
+Aviso avisoForaDaEscala(const QString& fatorLinha, const QString& fatorColuna, const QString& valor);
 
 } // namespace Emach

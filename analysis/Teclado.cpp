@@ -2,6 +2,7 @@
 
 #include "store/Regional.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace Teclado {
@@ -89,13 +90,10 @@ int julgados(const GradeTextos& grade, int n)
     return k;
 }
 
-QString contagem(int idioma, int k, int n)
+QString contagem(int k, int n)
 {
     const int total = n * (n - 1) / 2;
-    const QString modelo = idioma == 1 ? QStringLiteral("Judged: %1 of %2")
-        : idioma == 2                  ? QStringLiteral("Juzgados: %1 de %2")
-                                       : QStringLiteral("Julgados: %1 de %2");
-    return modelo.arg(k).arg(std::max(total, 0));
+    return QCoreApplication::translate("Teclado", "Julgados: %1 de %2").arg(k).arg(std::max(total, 0));
 }
 
 } // namespace Teclado

@@ -48,8 +48,7 @@ std::optional<Posicao> proximoParVazio(const GradeTextos& grade, int n, Posicao 
 // How many of the n(n-1)/2 pairs hold a value.
 int julgados(const GradeTextos& grade, int n);
 
-// "Julgados: k de N" in the current language (1 English, 2 Spanish, else
-// Portuguese).
-QString contagem(int idioma, int k, int n);
+// "Julgados: k de N" in the current language.
+QString contagem(int k, int n);
 
 } // namespace Teclado

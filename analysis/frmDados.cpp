@@ -4,7 +4,6 @@
 #include "analysis/FlexGrid.h"
 #include "info/cLogo.h"
 #include "results/frmResultado.h"
-#include "shell/Captions.h"
 #include "shell/Cortes.h"
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
@@ -12,6 +11,7 @@
 #include "shell/Encerramento.h"
 #include "shell/Gravacao.h"
 #include "shell/Messages.h"
+#include "shell/Traducoes.h"
 #include "shell/Twips.h"
 #include "store/Connection.h"
 #include "store/DataSource.h"
@@ -117,7 +117,7 @@ private:
 
 frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estado(estado)
 {
-    prepararJanela(this, "frmDados", u("Entrada de dados para análise"), 11475, 8295);
+    prepararJanela(this, "frmDados", QString(), 11475, 8295);
 
     m_picLogo.resize(kLogos + 1);
     for (int k = 1; k <= kLogos; ++k) {
@@ -138,15 +138,15 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     MSFlexGrid1->colocar(300, 2475, 10725, 4410);
     connect(MSFlexGrid1, &FlexGrid::Click, this, &frmDados::MSFlexGrid1_Click);
 
-    cmdCalcular = botaoFigura(this, "cmdCalcular", u("&Analisar"), Figura::Analisar, 24);
+    cmdCalcular = botaoFigura(this, "cmdCalcular", QString(), Figura::Analisar, 24);
     Twips::colocar(cmdCalcular, 720, 345, 1140, 840);
     connect(cmdCalcular, &QToolButton::clicked, this, &frmDados::cmdCalcular_Click);
-    cmdResultado = botaoFigura(this, "cmdResultado", u("&Resultado"), Figura::Resultado, 24);
+    cmdResultado = botaoFigura(this, "cmdResultado", QString(), Figura::Resultado, 24);
     Twips::colocar(cmdResultado, 720, 1320, 1140, 840);
     cmdResultado->hide();
     cmdResultado->setEnabled(false);
     connect(cmdResultado, &QToolButton::clicked, this, &frmDados::cmdResultado_Click);
-    cmdSair = botaoFigura(this, "cmdSair", u("&Voltar"), Figura::Voltar, 24);
+    cmdSair = botaoFigura(this, "cmdSair", QString(), Figura::Voltar, 24);
     Twips::colocar(cmdSair, 285, 7155, 1065, 840);
     connect(cmdSair, &QToolButton::clicked, this, &frmDados::cmdSair_Click);
 
@@ -154,7 +154,7 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     Data1->setObjectName(QStringLiteral("Data1"));
 
     // The comparison panel reads as one sentence, top to bottom.
-    Frame1 = new QGroupBox(u("Comparação: "), this);
+    Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFont(Fontes::fonte(u("MS Sans Serif"), 9.75, true));
     // Opaque, as a frame is: the grid must not show through the sentence.
@@ -162,21 +162,21 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     Twips::colocar(Frame1, 1605, 4335, 9300, 3705);
     const QFont texto = Fontes::fonte(u("Arial"), 12);
     const QFont nome = Fontes::fonte(u("Arial"), 14.25, true);
-    Label1 = rotulo(Frame1, "Label1", "O fator: ", texto);
+    Label1 = rotulo(Frame1, "Label1", "", texto);
     Twips::colocar(Label1, 300, 405, 1260, 240);
     lblFatorX = rotulo(Frame1, "lblFatorX", "", nome);
     Twips::colocar(lblFatorX, 1695, 390, 7095, 675);
-    Label2 = rotulo(Frame1, "Label2", "Contribui: ", texto);
+    Label2 = rotulo(Frame1, "Label2", "", texto);
     Twips::colocar(Label2, 300, 1245, 1365, 360);
-    opt5 = opcao(Frame1, "opt5", "Muito menos", texto);
+    opt5 = opcao(Frame1, "opt5", "", texto);
     Twips::colocar(opt5, 1770, 1125, 1365, 585);
-    opt4 = opcao(Frame1, "opt4", "Menos", texto);
+    opt4 = opcao(Frame1, "opt4", "", texto);
     Twips::colocar(opt4, 3300, 1245, 1155, 350);
-    opt3 = opcao(Frame1, "opt3", "De forma igual", texto);
+    opt3 = opcao(Frame1, "opt3", "", texto);
     Twips::colocar(opt3, 4740, 1125, 1755, 585);
-    opt2 = opcao(Frame1, "opt2", "Mais", texto);
+    opt2 = opcao(Frame1, "opt2", "", texto);
     Twips::colocar(opt2, 6660, 1125, 1155, 585);
-    opt1 = opcao(Frame1, "opt1", "Muito Mais", texto);
+    opt1 = opcao(Frame1, "opt1", "", texto);
     Twips::colocar(opt1, 7980, 1125, 1140, 585);
     Label5 = new QLabel(legendaEscala(), Frame1);
     Label5->setObjectName(QStringLiteral("Label5"));
@@ -184,11 +184,11 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     // The legend and the button keep the window's font, not the frame's.
     Label5->setFont(font());
     Twips::colocar(Label5, 2175, 1725, 6615, 240);
-    Label3 = rotulo(Frame1, "Label3", "Do que o fator: ", texto);
+    Label3 = rotulo(Frame1, "Label3", "", texto);
     Twips::colocar(Label3, 300, 2055, 1260, 600);
     lblFatorY = rotulo(Frame1, "lblFatorY", "", nome);
     Twips::colocar(lblFatorY, 1695, 2055, 7080, 750);
-    Label4 = rotulo(Frame1, "Label4", "Para: ", texto);
+    Label4 = rotulo(Frame1, "Label4", "", texto);
     Twips::colocar(Label4, 300, 2910, 945, 345);
     lblSintoma = rotulo(Frame1, "lblSintoma", "", nome);
     Twips::colocar(lblSintoma, 1695, 2895, 5835, 690);
@@ -197,7 +197,7 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
         p.setColor(QPalette::WindowText, QColor(0, 0, 128));
         l->setPalette(p);
     }
-    cmdGravar = botaoFigura(Frame1, "cmdGravar", u("&Gravar"), Figura::Gravar, 24);
+    cmdGravar = botaoFigura(Frame1, "cmdGravar", QString(), Figura::Gravar, 24);
     cmdGravar->setFont(font());
     Twips::colocar(cmdGravar, 8085, 2700, 990, 855);
     connect(cmdGravar, &QToolButton::clicked, this, &frmDados::cmdGravar_Click);
@@ -264,9 +264,50 @@ void frmDados::liberarGrade()
     setFixedHeight(qMax(height(), Twips::px(topo + 840 + 90)));
 }
 
+void frmDados::retraduzir()
+{
+    setWindowTitle(tr("Entrada de dados para análise"));
+    Label1->setText(tr("O fator: "));
+    Label2->setText(tr("Contribui: "));
+    Label3->setText(tr("Do que o fator: "));
+    Label4->setText(tr("Para: "));
+    cmdSair->setText(tr("&Voltar"));
+    cmdGravar->setText(tr("&Gravar"));
+    cmdCalcular->setText(tr("&Analisar"));
+    cmdResultado->setText(tr("&Resultado"));
+    Frame1->setTitle(tr("Comparação: "));
+    opt5->setText(tr("Muito menos"));
+    opt4->setText(tr("Menos"));
+    opt3->setText(tr("De forma igual"));
+    opt2->setText(tr("Mais"));
+    opt1->setText(tr("Muito Mais"));
+    atualizarContagem();
+    if (m_nFatores > 0 && MSFlexGrid1->Cols() == m_nFatores + 4)
+        titularAnalise();
+}
+
+void frmDados::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retraduzir();
+    QDialog::changeEvent(event);
+}
+
+void frmDados::titularAnalise()
+{
+    const int n = m_nFatores;
+    //: Spanish shows these headings in Portuguese
+    MSFlexGrid1->setTextMatrix(n, 0, tr("Pontos da Coluna"));
+    MSFlexGrid1->setTextMatrix(n + 1, 0, tr("Normatização V 0-5"));
+    desenharLogo(n + 1, m_posLogo, tr("Pontos da Linha"));
+    desenharLogo(n + 2, m_posLogo + 400, tr("Normatização H 0-5"));
+    desenharLogo(n + 3, m_posLogo + 850, u("Emach"));
+}
+
 void frmDados::Form_Load()
 {
-    Legendas::aplicarIdioma(this, Legendas::Tela::Dados, m_estado.IdiomaAtual);
+    Traducoes::aplicar(m_estado.IdiomaAtual);
+    retraduzir();
 
     rsCasesDados = m_estado.BancoDados.OpenRecordset(QStringLiteral("Cases"), dbOpenTable);
     rsCasesDados.setIndex(QStringLiteral("PrimaryKey"));
@@ -358,19 +399,15 @@ void frmDados::Form_Load()
 
 void frmDados::recusar(const QString& qtde, int linhaFaltando)
 {
-    const int i = m_estado.IdiomaAtual == 1 ? 0 : m_estado.IdiomaAtual == 2 ? 1 : 2;
-    const char* const titulo[3] = {"Case data not valid", "Datos del case no válidos", "Dados do case inválidos"};
-    const char* const contagem[3] = {
-        "Case %1 has \"%2\" as its number of factors; the analysis takes 4 to 25. Correct it in the case register.",
-        "El case %1 tiene \"%2\" como número de factores; el análisis acepta de 4 a 25. Corríjalo en el registro de cases.",
-        "O case %1 tem \"%2\" como quantidade de fatores; a análise aceita de 4 a 25. Corrija no cadastro de casos."};
-    const char* const linha[3] = {"Table %1 of case %2 has no factor row %3; the analysis needs rows 1 to %4.",
-                                  "La tabla %1 del case %2 no tiene la fila de factor %3; el análisis necesita las filas 1 a %4.",
-                                  "A tabela %1 do case %2 não tem a linha de fator %3; a análise precisa das linhas 1 a %4."};
     const QString caso = QString::number(m_estado.caseAtual());
-    MsgBox(linhaFaltando ? u(linha[i]).arg(Tables::TabelaEventos(m_estado.caseAtual()), caso).arg(linhaFaltando).arg(qtde)
-                         : u(contagem[i]).arg(caso, qtde),
-           Icone::Exclamacao, u(titulo[i]));
+    MsgBox(linhaFaltando
+               ? tr("A tabela %1 do case %2 não tem a linha de fator %3; a análise precisa das linhas 1 a %4.")
+                     .arg(Tables::TabelaEventos(m_estado.caseAtual()), caso)
+                     .arg(linhaFaltando)
+                     .arg(qtde)
+               : tr("O case %1 tem \"%2\" como quantidade de fatores; a análise aceita de 4 a 25. Corrija no cadastro de casos.")
+                     .arg(caso, qtde),
+           Icone::Exclamacao, tr("Dados do case inválidos"));
     m_recusada = true;
     m_nFatores = 0; // no grid was built
 }
@@ -474,7 +511,6 @@ bool frmDados::Gravar2_Fatores()
 void frmDados::cmdCalcular_Click()
 {
     const int n = m_nFatores;
-    const bool ingles = m_estado.IdiomaAtual == 1;
 
     Frame1->hide();
     if (!Gravar_Fatores())
@@ -515,24 +551,19 @@ void frmDados::cmdCalcular_Click()
     g.setHeight(g.Height() + 500);
     liberarGrade();
 
-    g.setTextMatrix(n, 0, ingles ? u("Points to Column") : u("Pontos da Coluna"));
-    g.setTextMatrix(n + 1, 0, ingles ? u("Normatization V 0-5") : u("Normatização V 0-5"));
-
-    desenharLogo(n + 1, m_posLogo, ingles ? u("Points to Row") : u("Pontos da Linha"));
-    desenharLogo(n + 2, m_posLogo + 400, ingles ? u("Normatization H 0-5") : u("Normatização H 0-5"));
-    desenharLogo(n + 3, m_posLogo + 850, u("Emach"));
+    titularAnalise();
 
     // A judgement off the scale (stored by another tool) is named, and
     // nothing is computed from it.
     if (const auto par = Emach::foraDaEscala(g, n)) {
         const Emach::Aviso a = Emach::avisoForaDaEscala(NomeFator(par->x() + 1), NomeFator(par->y()),
-                                                        g.TextMatrix(par->x(), par->y()), m_estado.IdiomaAtual);
+                                                        g.TextMatrix(par->x(), par->y()));
         MsgBox(a.texto, Icone::Exclamacao, a.titulo);
         return;
     }
     const Emach::Desfecho desfecho = Emach::calcular(g, n);
     if (desfecho != Emach::Desfecho::Completo) {
-        const Emach::Aviso a = Emach::aviso(desfecho, m_estado.IdiomaAtual);
+        const Emach::Aviso a = Emach::aviso(desfecho);
         MsgBox(a.texto, Icone::Exclamacao, a.titulo);
         return;
     }
@@ -620,7 +651,7 @@ void frmDados::julgarPorTecla(int opcao)
 
 void frmDados::atualizarContagem()
 {
-    lblJulgados->setText(Teclado::contagem(m_estado.IdiomaAtual, Teclado::julgados(*MSFlexGrid1, m_nFatores), m_nFatores));
+    lblJulgados->setText(Teclado::contagem(Teclado::julgados(*MSFlexGrid1, m_nFatores), m_nFatores));
 }
 
 bool frmDados::event(QEvent* event)

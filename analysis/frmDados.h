@@ -48,6 +48,7 @@ protected:
     // Moving the current cell with the keys while the grid has the focus.
     bool eventFilter(QObject* objeto, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void MSFlexGrid1_Click();
@@ -58,6 +59,10 @@ private slots:
 
 private:
     void Form_Load();
+    // Every caption from the translations of the current language.
+    void retraduzir();
+    // The headings of the analysis' rows and columns.
+    void titularAnalise();
     // False when the store failed: the user was told, and the grid keeps
     // every judgement for the retry.
     bool Gravar_Fatores();

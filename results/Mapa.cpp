@@ -98,9 +98,9 @@ QString nome(const Analise::Matriz& m, int fator, int maximo)
 }
 
 // The refusal's message instead of figures.
-QStringList recusa(Emach::Desfecho d, int idioma)
+QStringList recusa(Emach::Desfecho d)
 {
-    const Emach::Aviso a = Emach::aviso(d, idioma);
+    const Emach::Aviso a = Emach::aviso(d);
     return {a.titulo, a.texto};
 }
 
@@ -164,7 +164,7 @@ QStringList linhasConsistencia(const Consistencia::Resultado& c, const Analise::
 QStringList linhasRobustez(const Robustez::Resultado& r, const Analise::Matriz& m, int idioma, int maximo)
 {
     if (!r.completo())
-        return recusa(r.desfecho, idioma);
+        return recusa(r.desfecho);
     const Figuras& f = figuras(idioma);
     const QString pct = QLocale().toString(r.total > 0 ? 100.0 * r.mantem / r.total : 100.0, 'f', 1);
     QStringList l{u(f.robustez), u(f.mantem).arg(nome(m, r.raiz, maximo)).arg(r.mantem).arg(r.total).arg(pct)};

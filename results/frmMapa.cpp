@@ -12,6 +12,7 @@
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
 #include "shell/Messages.h"
+#include "shell/Traducoes.h"
 #include "store/Escrita.h"
 
 #include <QBuffer>
@@ -136,13 +137,14 @@ void frmMapa::instalarEscolhaExportacao(std::function<QString(QWidget*)> escolha
 
 void frmMapa::abrir(AppState& estado, QWidget* parent)
 {
+    Traducoes::aplicar(estado.IdiomaAtual);
     const Analise::Caso caso = Analise::lerCaso(estado.BancoDados, estado.caseAtual());
     Analise::Resultado resultado = Analise::analisar(caso.matriz);
     // Fewer than two factors cannot be normalised: refused as an empty matrix.
     if (caso.matriz.n < 2)
         resultado.desfecho = Emach::Desfecho::LinhasIguais;
     if (!resultado.completo()) {
-        const Emach::Aviso a = Emach::aviso(resultado.desfecho, estado.IdiomaAtual);
+        const Emach::Aviso a = Emach::aviso(resultado.desfecho);
         MsgBox(a.texto, Icone::Exclamacao, a.titulo);
         return;
     }

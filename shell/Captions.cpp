@@ -76,41 +76,6 @@ QList<Legenda> eventos(int idioma)
             {u(""), u("Registro dos Eventos")}};
 }
 
-QList<Legenda> dados(int idioma)
-{
-    if (idioma == 1)
-        return {{u("Label1"), u("The factor:")},
-                {u("Label2"), u("Contributes")},
-                {u("Label3"), u("Than the factor:")},
-                {u("Label4"), u("for the:")},
-                {u("cmdSair"), u("&Return")},
-                {u("cmdGravar"), u("&Write")},
-                {u("cmdCalcular"), u("&Analyze")},
-                {u("cmdResultado"), u("&Result")},
-                {u(""), u("Registration of events")},
-                {u("Frame1"), u("Comparison")},
-                {u("opt5"), u("Much less")},
-                {u("opt4"), u("Less")},
-                {u("opt3"), u("The same")},
-                {u("opt2"), u("Much")},
-                {u("opt1"), u("Much more")}};
-    return {{u("Label1"), u("El factor:")},
-            {u("Label2"), u("Contribuye:")},
-            {u("Label3"), u("Que el factor:")},
-            {u("Label4"), u("Para el:")},
-            {u("cmdSair"), u("&Volver")},
-            {u("cmdGravar"), u("&Registro")},
-            {u("cmdCalcular"), u("&Analizar")},
-            {u("cmdResultado"), u("&Resultar")},
-            {u(""), u("Registro dos Eventos")},
-            {u("Frame1"), u("Comparison")},
-            {u("opt5"), u("Mucho menos")},
-            {u("opt4"), u("Menos")},
-            {u("opt3"), u("Igualmente")},
-            {u("opt2"), u("Más")},
-            {u("opt1"), u("Mucho más")}};
-}
-
 QList<Legenda> resultado(int idioma)
 {
     if (idioma == 1)
@@ -202,7 +167,6 @@ QList<Legenda> conjunto(Tela tela, int idioma)
     case Tela::Menu: return menu(idioma);
     case Tela::Cases: return cases(idioma);
     case Tela::Eventos: return eventos(idioma);
-    case Tela::Dados: return dados(idioma);
     case Tela::Resultado: return resultado(idioma);
     case Tela::Informacoes: return informacoes();
     }

@@ -10,7 +10,7 @@ class QWidget;
 // a live window, in the listed order, and leaves every other control alone.
 namespace Legendas {
 
-enum class Tela { Menu, Cases, Eventos, Dados, Resultado, Informacoes };
+enum class Tela { Menu, Cases, Eventos, Resultado, Informacoes };
 
 struct Legenda {
     // The control's objectName; "" is the window's title; "DBGrid1:2" is the

@@ -31,6 +31,37 @@
     </message>
 </context>
 <context>
+    <name>Emach</name>
+    <message>
+        <source>Valores incompletos!</source>
+        <comment>linhas iguais</comment>
+        <translation>Values incomplete</translation>
+    </message>
+    <message>
+        <source>Preencher totalmente a planilha antes de analizar</source>
+        <comment>linhas iguais</comment>
+        <translation>Fully populate the spreadsheet before analyzing</translation>
+    </message>
+    <message>
+        <source>Valores incompletos!</source>
+        <comment>colunas iguais</comment>
+        <translation>Values incomplete</translation>
+    </message>
+    <message>
+        <source>Preencher totalmente a planilha antes de analizar</source>
+        <comment>colunas iguais</comment>
+        <translation>Fully populate the spreadsheet before analyzing</translation>
+    </message>
+    <message>
+        <source>Valor fora da escala</source>
+        <translation>Value off the scale</translation>
+    </message>
+    <message>
+        <source>O julgamento de &quot;%1&quot; contra &quot;%2&quot; vale %3, fora da escala de 0,1 a 10. A análise não foi feita.</source>
+        <translation>The judgement of &quot;%1&quot; against &quot;%2&quot; is %3, off the scale of 0.1 to 10. The analysis was not made.</translation>
+    </message>
+</context>
+<context>
     <name>Equipe</name>
     <message>
         <source>Os membros concordam fortemente na ordem dos fatores.</source>
@@ -242,6 +273,13 @@ Restore them now?</translation>
     </message>
 </context>
 <context>
+    <name>Teclado</name>
+    <message>
+        <source>Julgados: %1 de %2</source>
+        <translation>Judged: %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>Veredito</name>
     <message>
         <source>Julgamentos com algumas contradições: reveja os pares indicados.</source>
@@ -320,6 +358,98 @@ Restore them now?</translation>
     <message>
         <source>E&amp;quipe…</source>
         <translation>&amp;Team…</translation>
+    </message>
+</context>
+<context>
+    <name>frmDados</name>
+    <message>
+        <source>Entrada de dados para análise</source>
+        <translation>Registration of events</translation>
+    </message>
+    <message>
+        <source>O fator: </source>
+        <translation>The factor:</translation>
+    </message>
+    <message>
+        <source>Contribui: </source>
+        <translation>Contributes</translation>
+    </message>
+    <message>
+        <source>Do que o fator: </source>
+        <translation>Than the factor:</translation>
+    </message>
+    <message>
+        <source>Para: </source>
+        <translation>for the:</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>&amp;Return</translation>
+    </message>
+    <message>
+        <source>&amp;Gravar</source>
+        <translation>&amp;Write</translation>
+    </message>
+    <message>
+        <source>&amp;Analisar</source>
+        <translation>&amp;Analyze</translation>
+    </message>
+    <message>
+        <source>&amp;Resultado</source>
+        <translation>&amp;Result</translation>
+    </message>
+    <message>
+        <source>Comparação: </source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>Muito menos</source>
+        <translation>Much less</translation>
+    </message>
+    <message>
+        <source>Menos</source>
+        <translation>Less</translation>
+    </message>
+    <message>
+        <source>De forma igual</source>
+        <translation>The same</translation>
+    </message>
+    <message>
+        <source>Mais</source>
+        <translation>Much</translation>
+    </message>
+    <message>
+        <source>Muito Mais</source>
+        <translation>Much more</translation>
+    </message>
+    <message>
+        <source>Pontos da Coluna</source>
+        <extracomment>Spanish shows these headings in Portuguese</extracomment>
+        <translation>Points to Column</translation>
+    </message>
+    <message>
+        <source>Normatização V 0-5</source>
+        <translation>Normatization V 0-5</translation>
+    </message>
+    <message>
+        <source>Pontos da Linha</source>
+        <translation>Points to Row</translation>
+    </message>
+    <message>
+        <source>Normatização H 0-5</source>
+        <translation>Normatization H 0-5</translation>
+    </message>
+    <message>
+        <source>A tabela %1 do case %2 não tem a linha de fator %3; a análise precisa das linhas 1 a %4.</source>
+        <translation>Table %1 of case %2 has no factor row %3; the analysis needs rows 1 to %4.</translation>
+    </message>
+    <message>
+        <source>O case %1 tem &quot;%2&quot; como quantidade de fatores; a análise aceita de 4 a 25. Corrija no cadastro de casos.</source>
+        <translation>Case %1 has &quot;%2&quot; as its number of factors; the analysis takes 4 to 25. Correct it in the case register.</translation>
+    </message>
+    <message>
+        <source>Dados do case inválidos</source>
+        <translation>Case data not valid</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,37 @@
     </message>
 </context>
 <context>
+    <name>Emach</name>
+    <message>
+        <source>Valores incompletos!</source>
+        <comment>linhas iguais</comment>
+        <translation>Valores incompleta!</translation>
+    </message>
+    <message>
+        <source>Preencher totalmente a planilha antes de analizar</source>
+        <comment>linhas iguais</comment>
+        <translation>Rellenar completamente la hoja de cálculo antes de analizar</translation>
+    </message>
+    <message>
+        <source>Valores incompletos!</source>
+        <comment>colunas iguais</comment>
+        <translation>Valores incompla!</translation>
+    </message>
+    <message>
+        <source>Preencher totalmente a planilha antes de analizar</source>
+        <comment>colunas iguais</comment>
+        <translation>Rellenar completamente la hoja de cálculo antes de analizar </translation>
+    </message>
+    <message>
+        <source>Valor fora da escala</source>
+        <translation>Valor fuera de la escala</translation>
+    </message>
+    <message>
+        <source>O julgamento de &quot;%1&quot; contra &quot;%2&quot; vale %3, fora da escala de 0,1 a 10. A análise não foi feita.</source>
+        <translation>El juicio de &quot;%1&quot; frente a &quot;%2&quot; vale %3, fuera de la escala de 0,1 a 10. El análisis no se hizo.</translation>
+    </message>
+</context>
+<context>
     <name>Equipe</name>
     <message>
         <source>Os membros concordam fortemente na ordem dos fatores.</source>
@@ -241,6 +272,13 @@ Restaurá-los agora?</source>
     </message>
 </context>
 <context>
+    <name>Teclado</name>
+    <message>
+        <source>Julgados: %1 de %2</source>
+        <translation>Juzgados: %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>Veredito</name>
     <message>
         <source>Julgamentos com algumas contradições: reveja os pares indicados.</source>
@@ -319,6 +357,98 @@ Restaurá-los agora?</source>
     <message>
         <source>E&amp;quipe…</source>
         <translation>E&amp;quipo…</translation>
+    </message>
+</context>
+<context>
+    <name>frmDados</name>
+    <message>
+        <source>Entrada de dados para análise</source>
+        <translation>Registro dos Eventos</translation>
+    </message>
+    <message>
+        <source>O fator: </source>
+        <translation>El factor:</translation>
+    </message>
+    <message>
+        <source>Contribui: </source>
+        <translation>Contribuye:</translation>
+    </message>
+    <message>
+        <source>Do que o fator: </source>
+        <translation>Que el factor:</translation>
+    </message>
+    <message>
+        <source>Para: </source>
+        <translation>Para el:</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>&amp;Gravar</source>
+        <translation>&amp;Registro</translation>
+    </message>
+    <message>
+        <source>&amp;Analisar</source>
+        <translation>&amp;Analizar</translation>
+    </message>
+    <message>
+        <source>&amp;Resultado</source>
+        <translation>&amp;Resultar</translation>
+    </message>
+    <message>
+        <source>Comparação: </source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>Muito menos</source>
+        <translation>Mucho menos</translation>
+    </message>
+    <message>
+        <source>Menos</source>
+        <translation>Menos</translation>
+    </message>
+    <message>
+        <source>De forma igual</source>
+        <translation>Igualmente</translation>
+    </message>
+    <message>
+        <source>Mais</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>Muito Mais</source>
+        <translation>Mucho más</translation>
+    </message>
+    <message>
+        <source>Pontos da Coluna</source>
+        <extracomment>Spanish shows these headings in Portuguese</extracomment>
+        <translation>Pontos da Coluna</translation>
+    </message>
+    <message>
+        <source>Normatização V 0-5</source>
+        <translation>Normatização V 0-5</translation>
+    </message>
+    <message>
+        <source>Pontos da Linha</source>
+        <translation>Pontos da Linha</translation>
+    </message>
+    <message>
+        <source>Normatização H 0-5</source>
+        <translation>Normatização H 0-5</translation>
+    </message>
+    <message>
+        <source>A tabela %1 do case %2 não tem a linha de fator %3; a análise precisa das linhas 1 a %4.</source>
+        <translation>La tabla %1 del case %2 no tiene la fila de factor %3; el análisis necesita las filas 1 a %4.</translation>
+    </message>
+    <message>
+        <source>O case %1 tem &quot;%2&quot; como quantidade de fatores; a análise aceita de 4 a 25. Corrija no cadastro de casos.</source>
+        <translation>El case %1 tiene &quot;%2&quot; como número de factores; el análisis acepta de 4 a 25. Corríjalo en el registro de cases.</translation>
+    </message>
+    <message>
+        <source>Dados do case inválidos</source>
+        <translation>Datos del case no válidos</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "analysis/Robustez.h"
 #include "analysis/Veredito.h"
 #include "results/Mapa.h"
+#include "shell/Traducoes.h"
 #include "store/Regional.h"
 #include "store/Tables.h"
 #include "tests/support/Controles.h"
@@ -74,6 +75,9 @@ const Analise::Matriz kExemplo = matriz(4, {{0, 1, 5}, {0, 2, 0.1}, {0, 3, 0.1},
 class TstEmach : public QObject {
     Q_OBJECT
 private slots:
+    // Each case starts in Portuguese, the language the texts are written in.
+    void init() { Traducoes::aplicar(3); }
+
     void initTestCase() { QLocale::setDefault(QLocale(u("en_US"))); }
 
     void roundingOrderAndExtremes()
@@ -106,7 +110,8 @@ private slots:
         const QString es = QString::fromUtf8("|Rellenar completamente la hoja de cálculo antes de analizar");
         for (D d : {D::LinhasIguais, D::ColunasIguais})
             for (int idioma : {0, 1, 2, 3, 4}) {
-                const Emach::Aviso a = Emach::aviso(d, idioma);
+                Traducoes::aplicar(idioma);
+                const Emach::Aviso a = Emach::aviso(d);
                 const QString esperado = idioma == 1 ? en : idioma != 2 ? pt
                                        : d == D::LinhasIguais ? "Valores incompleta!" + es : "Valores incompla!" + es + u' ';
                 QCOMPARE(a.titulo + u'|' + a.texto, esperado);
@@ -219,6 +224,7 @@ private slots:
 
         // Untouched: the Analyse button's refusal instead of figures.
         const Analise::Matriz vazia = matriz(4, {});
+        Traducoes::aplicar(2);
         QCOMPARE(Mapa::linhasRobustez(Robustez::avaliar(vazia), vazia, 2),
                  QStringList({u("Valores incompleta!"), u("Rellenar completamente la hoja de cálculo antes de analizar")}));
     }
