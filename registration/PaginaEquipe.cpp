@@ -96,7 +96,7 @@ void escrever(Printer& prn, const Pagina& d)
     prn.setFontSize(10);
     if (!e.analise.completo()) {
         y += 280;
-        linha(Emach::aviso(e.analise.desfecho, d.idioma).texto);
+        linha(Emach::aviso(e.analise.desfecho).texto);
     } else {
         const QVector<Analise::Fator> ordem = e.analise.ranking();
         for (int i = 0; i < ordem.size(); ++i) {

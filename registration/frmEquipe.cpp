@@ -271,7 +271,7 @@ void frmEquipe::mostrar()
         grdMembros->setItem(k, 0, nome);
         QString raiz;
         if (combinado && r.foraDoW.contains(k))
-            raiz = tr("fora da concordância: %1").arg(Emach::aviso(r.membros[k].analise.desfecho, idioma).texto);
+            raiz = tr("fora da concordância: %1").arg(Emach::aviso(r.membros[k].analise.desfecho).texto);
         else if (combinado)
             raiz = m_fatores.value(r.membros[k].raiz);
         grdMembros->setItem(k, 1, celula(raiz));
@@ -352,7 +352,7 @@ void frmEquipe::mostrarConcordancia()
         linhas << Equipe::frase(Equipe::concordancia(r.kendall));
         for (int k : r.foraDoW)
             linhas << tr("%1 fica fora da concordância: %2")
-                          .arg(m_membros[k].nome, Emach::aviso(r.membros[k].analise.desfecho, m_estado.IdiomaAtual).texto);
+                          .arg(m_membros[k].nome, Emach::aviso(r.membros[k].analise.desfecho).texto);
     }
     lblConcordancia->setText(linhas.join(QStringLiteral("\n")));
     lblConcordancia->setAccessibleName(tr("Concordância") + QStringLiteral(": ") + lblConcordancia->text());
