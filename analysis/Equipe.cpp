@@ -319,4 +319,12 @@ ResumoEquipe resumo(const Resultado& r, const QStringList& fatores, const QStrin
     return s;
 }
 
+bool vigente(const ResumoEquipe& s, const Analise::Matriz& m)
+{
+    QVector<double> valores(m.n * m.n, 0.0);
+    for (int i = 0; i < valores.size(); ++i)
+        valores[i] = Regional::toNumber(m.celulas[i]).value_or(0);
+    return s.mesmaMatriz(valores);
+}
+
 } // namespace Equipe

@@ -105,5 +105,7 @@ CasoCsv::Caso caso(const Resultado& r, const QStringList& fatores);
 
 // What the session keeps once the team matrix is in the case.
 ResumoEquipe resumo(const Resultado& r, const QStringList& fatores, const QStringList& nomesMembros);
+// Whether a case's matrix, as Analise::lerCaso reads it, is still the team's.
+bool vigente(const ResumoEquipe& s, const Analise::Matriz& m);
 
 } // namespace Equipe

@@ -35,7 +35,7 @@ struct ResumoEquipe {
     QStringList fatores; // the case's factors, 1 to n
     QVector<double> matriz; // n x n, row-major, 0 an empty cell: the team matrix
 
-    // Whether a stored matrix (same form) is still the team's.
+    // Whether a stored matrix (same form) is still the team's; Equipe::vigente reads a case for it.
     bool mesmaMatriz(const QVector<double>& valores) const
     {
         if (valores.size() != matriz.size())

@@ -158,6 +158,9 @@ private slots:
         QCOMPARE(s.membros, QStringList({u("Ana Lima"), u("bruno"), u("carla")}));
         QCOMPARE(QString::number(s.W, 'f', 3) + u(" ") + s.paresADiscutir.value(0).fatorLinha, u("0.733 Pressão"));
         QVERIFY(s.mesmaMatriz(CasoCsv::lerArquivo(resp.arquivos[0]).caso.valores));
+        QVERIFY(Equipe::vigente(s, Analise::lerCaso(db.estado().BancoDados, 4).matriz));
+        db.exec(u("UPDATE Eventos4 SET N02 = 10 WHERE Numero = 1"));
+        QVERIFY(!Equipe::vigente(s, Analise::lerCaso(db.estado().BancoDados, 4).matriz));
 
         // Now the case holds judgements: replaced only after a yes.
         resp.sim = false;
