@@ -4,10 +4,20 @@
 #include "store/RecordsetModel.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QPainter>
 #include <utility>
+
+namespace {
+bool eEnter(const QKeyEvent* k)
+{
+    return (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+} // namespace
 
 QValidator::State TextoInteiro::validate(QString& texto, int& pos) const
 {
@@ -127,15 +137,22 @@ void GradeDados::mostrarLinhas(int linhas)
     horizontalHeader()->setFixedHeight(height() - 2 * frameWidth() - linhas * linha);
 }
 
-void GradeDados::concluirEdicao()
+QWidget* GradeDados::editorAberto() const
 {
     if (state() != QAbstractItemView::EditingState)
-        return;
+        return nullptr;
     // The open editor is the one child of the viewport not yet hidden.
     const auto filhos = viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* editor : filhos) {
-        if (editor->isHidden())
-            continue;
+        if (!editor->isHidden())
+            return editor;
+    }
+    return nullptr;
+}
+
+void GradeDados::concluirEdicao()
+{
+    if (QWidget* editor = editorAberto()) {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
@@ -145,9 +162,89 @@ bool GradeDados::edit(const QModelIndex& index, EditTrigger trigger, QEvent* eve
 {
     // A click on the current cell opens its editor at once. Qt waits for a
     // possible double click first and, meanwhile, drops the keys typed.
-    if (trigger == SelectedClicked)
-        return m_abertoNoClique = (editTriggers() & SelectedClicked) && QTableView::edit(index, EditKeyPressed, nullptr);
-    return QTableView::edit(index, trigger, event);
+    const bool aberto = trigger == SelectedClicked
+        ? (m_abertoNoClique = (editTriggers() & SelectedClicked) && QTableView::edit(index, EditKeyPressed, nullptr))
+        : QTableView::edit(index, trigger, event);
+    // The editor's own paste would run several lines into one name.
+    if (aberto) {
+        if (QWidget* editor = editorAberto())
+            editor->installEventFilter(this);
+    }
+    return aberto;
+}
+
+bool GradeDados::eventFilter(QObject* alvo, QEvent* e)
+{
+    if (alvo != viewport() && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->matches(QKeySequence::Paste)
+        && QApplication::clipboard()->text().trimmed().contains(u'\n')) {
+        emit colar();
+        return true;
+    }
+    return QTableView::eventFilter(alvo, e);
+}
+
+bool GradeDados::temEditavel() const
+{
+    for (int c = 0; model() && c < model()->columnCount(); ++c) {
+        if (model()->rowCount() > 0 && (model()->index(0, c).flags() & Qt::ItemIsEditable))
+            return true;
+    }
+    return false;
+}
+
+QModelIndex GradeDados::celulaEditavel(const QModelIndex& de, bool proxima) const
+{
+    if (!model() || !de.isValid())
+        return {};
+    const int colunas = model()->columnCount();
+    const int total = model()->rowCount() * colunas;
+    for (int i = de.row() * colunas + de.column() + (proxima ? 1 : -1); i >= 0 && i < total; i += proxima ? 1 : -1) {
+        const QModelIndex c = model()->index(i / colunas, i % colunas);
+        if (!isColumnHidden(c.column()) && (c.flags() & Qt::ItemIsEditable))
+            return c;
+    }
+    return {};
+}
+
+bool GradeDados::focusNextPrevChild(bool proximo)
+{
+    // Only the cells that take typing are stops; past the last one the
+    // focus goes on along the window's tab order.
+    if (tabKeyNavigation() && isVisible() && isEnabled()) {
+        const QModelIndex destino = celulaEditavel(currentIndex(), proximo);
+        if (destino.isValid()) {
+            setCurrentIndex(destino);
+            return true;
+        }
+    }
+    return QWidget::focusNextPrevChild(proximo);
+}
+
+void GradeDados::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // Tab and Shift+Tab from an editor move the way they move from a cell.
+    const bool tab = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+    QTableView::closeEditor(editor, tab ? QAbstractItemDelegate::NoHint : hint);
+    if (tab)
+        focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+    else if (hint == QAbstractItemDelegate::SubmitModelCache)
+        emit enter();
+}
+
+void GradeDados::keyPressEvent(QKeyEvent* e)
+{
+    if (state() != EditingState) {
+        const bool espaco = e->key() == Qt::Key_Space && e->modifiers() == Qt::NoModifier && !temEditavel();
+        if (eEnter(e) || espaco) {
+            emit enter();
+            return;
+        }
+        if (e->matches(QKeySequence::Paste)) {
+            emit colar();
+            return;
+        }
+    }
+    QTableView::keyPressEvent(e);
 }
 
 void GradeDados::mouseReleaseEvent(QMouseEvent* e)

@@ -47,11 +47,15 @@ private:
 };
 
 // The bound grid: a table view with record selectors and fixed column widths
-// in twips.
+// in twips. Tab and Shift+Tab go only through the cells that take typing and
+// then on to the window's next control; a key typed where nothing can be
+// typed does nothing.
 class GradeDados final : public QTableView {
     Q_OBJECT
 public:
     explicit GradeDados(QWidget* parent = nullptr);
+
+    void keyboardSearch(const QString&) override {}
 
     // Hands the text of an open cell editor to the model and closes it, as a
     // move to another cell would; nothing happens when no cell is being edited.
@@ -61,7 +65,18 @@ public:
     // rows of 225 twips and the header line takes what is left.
     void mostrarLinhas(int linhas);
 
+signals:
+    // Enter on a cell, once an open editor's text is in the model; Space too
+    // in a grid where nothing can be typed.
+    void enter();
+    // Ctrl+V of several lines, or of any text while no cell is being edited.
+    void colar();
+
 protected:
+    bool focusNextPrevChild(bool proximo) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* alvo, QEvent* e) override;
     using QTableView::edit;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -70,5 +85,10 @@ protected:
                      const QList<int>& roles = QList<int>()) override;
 
 private:
+    QWidget* editorAberto() const;
+    // The next (or previous) cell that takes typing, row by row; invalid when none is left.
+    QModelIndex celulaEditavel(const QModelIndex& de, bool proxima) const;
+    bool temEditavel() const;
+
     bool m_abertoNoClique = false;
 };

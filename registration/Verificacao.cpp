@@ -81,4 +81,16 @@ QString cortar(const QString& texto, int n)
     return texto.left(fim);
 }
 
+QStringList nomesColados(const QString& texto)
+{
+    QString t = texto;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    if (t.endsWith(u'\n'))
+        t.chop(1);
+    QStringList nomes = t.split(u'\n');
+    for (QString& n : nomes)
+        n = n.trimmed();
+    return nomes;
+}
+
 } // namespace Verificacao

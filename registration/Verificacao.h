@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <optional>
 
@@ -37,6 +38,10 @@ std::optional<Aviso> avisoMaximoEventos(int idioma);
 // The text of a stored field for a box: Null is the empty text, numbers in
 // the regional general form.
 QString textoCampo(const QVariant& valor);
+
+// Pasted text as factor names, one a line, trimmed; the line end a
+// spreadsheet puts after its last row adds no name.
+QStringList nomesColados(const QString& texto);
 
 // The first n characters, never splitting an emoji's surrogate pair.
 QString cortar(const QString& texto, int n);

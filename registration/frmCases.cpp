@@ -96,6 +96,8 @@ void frmCases::montarTela()
         DBGrid1->setCurrentIndex(i);
         DBGrid1_DblClick();
     });
+    // Enter and Space choose the current row as a double click does.
+    connect(DBGrid1, &GradeDados::enter, this, &frmCases::DBGrid1_DblClick);
     // The record selector at a row's left chooses the case as its cells do.
     connect(DBGrid1->verticalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int linha) {
         if (linha < 0)

@@ -16,6 +16,8 @@
 #include "store/RecordsetModel.h"
 #include "store/Tables.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -99,6 +101,15 @@ void frmEventos::montarTela()
     // A row's edit is written as soon as another row becomes current.
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, m_modelo,
             [this](const QModelIndex&, const QModelIndex&) { gravarLinhaAberta(); });
+    // As in a spreadsheet: Enter writes the row and goes on to the next name.
+    connect(DBGrid1, &GradeDados::enter, this, [this] {
+        const int linha = DBGrid1->currentIndex().row();
+        if (linha >= 0 && linha + 1 < m_modelo->rowCount())
+            DBGrid1->setCurrentIndex(m_modelo->index(linha + 1, 1));
+        else
+            gravarLinhaAberta();
+    });
+    connect(DBGrid1, &GradeDados::colar, this, &frmEventos::colarNomes);
 
     cmdSair = new BotaoFigura(Figura::SalvarSair, u("&Salvar e Sair"), this);
     cmdSair->setObjectName(QStringLiteral("cmdSair"));
@@ -161,6 +172,25 @@ bool frmEventos::txtQtde_LostFocus()
 void frmEventos::cmdSair_Click()
 {
     accept();
+}
+
+void frmEventos::colarNomes()
+{
+    const int linha = DBGrid1->currentIndex().row();
+    if (linha < 0)
+        return;
+    const QStringList nomes = Verificacao::nomesColados(QApplication::clipboard()->text());
+    const int cabem = m_modelo->rowCount() - linha;
+    if (nomes.size() > cabem) {
+        MsgBox(tr("São %1 nomes para colar a partir da linha %2, mas só cabem %3: o case tem %4 fatores. Nada foi colado.")
+                   .arg(nomes.size()).arg(linha + 1).arg(cabem).arg(m_modelo->rowCount()),
+               Icone::Exclamacao, tr("Nomes não colados"));
+        return;
+    }
+    DBGrid1->concluirEdicao();
+    for (int i = 0; i < nomes.size(); ++i)
+        m_modelo->setData(m_modelo->index(linha + i, 1), nomes[i]);
+    gravarLinhaAberta();
 }
 
 bool frmEventos::gravarLinhaAberta()

@@ -7,6 +7,7 @@
 #include "tests/support/RecordingSink.h"
 #include "tests/support/Respostas.h"
 
+#include <QClipboard>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -98,10 +99,16 @@ private slots:
         // The grid takes no typing, adding or deleting.
         j.grade()->setCurrentIndex(j.grade()->model()->index(2, 1));
         QTest::keyClicks(j.grade(), u("Trocado"));
-        for (Qt::Key k : {Qt::Key_F2, Qt::Key_Delete, Qt::Key_Insert, Qt::Key_Return})
+        for (Qt::Key k : {Qt::Key_F2, Qt::Key_Delete, Qt::Key_Insert})
             QTest::keyClick(j.grade(), k);
         QCOMPARE(j.celula(2, 1) + QString::number(j.grade()->model()->rowCount()), longo + u("10"));
         QVERIFY(j.w.isVisible());
+        // Space and Enter choose the current row as the double click does.
+        QTest::keyClick(j.grade(), Qt::Key_Space);
+        QCOMPARE(j.caixas() + u(" ") + QString::number(atual(db)), longo + u("|Entregas fora do prazo|6 3"));
+        j.grade()->setCurrentIndex(j.grade()->model()->index(7, 1));
+        QTest::keyClick(j.grade(), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(j.caixas() + u(" ") + QString::number(atual(db)), u("||0 0"));
 
         // Saving case 8.
         preencher(j, u("Ação"), u("Reclamações"), QString());
@@ -255,7 +262,7 @@ private slots:
             JE j(db);
             // The cell current on opening; written when another row becomes current, not when the cell is.
             digitarNome(j, 0, u("Falta de treino"));
-            QTest::keyClick(editor(j), Qt::Key_Return);
+            j.clicar(0, 0);
             QCOMPARE(evento(db, 1), u("antigo1"));
             j.clicar(2, 0);
             QCOMPARE(evento(db, 1), u("Falta de treino"));
@@ -288,6 +295,64 @@ private slots:
         }
         QCOMPARE(evento(db, 4) + db.valor("SELECT typeof(Evento) FROM Eventos3 WHERE Numero = 1").toString() + evento(db, 1), u("Quartotext"));
         QCOMPARE(sink.count(), 0);
+    }
+
+    // Typed as in a spreadsheet: each name, Enter or Tab, the next name; a pasted list fills the rows downward.
+    void namesByEnterTabAndPaste()
+    {
+        TestDb db;
+        RecordingSink sink;
+        db.setCase(3, u("Caso"), u("S"), 4);
+        db.estado().CaseAtual = 3;
+        JE j(db);
+        auto nomes = [&] { return db.valor("SELECT group_concat(Evento, ',') FROM Eventos3 WHERE Numero <= 4").toString(); };
+        auto teclar = [](const QString& texto, Qt::Key tecla, Qt::KeyboardModifiers mods = {}) {
+            for (const QChar ch : texto) // each key where the focus is, as a user's keys go
+                QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+            QTest::keyClick(QApplication::focusWidget(), tecla, mods);
+            QCoreApplication::processEvents(); // the editor hands its Enter on through the event loop
+        };
+        // Enter writes the row and goes to the next name; on the last row it stays and writes.
+        for (const char* nome : {"A", "B", "C", "D"})
+            teclar(u(nome), Qt::Key_Return);
+        QCOMPARE(nomes() + QString::number(j.grade()->currentIndex().row()), u("A,B,C,D3"));
+        QCOMPARE(j.grade()->currentIndex().column(), 1);
+
+        // Tab and Shift+Tab stop only at names; past the last one Tab leaves for "Salvar e Sair", before the first Shift+Tab
+        // goes back to the symptom box.
+        j.grade()->setCurrentIndex(j.grade()->model()->index(1, 1));
+        teclar(u("T2"), Qt::Key_Tab);
+        teclar(u("T3"), Qt::Key_Tab);
+        QCOMPARE(j.grade()->currentIndex(), j.grade()->model()->index(3, 1));
+        teclar(u("T4"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), j.c("cmdSair"));
+        j.grade()->setFocus();
+        for (int i = 0; i < 3; ++i)
+            teclar(QString(), Qt::Key_Backtab, Qt::ShiftModifier);
+        teclar(u("T1"), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), j.c("txtSintoma"));
+        // Keys where nothing can be typed do nothing: the number column keeps the current cell and loses no name.
+        j.grade()->setCurrentIndex(j.grade()->model()->index(2, 0));
+        teclar(u("99x "), Qt::Key_Delete);
+        QCOMPARE(nomes() + QString::number(j.grade()->currentIndex().row()) + QString::number(bool(editor(j))),
+                 u("T1,T2,T3,T42") + u("0"));
+
+        // A pasted list, trimmed, from the current row down, in one write; with an editor open as well.
+        QApplication::clipboard()->setText(u("  Calor \r\nFrio\n"));
+        j.grade()->setCurrentIndex(j.grade()->model()->index(2, 1));
+        QTest::keyClick(j.grade(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(nomes(), u("T1,T2,Calor,Frio"));
+        digitarNome(j, 0, u("meio"));
+        QTest::keyClick(editor(j), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(nomes() + QString::number(sink.count()), u("Calor,Frio,Calor,Frio0"));
+        // More lines than rows left: refused with a message, nothing written.
+        QApplication::clipboard()->setText(u("1\n2\n3\n"));
+        j.grade()->setCurrentIndex(j.grade()->model()->index(2, 1));
+        QTest::keyClick(j.grade(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(nomes() + QString::number(sink.count()), u("Calor,Frio,Calor,Frio1"));
+        QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto,
+                 u("Nomes não colados: São 3 nomes para colar a partir da linha 3, mas só cabem 2: o case tem 4 fatores. "
+                   "Nada foi colado."));
     }
 
     void countBoxesCheckedOnLeavingInEachLanguage()
