@@ -3,8 +3,10 @@
 #include "shell/Fonts.h"
 #include "shell/Twips.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QPointer>
 
 namespace {
 class SemEscape final : public QObject {
@@ -21,7 +23,36 @@ public:
         return QObject::eventFilter(alvo, e);
     }
 };
+class RetornoDoFoco final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* alvo, QEvent* e) override
+    {
+        if (e->type() == QEvent::Hide && !e->spontaneous() && alvo->isWidgetType()) {
+            auto* janela = static_cast<QWidget*>(alvo);
+            if (janela->isWindow() && janela->windowType() == Qt::Dialog && janela->parentWidget())
+                devolverFoco(janela->parentWidget());
+        }
+        return QObject::eventFilter(alvo, e);
+    }
+};
 } // namespace
+
+void devolverFoco(QWidget* abridor)
+{
+    QWidget* janela = abridor->window();
+    if (janela->isVisible() && !QCoreApplication::closingDown())
+        janela->activateWindow();
+}
+
+void vigiarRetornoDoFoco()
+{
+    static QPointer<RetornoDoFoco> vigia;
+    if (!vigia && qApp) {
+        vigia = new RetornoDoFoco(qApp);
+        qApp->installEventFilter(vigia);
+    }
+}
 
 void prepararJanela(QDialog* janela, const char* nome, const QString& titulo, int largura, int altura)
 {
@@ -33,4 +64,5 @@ void prepararJanela(QDialog* janela, const char* nome, const QString& titulo, in
     janela->setFont(Fontes::fonte(QStringLiteral("MS Sans Serif"), 8.25));
     Twips::tamanhoCliente(janela, largura, altura);
     janela->installEventFilter(new SemEscape(janela));
+    vigiarRetornoDoFoco();
 }

@@ -10,6 +10,7 @@
 
 #include "shell/Captions.h"
 #include "shell/Fonts.h"
+#include "shell/Janelas.h"
 #include "shell/Messages.h"
 #include "shell/SecondCopy.h"
 #include "shell/Traducoes.h"
@@ -19,13 +20,63 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <stdexcept>
 
 namespace {
 QString u(const char* s) { return QString::fromUtf8(s); }
+
+// The desktop's way into a menu bar by keys, in every language whatever the
+// captions' access keys: F10 puts the first command under the cursor, the
+// arrows walk the bar, Enter runs the command; Escape or F10 again leave it
+// for the control that had the focus.
+class MenuPorTeclado final : public QObject {
+public:
+    explicit MenuPorTeclado(QMenuBar* barra) : QObject(barra), m_barra(barra)
+    {
+        auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), barra->window());
+        connect(f10, &QShortcut::activated, this, [this] { m_barra->hasFocus() ? sair() : entrar(); });
+        connect(barra, &QMenuBar::triggered, this, &MenuPorTeclado::sair);
+        barra->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* alvo, QEvent* e) override
+    {
+        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape && m_barra->hasFocus()) {
+            sair();
+            return true;
+        }
+        return QObject::eventFilter(alvo, e);
+    }
+
+private:
+    void entrar()
+    {
+        if (m_barra->actions().isEmpty())
+            return;
+        m_antes = QApplication::focusWidget();
+        m_barra->setFocus(Qt::MenuBarFocusReason);
+        m_barra->setActiveAction(m_barra->actions().constFirst());
+    }
+    void sair()
+    {
+        if (!m_barra->hasFocus())
+            return;
+        m_barra->setActiveAction(nullptr);
+        if (m_antes && m_antes->isVisible())
+            m_antes->setFocus(Qt::MenuBarFocusReason);
+        else
+            m_barra->clearFocus();
+    }
+
+    QMenuBar* m_barra;
+    QPointer<QWidget> m_antes;
+};
 
 QLabel* faixa(QWidget* pai, const char* nome)
 {
@@ -60,6 +111,8 @@ Menu::Menu(AppState& estado, QWidget* parent) : QMainWindow(parent), m_estado(es
         a->setObjectName(QString::fromLatin1(i.nome));
         connect(a, &QAction::triggered, this, i.slot);
     }
+    new MenuPorTeclado(menuBar());
+    vigiarRetornoDoFoco();
 
     // The client area below the menu holds the picture, the two labels and
     // the status bar (its last 495 twips).
@@ -164,6 +217,7 @@ bool Menu::Form_Load()
         Traducoes::aplicar(m_estado.IdiomaAtual);
 
         legendarMapa();
+        nomearParaLeitores();
         setPainel(1, aviso(m_estado.IdiomaAtual));
         setPainel(2, m_estado.IdiomaAtual == 1 ? u("Version: 22.12.15") : u("Versão: 22.12.15"));
 
@@ -241,6 +295,16 @@ void Menu::mnuUtil_Click()
         Legendas::aplicarEspanhol(this, Legendas::Tela::Menu);
     Traducoes::aplicar(m_estado.IdiomaAtual);
     legendarMapa();
+    nomearParaLeitores();
+}
+
+void Menu::nomearParaLeitores()
+{
+    menuBar()->setAccessibleName(tr("Menu principal"));
+    centralWidget()->setAccessibleName(tr("Área principal"));
+    statusBar()->setAccessibleName(tr("Barra de status"));
+    if (auto* figura = findChild<QLabel*>(u("Image1")))
+        figura->setAccessibleName(tr("Fileira de dominós caindo"));
 }
 
 void Menu::legendarMapa()

@@ -42,6 +42,8 @@ private:
     bool faltaCase(bool analise) const;
     // The map command follows the current language, whatever the sets did.
     void legendarMapa();
+    // What a screen reader calls the menu bar, the status bar and the picture.
+    void nomearParaLeitores();
 
     AppState& m_estado;
     std::unique_ptr<SegundaCopia> m_copia;
