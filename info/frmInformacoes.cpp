@@ -84,6 +84,7 @@ frmInformacoes::frmInformacoes(AppState& estado, QWidget* parent) : QDialog(pare
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setPixmap(QPixmap::fromImage(imagem()));
     image1->setScaledContents(true);
+    image1->setAccessibleName(tr("Logotipo KV"));
     Twips::colocar(image1, 300, 675, 3705, 1305);
 
     QGroupBox* frame2 = moldura(this, "Frame2", "Suporte: ", 4275, 405, 3915, 1785);

@@ -77,6 +77,7 @@ void frmCases::montarTela()
 
     DBGrid1 = new GradeDados(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setAccessibleName(tr("Casos"));
     DBGrid1->setFont(Fontes::fonte(u("MS Sans Serif"), 8.25));
     m_modelo = new RecordsetModel(m_data1,
                                   {{QStringLiteral("Numero"), u("Número")},
@@ -127,6 +128,10 @@ void frmCases::montarTela()
     Label1->setWordWrap(true);
     txtQtde = caixa(this, "txtQtde", 2400, 4590, 540, 315);
     new AoSairDaCaixa(txtQtde, [this] { return txtQtde_LostFocus(); });
+    // Each box is read by its label's text.
+    Label3->setBuddy(txtCase);
+    Label2->setBuddy(txtSintoma);
+    Label1->setBuddy(txtQtde);
 
     cmdLimpar = new BotaoFigura(Figura::Limpar, u("&Limpar histórico anterior"), this);
     cmdLimpar->setObjectName(QStringLiteral("cmdLimpar"));

@@ -78,6 +78,10 @@ void frmEventos::montarTela()
     Label1 = rotulo(this, "Label1", "Quantidade de Fatores:", 225, 1575, 1815, 240);
     txtQtde = caixa(this, "txtQtde", 2100, 1500, 540, 315);
     new AoSairDaCaixa(txtQtde, [this] { return txtQtde_LostFocus(); });
+    // Each box is read by its label's text.
+    Label3->setBuddy(txtCase);
+    Label2->setBuddy(txtSintoma);
+    Label1->setBuddy(txtQtde);
 
     m_data1 = new DataSource(this);
     m_data1->setObjectName(QStringLiteral("Data1"));
@@ -86,6 +90,7 @@ void frmEventos::montarTela()
 
     DBGrid1 = new GradeDados(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setAccessibleName(tr("Fatores"));
     DBGrid1->setFont(Fontes::fonte(u("MS Sans Serif"), 8.25));
     m_modelo = new RecordsetModel(m_data1,
                                   {{QStringLiteral("Numero"), u("Número")},

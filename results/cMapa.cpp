@@ -234,6 +234,28 @@ QString cMapa::dica(const QVector<int>& pontos) const
     return partes.join(u("\n\n"));
 }
 
+QString cMapa::descricao() const
+{
+    // The root cause first, then the others from the lowest E-Mach up: the
+    // order in which causes matter.
+    QVector<int> ordem;
+    for (int i = 0; i < m_pontos.size(); ++i)
+        if (i != m_raiz)
+            ordem.append(i);
+    std::stable_sort(ordem.begin(), ordem.end(), [this](int a, int b) {
+        return Regional::toNumber(m_pontos[a].emach).value_or(0) < Regional::toNumber(m_pontos[b].emach).value_or(0);
+    });
+    if (m_raiz >= 0)
+        ordem.prepend(m_raiz);
+    QStringList linhas;
+    for (int i : ordem) {
+        const Ponto& p = m_pontos[i];
+        const QString classe = p.cor == kVerde ? m_textos.raiz : p.cor == kCiano ? m_textos.efeitos : m_textos.causais;
+        linhas << p.nome + u(": ") + classe + u("; NormH ") + p.normH + u(", NormV ") + p.normV + u(", Emach ") + p.emach;
+    }
+    return linhas.join(QLatin1Char('\n'));
+}
+
 void cMapa::desenhar(QPainter& p, const QRectF& area) const
 {
     const QPaintDevice* d = p.device();

@@ -49,6 +49,9 @@ public:
     // what hovering them tells.
     QVector<int> pontosEm(const QPointF& pos, const QRectF& area, const QPaintDevice* dispositivo) const;
     QString dica(const QVector<int>& pontos) const;
+    // What a screen reader says of the picture: each factor on a line with
+    // its class, NormH, NormV and E-Mach, the root cause first.
+    QString descricao() const;
 
 private:
     struct Medidas;

@@ -15,6 +15,7 @@
 #include "shell/Traducoes.h"
 #include "store/Escrita.h"
 
+#include <QAccessibleWidget>
 #include <QBuffer>
 #include <QComboBox>
 #include <QDir>
@@ -23,9 +24,11 @@
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QScrollArea>
+#include <QSizeGrip>
 #include <QSvgGenerator>
 #include <QToolButton>
 #include <QToolTip>
@@ -85,6 +88,13 @@ protected:
 private:
     std::shared_ptr<const cMapa> m_mapa;
 };
+
+// A screen reader meets the map as a picture with a name and a description.
+QAccessibleInterface* mapaAcessivel(const QString&, QObject* objeto)
+{
+    auto* painel = dynamic_cast<PainelMapa*>(objeto);
+    return painel ? new QAccessibleWidget(painel, QAccessible::Graphic) : nullptr;
+}
 
 QToolButton* botao(QWidget* pai, const char* nome, const QString& texto, Figura figura)
 {
@@ -169,13 +179,19 @@ frmMapa::frmMapa(AppState& estado, const Analise::Caso& caso, const Analise::Res
     setMinimumSize(640, 480);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setSizeGripEnabled(true);
+    if (auto* alca = findChild<QSizeGrip*>())
+        alca->setAccessibleName(tr("Alça para redimensionar"));
 
     const Consistencia::Resultado c = Consistencia::avaliar(caso.matriz);
     const Robustez::Resultado r = Robustez::avaliar(caso.matriz);
     m_consistencia = Mapa::linhasConsistencia(c, caso.matriz, idioma, kNomeNoPapel);
     m_robustez = Mapa::linhasRobustez(r, caso.matriz, idioma, kNomeNoPapel);
 
+    static const bool leitor = (QAccessible::installFactory(mapaAcessivel), true);
+    Q_UNUSED(leitor);
     picMapa = new PainelMapa(m_mapa, this);
+    picMapa->setAccessibleName(t.titulo);
+    picMapa->setAccessibleDescription(m_mapa->descricao());
 
     auto* lado = new QWidget;
     auto* coluna = new QVBoxLayout(lado);
@@ -197,6 +213,8 @@ frmMapa::frmMapa(AppState& estado, const Analise::Caso& caso, const Analise::Res
     rolagem->setWidgetResizable(true);
     rolagem->setFrameShape(QFrame::NoFrame);
     rolagem->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (QWidget* w : {static_cast<QWidget*>(rolagem), rolagem->viewport(), lado})
+        w->setAccessibleName(tr("Consistência e firmeza"));
 
     auto* Label7 = new QLabel(t.impressora);
     Label7->setObjectName(u("Label7"));
@@ -207,6 +225,8 @@ frmMapa::frmMapa(AppState& estado, const Analise::Caso& caso, const Analise::Res
     for (const Impressora& i : Printers::lista())
         Combo1->addItem(i.DeviceName);
     Combo1->setEditText(Printers::atual().DeviceName);
+    Combo1->lineEdit()->setAccessibleName(t.impressora);
+    Label7->setBuddy(Combo1);
 
     cmdImprimir = botao(this, "cmdImprimir", t.cmdImprimir, Figura::Impressora);
     cmdExportar = botao(this, "cmdExportar", t.cmdExportar, Figura::Exportar);

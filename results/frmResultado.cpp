@@ -18,6 +18,7 @@
 #include "shell/Janelas.h"
 #include "shell/Fonts.h"
 #include "shell/Messages.h"
+#include "shell/TabelaAcessivel.h"
 #include "shell/Twips.h"
 #include "store/CasoCsvTextos.h"
 #include "store/DataSource.h"
@@ -30,6 +31,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QToolButton>
@@ -147,6 +149,8 @@ void frmResultado::montarLayout()
 
     MSFlexGrid2 = new QTableWidget(this);
     MSFlexGrid2->setObjectName(u("MSFlexGrid2"));
+    // Row 0 heads the columns for a screen reader, as it does on screen.
+    TabelaAcessivel::instalar(MSFlexGrid2, 1, 0);
     MSFlexGrid2->setFont(Fontes::fonte(u("Arial"), 9, true));
     // Row 0 and column 0 are the grid's own fixed cells, so the cells keep the
     // flex grid's numbering; Qt's headers stay out of the way.
@@ -205,6 +209,22 @@ void frmResultado::montarLayout()
     txtVeredito->viewport()->setAutoFillBackground(false);
 }
 
+void frmResultado::nomearParaLeitores()
+{
+    Image1->setAccessibleName(tr("Logotipo KV"));
+    MSFlexGrid2->setAccessibleName(tr("Fatores por E-Mach"));
+    Frame1->setAccessibleName(tr("Legenda das cores"));
+    const struct { const char* amostra; const char* legenda; const char* cor; } cores[] = {
+        {"Label1", "Label2", QT_TR_NOOP("Ciano")},
+        {"Label3", "Label4", QT_TR_NOOP("Amarelo")},
+        {"Label6", "Label5", QT_TR_NOOP("Verde")},
+    };
+    for (const auto& c : cores)
+        findChild<QLabel*>(u(c.amostra))->setAccessibleName(tr(c.cor) + u(": ") + findChild<QLabel*>(u(c.legenda))->text());
+    Combo1->lineEdit()->setAccessibleName(Label7->text());
+    Label7->setBuddy(Combo1);
+}
+
 void frmResultado::definirAltura(int twips)
 {
     m_altura = twips;
@@ -213,8 +233,13 @@ void frmResultado::definirAltura(int twips)
 
 void frmResultado::colorirLinha(int linha, quint32 cor)
 {
-    for (int c = 0; c < 2; ++c)
+    // The class, told by colour on screen, is told in words to a screen reader:
+    // the legend's word for that colour.
+    const QString classe = findChild<QLabel*>(cor == kCiano ? u("Label2") : cor == kAmarelo ? u("Label4") : u("Label5"))->text();
+    for (int c = 0; c < 2; ++c) {
         MSFlexGrid2->item(linha, c)->setBackground(Cores::cor(cor));
+        MSFlexGrid2->item(linha, c)->setData(Qt::AccessibleDescriptionRole, classe);
+    }
 }
 
 void frmResultado::Form_Load()
@@ -222,6 +247,7 @@ void frmResultado::Form_Load()
     Legendas::aplicarIdioma(this, Legendas::Tela::Resultado, m_estado.IdiomaAtual);
     cmdMapa->setText(Mapa::textos(m_estado.IdiomaAtual).mnuMapa);
     cmdExportar->setText(CasoCsv::mensagens(m_estado.IdiomaAtual).botaoExportar);
+    nomearParaLeitores();
 
     // The combo's text is the current printer, its list every printer.
     const QString atual = Printers::atual().DeviceName;
@@ -284,6 +310,7 @@ void frmResultado::Form_Load()
                 if (!emach.isNull()) {
                     const double e = emach.toDouble();
                     MSFlexGrid2->item(i, 1)->setText(u("  ") + Regional::format00(e));
+                    MSFlexGrid2->item(i, 1)->setData(Qt::AccessibleTextRole, Regional::format00(e));
                     colorirLinha(i, e >= 0 ? kCiano : kAmarelo);
                 } else {
                     // No E-Mach yet: no number and no class.

@@ -46,6 +46,9 @@ private:
     void Form_Load();
     void definirAltura(int twips);
     void colorirLinha(int linha, quint32 cor);
+    // Names for a screen reader of what shows no text: the logo, the legend
+    // and its swatches, the printer's box.
+    void nomearParaLeitores();
 
     AppState& m_estado;
     QString m_sintomaDados;

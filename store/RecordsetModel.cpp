@@ -70,6 +70,9 @@ Qt::ItemFlags RecordsetModel::flags(const QModelIndex& index) const
 
 QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    // A screen reader names a row's selector after the row's first field.
+    if (role == Qt::AccessibleTextRole && orientation == Qt::Vertical)
+        return data(index(section, 0));
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)

@@ -1,0 +1,16 @@
+#pragma once
+
+class QTableView;
+
+// A grid as a screen reader's table when its first rows or columns are cells
+// that head the others, as in the flex grids: the fixed row gives the column
+// headers (or, with none, the model's horizontal header data), the fixed
+// column the row headers, and only the other cells are the table's cells.
+// A cell reads its Qt::AccessibleTextRole when it has one, else what it
+// shows; its Qt::AccessibleDescriptionRole describes it and, for the first
+// cell of a row, the row.
+namespace TabelaAcessivel {
+
+void instalar(QTableView* grade, int linhasFixas, int colunasFixas);
+
+} // namespace TabelaAcessivel
