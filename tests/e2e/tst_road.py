@@ -47,10 +47,10 @@ with x_display() as display, KV(build, shots, display) as kv:
     with kv.step("factor register: name the six factors"):
         kv.key(menu, "alt+e")
         eventos = kv.wait_window("Cadastro de Eventos")
-        kv.click(eventos, px(2115) + 160, px(2100) + 25)
-        for i, name in enumerate(FACTORS):
-            kv.type(eventos, name)  # straight into the cell, current or not
-            kv.key(eventos, "Down" if i < 5 else "Return")
+        for name in FACTORS:  # the focus opens on the first name; Enter goes on to the next
+            kv.type(eventos, name)
+            kv.key(eventos, "Return")
+        kv.query_until("SELECT group_concat(Evento) FROM Eventos3 WHERE Numero <= 6", [(",".join(FACTORS),)])
         kv.shot("road-03-factors")
         kv.click_twips(eventos, 300, 4500, 1455, 960)  # Salvar e Sair
         kv.wait_gone("Cadastro de Eventos")
