@@ -127,6 +127,25 @@ No file was created or changed.</translation>
     </message>
 </context>
 <context>
+    <name>Menu</name>
+    <message>
+        <source>Menu principal</source>
+        <translation>Main menu</translation>
+    </message>
+    <message>
+        <source>Área principal</source>
+        <translation>Main area</translation>
+    </message>
+    <message>
+        <source>Barra de status</source>
+        <translation>Status bar</translation>
+    </message>
+    <message>
+        <source>Fileira de dominós caindo</source>
+        <translation>A row of falling dominoes</translation>
+    </message>
+</context>
+<context>
     <name>PaginaEquipe</name>
     <message>
         <source>W de Kendall = %1; qui-quadrado = %2 com %3 graus de liberdade; p %4</source>
@@ -358,6 +377,10 @@ Restore them now?</translation>
     <message>
         <source>E&amp;quipe…</source>
         <translation>&amp;Team…</translation>
+    </message>
+    <message>
+        <source>Casos</source>
+        <translation>Cases</translation>
     </message>
 </context>
 <context>
@@ -604,10 +627,67 @@ Restore them now?</translation>
     </message>
 </context>
 <context>
+    <name>frmEventos</name>
+    <message>
+        <source>Fatores</source>
+        <translation>Factors</translation>
+    </message>
+    <message>
+        <source>São %1 nomes para colar a partir da linha %2, mas só cabem %3: o case tem %4 fatores. Nada foi colado.</source>
+        <translation>There are %1 names to paste from row %2, but only %3 fit: the case has %4 factors. Nothing was pasted.</translation>
+    </message>
+    <message>
+        <source>Nomes não colados</source>
+        <translation>Names not pasted</translation>
+    </message>
+</context>
+<context>
+    <name>frmInformacoes</name>
+    <message>
+        <source>Logotipo KV</source>
+        <translation>KV logo</translation>
+    </message>
+</context>
+<context>
+    <name>frmMapa</name>
+    <message>
+        <source>Alça para redimensionar</source>
+        <translation>Resize handle</translation>
+    </message>
+    <message>
+        <source>Consistência e firmeza</source>
+        <translation>Consistency and firmness</translation>
+    </message>
+</context>
+<context>
     <name>frmResultado</name>
     <message>
         <source>Veredito</source>
         <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Logotipo KV</source>
+        <translation>KV logo</translation>
+    </message>
+    <message>
+        <source>Fatores por E-Mach</source>
+        <translation>Factors by E-Mach</translation>
+    </message>
+    <message>
+        <source>Legenda das cores</source>
+        <translation>Colour legend</translation>
+    </message>
+    <message>
+        <source>Ciano</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Amarelo</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Verde</source>
+        <translation>Green</translation>
     </message>
 </context>
 </TS>

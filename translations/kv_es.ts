@@ -126,6 +126,25 @@ Ningún archivo fue creado ni cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>Menu</name>
+    <message>
+        <source>Menu principal</source>
+        <translation>Menú principal</translation>
+    </message>
+    <message>
+        <source>Área principal</source>
+        <translation>Área principal</translation>
+    </message>
+    <message>
+        <source>Barra de status</source>
+        <translation>Barra de estado</translation>
+    </message>
+    <message>
+        <source>Fileira de dominós caindo</source>
+        <translation>Una fila de dominós cayendo</translation>
+    </message>
+</context>
+<context>
     <name>PaginaEquipe</name>
     <message>
         <source>W de Kendall = %1; qui-quadrado = %2 com %3 graus de liberdade; p %4</source>
@@ -357,6 +376,10 @@ Restaurá-los agora?</source>
     <message>
         <source>E&amp;quipe…</source>
         <translation>E&amp;quipo…</translation>
+    </message>
+    <message>
+        <source>Casos</source>
+        <translation>Cases</translation>
     </message>
 </context>
 <context>
@@ -603,10 +626,67 @@ Restaurá-los agora?</source>
     </message>
 </context>
 <context>
+    <name>frmEventos</name>
+    <message>
+        <source>Fatores</source>
+        <translation>Factores</translation>
+    </message>
+    <message>
+        <source>São %1 nomes para colar a partir da linha %2, mas só cabem %3: o case tem %4 fatores. Nada foi colado.</source>
+        <translation>Son %1 nombres para pegar desde la fila %2, pero solo caben %3: el case tiene %4 factores. No se pegó nada.</translation>
+    </message>
+    <message>
+        <source>Nomes não colados</source>
+        <translation>Nombres no pegados</translation>
+    </message>
+</context>
+<context>
+    <name>frmInformacoes</name>
+    <message>
+        <source>Logotipo KV</source>
+        <translation>Logotipo KV</translation>
+    </message>
+</context>
+<context>
+    <name>frmMapa</name>
+    <message>
+        <source>Alça para redimensionar</source>
+        <translation>Asa para cambiar el tamaño</translation>
+    </message>
+    <message>
+        <source>Consistência e firmeza</source>
+        <translation>Consistencia y firmeza</translation>
+    </message>
+</context>
+<context>
     <name>frmResultado</name>
     <message>
         <source>Veredito</source>
         <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>Logotipo KV</source>
+        <translation>Logotipo KV</translation>
+    </message>
+    <message>
+        <source>Fatores por E-Mach</source>
+        <translation>Factores por E-Mach</translation>
+    </message>
+    <message>
+        <source>Legenda das cores</source>
+        <translation>Leyenda de colores</translation>
+    </message>
+    <message>
+        <source>Ciano</source>
+        <translation>Cian</translation>
+    </message>
+    <message>
+        <source>Amarelo</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Verde</source>
+        <translation>Verde</translation>
     </message>
 </context>
 </TS>

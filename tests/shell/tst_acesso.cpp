@@ -5,6 +5,7 @@
 #include "results/frmMapa.h"
 #include "results/frmResultado.h"
 #include "shell/Fonts.h"
+#include "shell/Traducoes.h"
 #include "shell/app/Menu.h"
 #include "tests/support/Janela.h"
 #include "tests/support/RecordingSink.h"
@@ -118,6 +119,7 @@ private slots:
         db.estado().QtdeFatores = 4;
         for (int idioma : {3, 1}) {
             db.estado().IdiomaAtual = qint16(idioma);
+            Traducoes::aplicar(idioma);
             frmResultado r(db.estado(), u("s"));
             r.show();
             QAccessibleInterface* grade = QAccessible::queryAccessibleInterface(filho<QTableWidget>(&r, u("MSFlexGrid2")));
@@ -129,7 +131,7 @@ private slots:
                             + t->rowDescription(l);
             const QString efeito = idioma == 1 ? u("Effects or Spurious Factors") : u("Efeitos");
             const QString raiz = idioma == 1 ? u("Root Cause or principal FCS") : u("Causa Raíz ou principal FCS");
-            QCOMPARE(lida, QStringList({u("Fatores por E-Mach"), u("Fatores|Emach"), u("A|4.00|") + efeito, u("C|0.40|") + efeito,
+            QCOMPARE(lida, QStringList({idioma == 1 ? u("Factors by E-Mach") : u("Fatores por E-Mach"), u("Fatores|Emach"), u("A|4.00|") + efeito, u("C|0.40|") + efeito,
                                         u("B|0.00|") + efeito, u("D|-1.00|") + raiz}));
             // What is shown keeps its two blanks; a cell's header is its column's caption.
             QCOMPARE(filho<QTableWidget>(&r, u("MSFlexGrid2"))->item(4, 1)->text(), u("  -1.00"));
