@@ -20,6 +20,7 @@ namespace {
 constexpr int kMargem = 600; // left and right, inside the printable area
 constexpr int kTopo = 600; // of every page after the first
 constexpr int kRodape = 700; // kept free at the foot of every page for the footer
+constexpr int kNomeNoMapa = 24; // the longest name the map's page prints whole
 
 // The lines a text takes in the printer's current font within `largura`
 // twips: broken at blanks, and a word wider than the line across lines, so
@@ -196,7 +197,11 @@ void mapa(Folha& f, const Dados& d)
     f.titulo(Mapa::textos(d.idioma).titulo, altura);
     const std::shared_ptr<const cMapa> m = d.mapa;
     f.prn().PaintPicture([m](QPainter& p, const QRectF& caixa) { m->desenhar(p, caixa); }, kMargem, f.y, largura, altura);
-    f.y += altura;
+    f.y += altura + 60;
+    if (d.mapaNumerado) {
+        f.fonte(9, false);
+        f.paragrafo(QCoreApplication::translate("RelatorioCompleto", "Cada ponto leva o número do fator (Nº da classificação)."));
+    }
 }
 
 // A heading, its verdict, then the figures (their own heading left out).
@@ -276,7 +281,14 @@ Dados reunir(const Analise::Caso& caso, const Analise::Resultado& resultado, int
     d.resultado = resultado;
     d.consistencia = Consistencia::avaliar(caso.matriz);
     d.robustez = Robustez::avaliar(caso.matriz);
-    d.mapa = std::make_shared<cMapa>(resultado, idioma);
+    // Names longer than the map window prints whole would cover the map: the points take the numbers instead.
+    Analise::Resultado pontos = resultado;
+    for (Analise::Fator& f : pontos.fatores)
+        d.mapaNumerado = d.mapaNumerado || caso.matriz.nome(f.numero - 1).size() > kNomeNoMapa;
+    if (d.mapaNumerado)
+        for (Analise::Fator& f : pontos.fatores)
+            f.nome = QString::number(f.numero);
+    d.mapa = std::make_shared<cMapa>(pontos, idioma);
     return d;
 }
 

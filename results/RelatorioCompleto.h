@@ -31,6 +31,7 @@ struct Dados {
     Consistencia::Resultado consistencia;
     Robustez::Resultado robustez;
     std::shared_ptr<const cMapa> mapa;
+    bool mapaNumerado = false; // the points carry the factors' numbers, their names being too long for a map
 };
 
 // Everything the report shows of a case whose analysis is complete.

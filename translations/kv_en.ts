@@ -253,6 +253,10 @@ No file was created or changed.</translation>
         <source>O relatório completo foi salvo em:</source>
         <translation>The full report was saved to:</translation>
     </message>
+    <message>
+        <source>Cada ponto leva o número do fator (Nº da classificação).</source>
+        <translation>Each point carries the factor&apos;s number (No. in the ranking).</translation>
+    </message>
 </context>
 <context>
     <name>Restauracao</name>

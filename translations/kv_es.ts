@@ -252,6 +252,10 @@ Ningún archivo fue creado ni cambiado.</translation>
         <source>O relatório completo foi salvo em:</source>
         <translation>El informe completo se guardó en:</translation>
     </message>
+    <message>
+        <source>Cada ponto leva o número do fator (Nº da classificação).</source>
+        <translation>Cada punto lleva el número del factor (N.º de la clasificación).</translation>
+    </message>
 </context>
 <context>
     <name>Restauracao</name>

@@ -331,7 +331,7 @@ private slots:
         const QString a4 = pasta.filePath(u("a4.pdf")), carta = pasta.filePath(u("carta.pdf"));
         TestDb db;
         const QStringList nomes = semearCompleto(db);
-        const QStringList pt = imprimirCompleto(db, a4, 3), es = imprimirCompleto(db, QString(), 2);
+        QStringList pt = imprimirCompleto(db, a4, 3), es = imprimirCompleto(db, QString(), 2);
         QProcess filho;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u("LC_ALL"), u("en_US.UTF-8"));
@@ -340,8 +340,10 @@ private slots:
         QVERIFY(filho.waitForFinished(-1) && filho.exitCode() == 0);
 
         const struct { QString arquivo, papel, titulo, ranking, mapa; QStringList vereditos; } pdfs[] = {
-            {a4, u("(A4)"), u("Relatório completo"), u("Classificação dos fatores"), u("Mapa de influência"), pt},
-            {carta, u("(letter)"), u("Informe completo"), u("Clasificación de los factores"), u("Mapa de influencia"), es}};
+            {a4, u("(A4)"), u("Relatório completo"), u("Classificação dos fatores"), u("Mapa de influência"),
+             pt << u("Cada ponto leva o número do fator (Nº da classificação).")},
+            {carta, u("(letter)"), u("Informe completo"), u("Clasificación de los factores"), u("Mapa de influencia"),
+             es << u("Cada punto lleva el número del factor (N.º de la clasificación).")}};
         for (const auto& pdf : pdfs) {
             const QString info = saidaDe(u("pdfinfo"), {pdf.arquivo});
             const int paginas = QRegularExpression(u("Pages: +(\\d+)")).match(info).captured(1).toInt();
