@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/Messages.h"
+
 #include <QPoint>
 #include <QString>
 #include <QVector>
@@ -56,10 +58,6 @@ Desfecho calcular(GradeTextos& grade, int n);
 // extremes are compared in.
 qint64 moeda(const QString& texto);
 
-struct Aviso {
-    QString titulo;
-    QString texto;
-};
 // The message of a refusal, in the current language.
 Aviso aviso(Desfecho desfecho);
 // The message for a judgement off the scale, naming the pair and the value.

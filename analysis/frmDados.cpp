@@ -556,14 +556,14 @@ void frmDados::cmdCalcular_Click()
     // A judgement off the scale (stored by another tool) is named, and
     // nothing is computed from it.
     if (const auto par = Emach::foraDaEscala(g, n)) {
-        const Emach::Aviso a = Emach::avisoForaDaEscala(NomeFator(par->x() + 1), NomeFator(par->y()),
+        const Aviso a = Emach::avisoForaDaEscala(NomeFator(par->x() + 1), NomeFator(par->y()),
                                                         g.TextMatrix(par->x(), par->y()));
         MsgBox(a.texto, Icone::Exclamacao, a.titulo);
         return;
     }
     const Emach::Desfecho desfecho = Emach::calcular(g, n);
     if (desfecho != Emach::Desfecho::Completo) {
-        const Emach::Aviso a = Emach::aviso(desfecho);
+        const Aviso a = Emach::aviso(desfecho);
         MsgBox(a.texto, Icone::Exclamacao, a.titulo);
         return;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/Messages.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -23,11 +25,6 @@ Qtde qtdeCase(const QString& texto);
 // The count box of the factor register only guards the upper limit; the value
 // is never stored there.
 Qtde qtdeEventos(const QString& texto);
-
-struct Aviso {
-    QString titulo;
-    QString texto;
-};
 
 // Messages of the case register for codes 1 to 3; nothing for other codes.
 std::optional<Aviso> avisoMinimoCases(int idioma);

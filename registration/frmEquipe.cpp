@@ -35,12 +35,6 @@ constexpr quint32 kAmarelo = 0x00FFFF;
 constexpr quint32 kVerde = 0x00FF00;
 constexpr quint32 kDiscutir = 0xC8DCFF;
 
-std::function<void(frmEquipe&)>& exibicao()
-{
-    static std::function<void(frmEquipe&)> f;
-    return f;
-}
-
 // The folder of the last member file, for the next dialog.
 QString& pasta()
 {
@@ -96,18 +90,10 @@ QLabel* texto(QWidget* pai, const char* nome)
 
 } // namespace
 
-void frmEquipe::instalarExibicao(std::function<void(frmEquipe&)> exibir)
-{
-    exibicao() = std::move(exibir);
-}
-
 bool frmEquipe::abrir(AppState& estado, int caso, QWidget* parent)
 {
     frmEquipe janela(estado, caso, parent);
-    if (exibicao())
-        exibicao()(janela);
-    else
-        janela.exec();
+    janela.exec();
     return janela.gravou();
 }
 

@@ -5,7 +5,6 @@
 #include "store/CasoCsv.h"
 
 #include <QDialog>
-#include <functional>
 
 class QComboBox;
 class QGroupBox;
@@ -26,8 +25,6 @@ public:
     // Shows the window for case `caso` modally; true when the team matrix was
     // written into the case.
     static bool abrir(AppState& estado, int caso, QWidget* parent);
-    // For tests: how the window is shown once built (exec by default).
-    static void instalarExibicao(std::function<void(frmEquipe&)> exibir);
 
     // Handlers, public so the window can be driven without a user.
     void cmdAdicionar_Click();

@@ -100,7 +100,7 @@ QString nome(const Analise::Matriz& m, int fator, int maximo)
 // The refusal's message instead of figures.
 QStringList recusa(Emach::Desfecho d)
 {
-    const Emach::Aviso a = Emach::aviso(d);
+    const Aviso a = Emach::aviso(d);
     return {a.titulo, a.texto};
 }
 

@@ -1,6 +1,6 @@
 #include "results/Printer.h"
 #include "results/Printers.h"
-#include "shell/Messages.h"
+#include "shell/Dialogos.h"
 #include "store/Escrita.h"
 
 #include <QBuffer>
@@ -249,7 +249,8 @@ bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impre
     QString motivo;
     const QPageLayout desejada = paginaDe(impressora);
     if (impressora.tipo == Impressora::Tipo::Pdf) {
-        const QString destino = Printers::escolherArquivo(janela, titulo, nomeProposto);
+        const QString proposto = nomeProposto.isEmpty() ? Printers::nomeProposto({}, QDate()) : nomeProposto;
+        const QString destino = EscolherArquivoGravar(janela, titulo, QDir::home().filePath(proposto), QStringLiteral("PDF (*.pdf)"));
         if (destino.isEmpty())
             return false;
         // The page is made in memory and written whole by the one checked path.

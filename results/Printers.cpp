@@ -1,7 +1,5 @@
 #include "results/Printers.h"
 
-#include <QDir>
-#include <QFileDialog>
 #include <QPrinterInfo>
 
 namespace Printers {
@@ -12,7 +10,6 @@ struct Estado {
     bool lido = false;
     QList<Impressora> lista;
     int atual = 0;
-    EscolhaArquivo escolha;
 };
 
 Estado& estado()
@@ -44,15 +41,6 @@ Estado& pronto()
     if (!e.lido)
         lerSistema(e);
     return e;
-}
-
-QString dialogo(QWidget* janela, const QString& titulo, const QString& nome)
-{
-    // Qt's own dialog rather than the desktop's, so it looks and behaves
-    // the same everywhere and speaks the program's language.
-    return QFileDialog::getSaveFileName(janela, titulo,
-                                        QDir::home().filePath(nome.isEmpty() ? nomeProposto({}, QDate()) : nome),
-                                        QStringLiteral("PDF (*.pdf)"), nullptr, QFileDialog::DontUseNativeDialog);
 }
 
 } // namespace
@@ -93,17 +81,6 @@ void definirLista(const QList<Impressora>& lista, int atual)
 void reiniciar()
 {
     lerSistema(estado());
-}
-
-void instalarEscolhaArquivo(EscolhaArquivo escolha)
-{
-    estado().escolha = std::move(escolha);
-}
-
-QString escolherArquivo(QWidget* janela, const QString& titulo, const QString& nome)
-{
-    const Estado& e = estado();
-    return e.escolha ? e.escolha(janela) : dialogo(janela, titulo, nome);
 }
 
 QString nomeProposto(const QString& nomeCase, const QDate& data)

@@ -3,9 +3,6 @@
 #include <QDate>
 #include <QList>
 #include <QString>
-#include <functional>
-
-class QWidget;
 
 // One printer the program can send the report to: a CUPS queue of the
 // machine, or the built-in printer that writes a PDF file.
@@ -37,14 +34,6 @@ void definirAtual(int indice);
 // index into it); reiniciar() reads the system's list again.
 void definirLista(const QList<Impressora>& lista, int atual);
 void reiniciar();
-
-// Where the PDF printer writes: asked with a file dialog; an empty answer
-// cancels the printing. Tests install a function that gives a fixed path;
-// nullptr brings the dialog back.
-using EscolhaArquivo = std::function<QString(QWidget* janela)>;
-void instalarEscolhaArquivo(EscolhaArquivo escolha);
-// The dialog carries a title and proposes a file name in the home folder.
-QString escolherArquivo(QWidget* janela, const QString& titulo = {}, const QString& nomeProposto = {});
 
 // The file name proposed for a case's report: its name and the date, with
 // the characters a file name cannot hold replaced.

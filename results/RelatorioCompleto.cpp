@@ -332,7 +332,7 @@ void imprimir(QWidget* janela, AppState& estado, const QString& impressora)
     if (caso.matriz.n < 2)
         resultado.desfecho = Emach::Desfecho::LinhasIguais;
     if (!resultado.completo()) {
-        const Emach::Aviso a = Emach::aviso(resultado.desfecho);
+        const Aviso a = Emach::aviso(resultado.desfecho);
         MsgBox(a.texto, Icone::Exclamacao, a.titulo);
         return;
     }

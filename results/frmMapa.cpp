@@ -9,6 +9,7 @@
 #include "results/Printers.h"
 #include "results/RelatorioCompleto.h"
 #include "results/cMapa.h"
+#include "shell/Dialogos.h"
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
 #include "shell/Messages.h"
@@ -19,7 +20,6 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHelpEvent>
@@ -41,18 +41,6 @@ QString u(const char* s) { return QString::fromUtf8(s); }
 
 // Names longer than this are cut on paper, so each figure stays on one line.
 constexpr int kNomeNoPapel = 24;
-
-std::function<void(frmMapa&)>& exibicao()
-{
-    static std::function<void(frmMapa&)> f;
-    return f;
-}
-
-std::function<QString(QWidget*)>& escolhaExportacao()
-{
-    static std::function<QString(QWidget*)> f;
-    return f;
-}
 
 // The map on screen: it fills the widget and tells about the point under the mouse.
 class PainelMapa final : public QWidget {
@@ -135,16 +123,6 @@ QLabel* figuras(QWidget* pai, const char* nome, const QStringList& linhas)
 
 } // namespace
 
-void frmMapa::instalarExibicao(std::function<void(frmMapa&)> exibir)
-{
-    exibicao() = std::move(exibir);
-}
-
-void frmMapa::instalarEscolhaExportacao(std::function<QString(QWidget*)> escolha)
-{
-    escolhaExportacao() = std::move(escolha);
-}
-
 void frmMapa::abrir(AppState& estado, QWidget* parent)
 {
     Traducoes::aplicar(estado.IdiomaAtual);
@@ -154,15 +132,12 @@ void frmMapa::abrir(AppState& estado, QWidget* parent)
     if (caso.matriz.n < 2)
         resultado.desfecho = Emach::Desfecho::LinhasIguais;
     if (!resultado.completo()) {
-        const Emach::Aviso a = Emach::aviso(resultado.desfecho);
+        const Aviso a = Emach::aviso(resultado.desfecho);
         MsgBox(a.texto, Icone::Exclamacao, a.titulo);
         return;
     }
     frmMapa janela(estado, caso, resultado, parent);
-    if (exibicao())
-        exibicao()(janela);
-    else
-        janela.exec();
+    janela.exec();
 }
 
 frmMapa::frmMapa(AppState& estado, const Analise::Caso& caso, const Analise::Resultado& resultado, QWidget* parent)
@@ -279,19 +254,8 @@ void frmMapa::cmdImprimir_Click()
 void frmMapa::cmdExportar_Click()
 {
     const Mapa::Textos t = Mapa::textos(m_estado.IdiomaAtual);
-    QString arquivo;
-    if (escolhaExportacao()) {
-        arquivo = escolhaExportacao()(this);
-    } else {
-        QString filtro;
-        arquivo = QFileDialog::getSaveFileName(this, t.dialogoExportar, QDir::home().filePath(t.titulo + u(".png")),
-                                               u("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"), &filtro,
-                                               QFileDialog::DontUseNativeDialog);
-        // A name typed without a known ending takes the chosen type's.
-        const QString fim = QFileInfo(arquivo).suffix().toLower();
-        if (!arquivo.isEmpty() && fim != u("png") && fim != u("svg") && fim != u("pdf"))
-            arquivo += u(".") + filtro.left(3).toLower();
-    }
+    const QString arquivo = EscolherArquivoGravar(this, t.dialogoExportar, QDir::home().filePath(t.titulo + u(".png")),
+                                                  u("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"));
     if (arquivo.isEmpty())
         return;
     QString erro;

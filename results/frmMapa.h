@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QSize>
 #include <QString>
-#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -35,11 +34,6 @@ public:
     // density), SVG or PDF, by the file's suffix; all or nothing. False with
     // the reason when the file cannot be written.
     static bool exportar(const cMapa& mapa, const QString& arquivo, const QSize& tamanho, QString* erro);
-
-    // Seams for tests: how the window is shown once built (exec by default),
-    // and the file the export writes (a file dialog by default; empty cancels).
-    static void instalarExibicao(std::function<void(frmMapa&)> exibir);
-    static void instalarEscolhaExportacao(std::function<QString(QWidget*)> escolha);
 
 private slots:
     void cmdImprimir_Click();

@@ -1,5 +1,6 @@
 #include "shell/Dialogos.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -16,35 +17,51 @@ QStringList terminacoes(const QString& filtro)
 }
 
 // The type chosen in the dialog is the type written: a name without an ending,
-// or with the ending of another type of the list, takes the chosen one's.
+// or with the ending of another type of the list, takes the chosen one's; so
+// does a name with an ending the list lacks, unless the list takes any file.
 QString comTerminacao(const QString& arquivo, const QString& escolhido, const QString& filtro)
 {
     const QStringList desta = terminacoes(escolhido);
     const QString fim = QFileInfo(arquivo).suffix().toLower();
     if (arquivo.isEmpty() || desta.size() != 1 || fim == desta.first())
         return arquivo;
-    if (fim.isEmpty())
-        return arquivo + u'.' + desta.first();
     if (terminacoes(filtro).contains(fim))
         return arquivo.left(arquivo.size() - fim.size()) + desta.first();
+    if (fim.isEmpty() || !filtro.contains(QStringLiteral("(*)")))
+        return arquivo + u'.' + desta.first();
     return arquivo;
 }
 
+// Qt's own file dialog rather than the desktop's: it looks and behaves the
+// same everywhere and speaks the program's language.
+constexpr QFileDialog::Options kArquivo = QFileDialog::DontUseNativeDialog;
+
 class Dialogos final : public Respondedor {
 public:
+    void mostrar(Icone icone, const QString& titulo, const QString& texto) override
+    {
+        QString visto = texto;
+        visto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        const QMessageBox::Icon tipo = icone == Icone::Critico      ? QMessageBox::Critical
+                                       : icone == Icone::Informacao ? QMessageBox::Information
+                                                                    : QMessageBox::Warning;
+        QMessageBox box(tipo, titulo, visto, QMessageBox::Ok, QApplication::activeWindow());
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
     QString arquivoParaGravar(QWidget* pai, const QString& titulo, const QString& sugestao, const QString& filtro) override
     {
         QString escolhido;
-        const QString arquivo = QFileDialog::getSaveFileName(pai, titulo, sugestao, filtro, &escolhido);
+        const QString arquivo = QFileDialog::getSaveFileName(pai, titulo, sugestao, filtro, &escolhido, kArquivo);
         return comTerminacao(arquivo, escolhido, filtro);
     }
     QString arquivoParaAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro) override
     {
-        return QFileDialog::getOpenFileName(pai, titulo, pasta, filtro);
+        return QFileDialog::getOpenFileName(pai, titulo, pasta, filtro, nullptr, kArquivo);
     }
     QStringList arquivosParaAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro) override
     {
-        return QFileDialog::getOpenFileNames(pai, titulo, pasta, filtro);
+        return QFileDialog::getOpenFileNames(pai, titulo, pasta, filtro, nullptr, kArquivo);
     }
     bool confirmar(QWidget* pai, const QString& titulo, const QString& pergunta) override
     {
@@ -68,6 +85,11 @@ public:
 Dialogos g_dialogos;
 Respondedor* g_respondedor = &g_dialogos;
 } // namespace
+
+void MsgBox(const QString& texto, Icone icone, const QString& titulo)
+{
+    g_respondedor->mostrar(icone, titulo, texto);
+}
 
 QString EscolherArquivoGravar(QWidget* pai, const QString& titulo, const QString& sugestao, const QString& filtro)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/AppState.h"
+#include "shell/Messages.h"
 
 #include <QString>
 #include <functional>
@@ -16,10 +17,6 @@ namespace Gravacao {
 
 bool gravar(const AppState& estado, const std::function<void()>& salvar);
 
-struct Aviso {
-    QString titulo;
-    QString texto;
-};
 // The message for a failed save; at quitting it says nothing of a retry.
 Aviso aviso(const StoreError& erro, int idioma, bool aoEncerrar = false);
 

@@ -2,18 +2,15 @@
 
 #include <QString>
 
-// The one way a window shows a message box. The real sink shows a QMessageBox
-// with one OK button; tests install a recorder so no test waits on a box.
 enum class Icone { Exclamacao, Critico, Informacao };
 
-class MessageSink {
-public:
-    virtual ~MessageSink() = default;
-    virtual void mostrar(Icone icone, const QString& titulo, const QString& texto) = 0;
+// A message's title and text, in the language it is shown in.
+struct Aviso {
+    QString titulo;
+    QString texto;
 };
 
-// Shows a message and returns when the user has closed it.
+// Shows a message box with one OK button and returns when the user has
+// closed it. It goes through the answerer of shell/Dialogos.h, like every
+// question and file dialog.
 void MsgBox(const QString& texto, Icone icone, const QString& titulo);
-
-// Installs a sink (nullptr brings back the real boxes); returns the previous one.
-MessageSink* instalarMensagens(MessageSink* sink);

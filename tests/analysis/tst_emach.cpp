@@ -111,7 +111,7 @@ private slots:
         for (D d : {D::LinhasIguais, D::ColunasIguais})
             for (int idioma : {0, 1, 2, 3, 4}) {
                 Traducoes::aplicar(idioma);
-                const Emach::Aviso a = Emach::aviso(d);
+                const Aviso a = Emach::aviso(d);
                 const QString esperado = idioma == 1 ? en : idioma != 2 ? pt
                                        : d == D::LinhasIguais ? "Valores incompleta!" + es : "Valores incompla!" + es + u' ';
                 QCOMPARE(a.titulo + u'|' + a.texto, esperado);

@@ -7,7 +7,7 @@
 #include "store/Tables.h"
 #include "tests/support/Controles.h"
 #include "tests/support/Dica.h"
-#include "tests/support/RecordingSink.h"
+#include "tests/support/Respostas.h"
 #include "tests/support/TestDb.h"
 
 #include <QRadioButton>
@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(t.estado(), QList<bool>({true, false, false, false}));
 
         // Far off the scale, in the last column: the analysis names the pair, computes nothing.
-        RecordingSink sink;
+        Respostas sink;
         t.botao("cmdCalcular")->click();
         QCOMPARE(sink.count(), 1);
         QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto,
@@ -159,7 +159,7 @@ private slots:
                 QCOMPARE(t.w->picLogo(k)->geometry(), Twips::rect(2370 + 345 * (k - 1), 0, 255, 2475));
 
             // The three result strips follow the factors' (28 strips suffice).
-            RecordingSink sink;
+            Respostas sink;
             t.botao("cmdCalcular")->click();
             for (int k = 1; k <= frmDados::kLogos; ++k)
                 QCOMPARE(t.w->picLogo(k)->isHidden(), k > n + 3);
@@ -182,7 +182,7 @@ private slots:
             Tela t(1, c.n);
             if (*c.sql)
                 t.db.exec(QString::fromLatin1(c.sql));
-            RecordingSink sink;
+            Respostas sink;
             t.abrir();
             QTimer::singleShot(0, t.w.get(), [w = t.w.get()] { w->done(99); }); // a screen wrongly shown ends here
             QCOMPARE(t.w->exec(), int(QDialog::Rejected));
@@ -193,7 +193,7 @@ private slots:
         Tela t(1, 4);
         t.db.estado().CaseAtual = 11;
         t.db.estado().QtdeFatores = QStringLiteral("6");
-        RecordingSink sink;
+        Respostas sink;
         FlexGrid* g = t.abrir();
         QCOMPARE(QList<int>({g->Cols(), g->Rows(), g->Width(), sink.count()}), QList<int>({2, 2, 10725, 0}));
         t.botao("cmdSair")->click();
@@ -266,7 +266,7 @@ private slots:
                     t.julgar(a, b, opt);
             QCOMPARE(texto(t.w.get(), "lblJulgados"), u(julgados));
             t.clicar(0, 4);
-            RecordingSink sink;
+            Respostas sink;
             t.botao("cmdCalcular")->click();
             QCOMPARE(sink.count(), 0);
 
@@ -315,9 +315,9 @@ private slots:
             if (*c.sql)
                 t.db.exec(QString::fromLatin1(c.sql));
             t.abrir();
-            RecordingSink sink;
+            Respostas sink;
             QStringList visto;
-            sink.aoMostrar = [&](const RecordingSink::Mensagem& m) { visto = QStringList({m.titulo, m.texto}) + t.celulas(0, 5, 3, 6); };
+            sink.aoMostrar = [&](const Respostas::Mensagem& m) { visto = QStringList({m.titulo, m.texto}) + t.celulas(0, 5, 3, 6); };
             t.botao("cmdCalcular")->click();
             QCOMPARE(sink.count(), 1);
             QCOMPARE(sink.ultima().icone, Icone::Exclamacao);
@@ -416,7 +416,7 @@ private slots:
             QCOMPARE(QStringList({t.w->picLogo(1)->toolTip(), t.w->picLogo(2)->toolTip()}), QStringList({QString(), longo}));
 
             // Analysed: every number whole in its cell, and no control over the grid.
-            RecordingSink sink;
+            Respostas sink;
             t.botao("cmdCalcular")->click();
             QCOMPARE(sink.count(), 0);
             for (int r = 0; r < n + 2; ++r)

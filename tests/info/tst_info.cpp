@@ -6,7 +6,7 @@
 #include "shell/Twips.h"
 #include "shell/app/Menu.h"
 #include "tests/support/Controles.h"
-#include "tests/support/RecordingSink.h"
+#include "tests/support/Respostas.h"
 #include "tests/support/TestDb.h"
 
 #include <QApplication>
@@ -54,7 +54,7 @@ bool linhaLisa(const QImage& img, int y, const QColor& cor)
 class TstInfo : public QObject {
     Q_OBJECT
     std::unique_ptr<MachineFacts::Override> m_fatos;
-    RecordingSink m_sink; // the screen never shows a box
+    Respostas m_sink; // the screen never shows a box
 
 private slots:
     void initTestCase()

@@ -5,7 +5,6 @@
 #include "shell/Fonts.h"
 #include "shell/Twips.h"
 #include "tests/support/Janela.h"
-#include "tests/support/RecordingSink.h"
 #include "tests/support/Respostas.h"
 
 #include <QAccessible>
@@ -97,7 +96,6 @@ private slots:
     void threeMembersCombinedShownAndSaved()
     {
         TestDb db;
-        RecordingSink sink;
         Respostas resp;
         QTemporaryDir d;
         nomear(db, 4);
@@ -107,7 +105,7 @@ private slots:
         frmEquipe w(db.estado(), 4);
         w.show();
         clicar(&w, "cmdAdicionar");
-        QCOMPARE(sink.count(), 0);
+        QCOMPARE(resp.count(), 0);
         auto* membros = filho<QTableWidget>(&w, u("grdMembros"));
         auto* ranking = filho<QTableWidget>(&w, u("grdRanking"));
         auto* pares = filho<QTableWidget>(&w, u("grdPares"));
@@ -140,15 +138,15 @@ private slots:
         const QString antes = guardado(db, 4);
         db.exec(u("CREATE TRIGGER r BEFORE UPDATE ON Eventos4 WHEN NEW.Numero = 3 BEGIN SELECT RAISE(ABORT, 'no'); END"));
         clicar(&w, "cmdGravar");
-        QCOMPARE(sink.ultima().titulo, u("Dados não gravados"));
+        QCOMPARE(resp.ultima().titulo, u("Dados não gravados"));
         QCOMPARE(guardado(db, 4), antes);
         QVERIFY(!w.gravou() && db.estado().equipes.empty());
         QCOMPARE(w.quantidadeMembros(), 3);
         db.exec(u("DROP TRIGGER r"));
-        sink.clear();
+        resp.clear();
         clicar(&w, "cmdGravar");
         QCOMPARE(resp.pedidos.size(), 1); // no question: the case held no judgement
-        QCOMPARE(sink.ultima().texto, u("A matriz da equipe foi gravada no case 4: 4 fatores, 6 pares julgados. "
+        QCOMPARE(resp.ultima().texto, u("A matriz da equipe foi gravada no case 4: 4 fatores, 6 pares julgados. "
                                         "Analise o case para ver o seu resultado."));
         QCOMPARE(db.texto(u("SELECT Evento, N01, N02, N03, N04, emach FROM Eventos4 WHERE Numero <= 4 ORDER BY Numero")),
                  u("Temperatura|~|5|0.1|0.1|~|Pressão|0.2|~|5|1|~|Vibração|10|0.2|~|0.1|~|Desgaste|10|1|10|~|~|"));
@@ -176,7 +174,6 @@ private slots:
     void refusedFilesAndTeamSizesChangeNothing()
     {
         TestDb db;
-        RecordingSink sink;
         Respostas resp;
         QTemporaryDir d;
         db.exemplo(5, kFatores);
@@ -184,22 +181,22 @@ private slots:
         frmEquipe w(db.estado(), 5);
         for (const char* b : {"cmdGravar", "cmdExportar", "cmdImprimir"})
             clicar(&w, b);
-        QCOMPARE(sink.count(), 3);
-        QCOMPARE(sink.ultima().texto, u("Uma equipe tem de 2 a 12 membros; esta tem 0."));
+        QCOMPARE(resp.count(), 3);
+        QCOMPARE(resp.ultima().texto, u("Uma equipe tem de 2 a 12 membros; esta tem 0."));
         QCOMPARE(w.adicionar({membro(d, u("um"), kFatores, kExemplo)}), 1);
         clicar(&w, "cmdGravar");
-        QCOMPARE(sink.ultima().texto, u("Uma equipe tem de 2 a 12 membros; esta tem 1."));
+        QCOMPARE(resp.ultima().texto, u("Uma equipe tem de 2 a 12 membros; esta tem 1."));
 
         // Names that differ, a count that differs and a bad cell: none added, all named in one message.
-        sink.clear();
+        resp.clear();
         const QString nomes = membro(d, u("nomes"), {kFatores[0], kFatores[1], kFatores[2], u("Desgastes")}, kExemplo);
         const QString cinco = membro(d, u("cinco"), kFatores + QStringList{u("Ruído")}, kExemplo);
         QList<Juizo> ruim = kExemplo;
         ruim[0] = {0, 1, "7"};
         const QString celula = membro(d, u("celula"), kFatores, ruim);
         QCOMPARE(w.adicionar({nomes, cinco, celula}), 0);
-        QCOMPARE(sink.count(), 1);
-        const QString recusa = sink.ultima().texto;
+        QCOMPARE(resp.count(), 1);
+        const QString recusa = resp.ultima().texto;
         QVERIFY2(recusa.startsWith(nomes + u(" não foi adicionado: os seus fatores não são os deste case (4 no case, 4 no arquivo).\n"
                                              "Faltam no arquivo: \"Desgaste\"\nSobram no arquivo: \"Desgastes\"\n\n")
                                    + cinco + u(" não foi adicionado: os seus fatores não são os deste case (4 no case, 5 no arquivo).\n"
@@ -213,7 +210,7 @@ private slots:
         for (int i = 0; i < 12; ++i)
             doze << membro(d, u("m%1").arg(i), kFatores, kExemplo);
         QCOMPARE(w.adicionar(doze), 0);
-        QCOMPARE(sink.ultima().texto, u("Uma equipe tem no máximo 12 membros; com estes 12 arquivos seriam 13. Nenhum foi adicionado."));
+        QCOMPARE(resp.ultima().texto, u("Uma equipe tem no máximo 12 membros; com estes 12 arquivos seriam 13. Nenhum foi adicionado."));
         QCOMPARE(w.adicionar(doze.mid(1)), 11);
         QCOMPARE(w.quantidadeMembros(), 12);
         QCOMPARE(guardado(db, 5), antes);
@@ -223,14 +220,13 @@ private slots:
     void fromTheRegisterIntoACaseWithoutNames()
     {
         TestDb db;
-        RecordingSink sink;
         Respostas resp;
         QTemporaryDir d;
         db.setCase(6, u("Novo"), u("Ruído"), 0);
         // The first member's names and order; the second, in another order, is matched to them.
         const QStringList ordem{kFatores[2], kFatores[0], kFatores[3], kFatores[1]};
         resp.arquivos = {membro(d, u("a"), ordem, kExemplo), membro(d, u("b"), kFatores, virado())};
-        frmEquipe::instalarExibicao([](frmEquipe& w) {
+        Modal<frmEquipe> aberta([](frmEquipe& w) {
             w.cmdAdicionar_Click();
             w.cmdGravar_Click();
         });
@@ -238,7 +234,7 @@ private slots:
         QCOMPARE(Twips::rect(4005, 4575, 1290, 990), j.c("cmdEquipe")->geometry());
         j.clicar(5, 1);
         clicar(&j.w, "cmdEquipe");
-        frmEquipe::instalarExibicao({});
+        QCOMPARE(aberta.vezes, 1);
         QCOMPARE(db.texto(u("SELECT Evento FROM Eventos6 WHERE Numero <= 4 ORDER BY Numero")), ordem.join(u'|') + u("|"));
         QCOMPARE(j.celula(5, 3), u("4"));
         QCOMPARE(db.valor(u("SELECT \"Case\" FROM Cases WHERE Numero = 6")).toString(), u("Novo"));
@@ -249,7 +245,6 @@ private slots:
     void exportedAndPrinted()
     {
         TestDb db;
-        RecordingSink sink;
         Respostas resp;
         QTemporaryDir d;
         nomear(db, 4);
@@ -272,10 +267,9 @@ private slots:
         // The page, on the PDF printer, read back.
         Printers::definirLista({{Printers::nomePdf(), Impressora::Tipo::Pdf}}, 0);
         const QString pdf = d.filePath(u("equipe.pdf"));
-        Printers::instalarEscolhaArquivo([&](QWidget*) { return pdf; });
+        resp.arquivo = pdf;
         filho<QComboBox>(&w, u("Combo1"))->setEditText(Printers::nomePdf());
         clicar(&w, "cmdImprimir");
-        Printers::instalarEscolhaArquivo(nullptr);
         Printers::reiniciar();
         const QString pagina = saidaDe(u("pdftotext"), {u("-layout"), pdf, u("-")}).simplified();
         for (const char* s : {"Julgamento em equipe", "Membros: =ana, bruno", "W de Kendall = 0.700",

@@ -4,7 +4,6 @@
 #include "shell/Fonts.h"
 #include "tests/support/Dica.h"
 #include "tests/support/Janela.h"
-#include "tests/support/RecordingSink.h"
 #include "tests/support/Respostas.h"
 
 #include <QClipboard>
@@ -65,7 +64,7 @@ private slots:
     void chooseThenSave()
     {
         TestDb db;
-        RecordingSink sink;
+        Respostas sink;
         const QString longo = u("Paradas da linha de envase por falha de vedação nas válvulas de enchimento");
         db.setCase(3, longo, u("Entregas fora do prazo"), 6);
         db.setCase(5, u("Sem uso"), QVariant(), 0);
@@ -141,7 +140,7 @@ private slots:
     void clearHistory()
     {
         TestDb db;
-        RecordingSink sink;
+        Respostas sink;
         db.setCase(10, u("Dez"), u("Sintoma dez"), 5);
         db.setCase(2, u("Dois"), u("S"), 0);
         for (const char* t : {"EventosA", "Eventos", "Eventos2"})
@@ -168,7 +167,7 @@ private slots:
     void leaveWritesTheStatusBar()
     {
         TestDb db;
-        RecordingSink sink;
+        Respostas sink;
         db.setCase(7, u("Sete 😀"), u("S"), 9);
         QStringList status;
         db.estado().escreverStatus = [&](const QString& t) { status << t; };
@@ -198,7 +197,6 @@ private slots:
     void exportAndImportTheCurrentRow()
     {
         TestDb db;
-        RecordingSink sink;
         Respostas respostas;
         QTemporaryDir dir;
         respostas.arquivo = dir.filePath(u("um.csv"));
@@ -212,7 +210,7 @@ private slots:
         QTest::mouseClick(j.c("cmdExportar"), Qt::LeftButton);
         j.clicar(1, 1, true);
         QTest::mouseClick(j.c("cmdImportar"), Qt::LeftButton);
-        QCOMPARE(sink.ultima().texto, u("4 fatores e 6 julgamentos importados para o case 2."));
+        QCOMPARE(respostas.ultima().texto, u("4 fatores e 6 julgamentos importados para o case 2."));
         QCOMPARE(j.caixas(), u("Bomba, 3|-Pressão baixa|4"));
         QCOMPARE(j.celula(1, 1) + j.celula(1, 3), u("Bomba, 34"));
         QCOMPARE(db.valor("SELECT group_concat(Evento) FROM Eventos2 WHERE Numero <= 4").toString(), u("A,B,C,D"));
@@ -221,7 +219,7 @@ private slots:
     void loadsTheCurrentCase()
     {
         TestDb db;
-        RecordingSink sink;
+        Respostas sink;
         db.setCase(3, u("Atraso"), u("Entregas fora do prazo"), 12);
         db.setCase(4, QStringLiteral("1234567890").repeated(5), QString(39, QLatin1Char('x')) + u("😀fim"), 4);
         db.setCase(6, QVariant(), QVariant(), QVariant());
@@ -254,7 +252,7 @@ private slots:
     void namesReachTheTable()
     {
         TestDb db;
-        RecordingSink sink;
+        Respostas sink;
         db.setCase(3, u("Caso"), u("S"), 6);
         db.exec(QStringLiteral("UPDATE Eventos3 SET Evento = 'antigo' || Numero"));
         db.estado().CaseAtual = 3;
@@ -379,11 +377,11 @@ private slots:
         };
         for (int idioma : {1, 2, 3, 4}) {
             TestDb db;
-            RecordingSink sink;
+            Respostas sink;
             db.estado().IdiomaAtual = qint16(idioma);
             QStringList vistos, esperados; // "entry|box|focus" after leaving, each message after the box's text then
             auto conferir = [&](auto& j, char tela, const char* depois) {
-                sink.aoMostrar = [&](const RecordingSink::Mensagem& m) {
+                sink.aoMostrar = [&](const Respostas::Mensagem& m) {
                     vistos << j.texto("txtQtde") + u("|") + m.titulo + u(": ") + m.texto + (m.icone == Icone::Exclamacao ? u("") : u(" (icon)"));
                 };
                 for (const auto& c : casos) {

@@ -10,7 +10,6 @@
 #include "results/frmMapa.h"
 #include "results/frmResultado.h"
 #include "tests/support/Janela.h"
-#include "tests/support/RecordingSink.h"
 #include "tests/support/Respostas.h"
 
 #include <QComboBox>
@@ -48,14 +47,10 @@ int escrever(const QString& alvo, bool cheio, int idioma)
     db.estado().CaseAtual = 1;
     db.estado().QtdeFatores = 4;
     Printers::definirLista({}, 0);
-    RecordingSink sink;
     Respostas respostas;
-    QString pdf;
-    Printers::instalarEscolhaArquivo([&](QWidget*) { return pdf; });
     frmResultado resultado(db.estado(), u("Vazamento"));
     auto sob = [&](const QString& arquivo, const std::function<void()>& acao) {
-        respostas.arquivo = pdf = QDir(alvo).filePath(arquivo);
-        frmMapa::instalarEscolhaExportacao([&](QWidget*) { return pdf; });
+        respostas.arquivo = QDir(alvo).filePath(arquivo);
         restringir(cheio, true);
         acao();
         restringir(cheio, false);
@@ -64,13 +59,13 @@ int escrever(const QString& alvo, bool cheio, int idioma)
     sob(kArquivos[1], [&] { clicar(&resultado, "cmdExportar"); });
     sob(kArquivos[2], [&] { clicar(&resultado, "cmdPrinter"); });
     sob(kArquivos[3], [&] { clicar(&resultado, "cmdRelatorio"); });
-    frmMapa::instalarExibicao([&](frmMapa& mapa) {
+    Modal<frmMapa> aberta([&](frmMapa& mapa) {
         for (int i = 4; i < 7; ++i)
             sob(kArquivos[i], [&] { clicar(&mapa, "cmdExportar"); });
         sob(kArquivos[7], [&] { clicar(&mapa, "cmdImprimir"); });
     });
     frmMapa::abrir(db.estado());
-    for (const auto& m : sink.mensagens)
+    for (const auto& m : respostas.mensagens)
         std::printf("%s|%s\n", qPrintable(m.titulo), qPrintable(QString(m.texto).replace(u'\n', u'~')));
     std::puts("vivo");
     return 0;
@@ -100,7 +95,6 @@ private slots:
             Recuperacao::Gravador g(banco);
             g.guardar(d);
         };
-        RecordingSink sink;
         Respostas respostas;
         const struct { bool sim; const char* depois; bool fica; } respostasDadas[] = {
             {false, "", false}, // declined: dropped, nothing written
@@ -115,7 +109,7 @@ private slots:
             QVERIFY2(respostas.pedidos[0].startsWith(u("Julgamentos não gravados|O KV foi encerrado sem gravar os julgamentos do case 2 (Bomba, 3), feitos até "))
                          && respostas.pedidos[0].endsWith(u("\n\nRestaurá-los agora?")), qPrintable(respostas.pedidos[0]));
             QCOMPARE(db.texto(matriz), r.sim ? u("0|10|0.1|0|") : antes);
-            QVERIFY(!QFile::exists(arquivo) && sink.count() == 0);
+            QVERIFY(!QFile::exists(arquivo) && respostas.count() == 0);
         }
         // What is stored already just goes, without a question.
         guardar([](Recuperacao::Dados&) {});
@@ -128,7 +122,7 @@ private slots:
         db.exec(u("CREATE TRIGGER r BEFORE UPDATE ON Eventos2 WHEN NEW.Numero = 3 BEGIN SELECT RAISE(ABORT, 'no'); END"));
         Restauracao::aoIniciar(db.estado(), nullptr);
         db.exec(u("DROP TRIGGER r"));
-        QVERIFY(sink.count() == 1 && sink.ultima().titulo == u("Dados não gravados") && QFile::exists(arquivo));
+        QVERIFY(respostas.count() == 1 && respostas.ultima().titulo == u("Dados não gravados") && QFile::exists(arquivo));
         QCOMPARE(db.texto(matriz), u("0|10|0.1|0|"));
 
         // Damaged, of another database, of a case whose factors changed: set aside with a message, never applied.
@@ -139,11 +133,11 @@ private slots:
         };
         for (const auto& r : ruins) {
             r.estragar();
-            sink.clear();
+            respostas.clear();
             respostas.pedidos.clear();
             Restauracao::aoIniciar(db.estado(), nullptr);
-            QVERIFY2(sink.count() == 1 && sink.ultima().texto.contains(u(r.mensagem)) && respostas.pedidos.isEmpty(), qPrintable(sink.ultima().texto));
-            const QString posto = sink.ultima().texto.section(QLatin1Char('\n'), -1);
+            QVERIFY2(respostas.count() == 1 && respostas.ultima().texto.contains(u(r.mensagem)) && respostas.pedidos.isEmpty(), qPrintable(respostas.ultima().texto));
+            const QString posto = respostas.ultima().texto.section(QLatin1Char('\n'), -1);
             QVERIFY(!QFile::exists(arquivo) && QFile::exists(posto) && posto.startsWith(arquivo + u("-posto-de-lado-")));
             QFile::remove(posto);
             QCOMPARE(db.texto(matriz), u("0|10|0.1|0|"));
@@ -159,7 +153,7 @@ private slots:
         Generator::criarBanco(banco);
         estado.BancoDados = DBEngine::Workspaces(0).OpenDatabase(banco);
         estado.BancoDados.connection().exec(u("UPDATE Cases SET \"Case\" = 'antes' WHERE Numero = 1"));
-        RecordingSink sink;
+        Respostas sink;
         Vigia::verificar(estado);
         QCOMPARE(sink.count(), 0);
         for (const char* fim : {"-wal", "-shm"})

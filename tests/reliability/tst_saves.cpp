@@ -8,7 +8,7 @@
 #include "shell/Gravacao.h"
 #include "store/Connection.h"
 #include "tests/support/Janela.h"
-#include "tests/support/RecordingSink.h"
+#include "tests/support/Respostas.h"
 
 #include <QProcess>
 #include <QSqlQuery>
@@ -77,7 +77,7 @@ private slots:
             TestDb db;
             auto w = matriz(db, c.idioma);
             falha(db, u(c.falha), true);
-            RecordingSink sink;
+            Respostas sink;
             // Back, Analyse or the title bar's X, by turns; after the failure all are there to try again.
             const auto k = (&c - casos) % 3;
             k == 2 ? void(w->close()) : clicar(w.get(), k ? "cmdSair" : "cmdCalcular");
@@ -99,7 +99,7 @@ private slots:
         QProcess escritor;
         escritor.start(u("stdbuf"), {u("-oL"), u("sqlite3"), db.caminho(), u("BEGIN IMMEDIATE; SELECT 'held';"),
                                      u(".shell sleep 2"), u("COMMIT;")});
-        RecordingSink sink;
+        Respostas sink;
         QVERIFY(escritor.waitForReadyRead(10000) && w->close() && sink.count() == 0 && escritor.waitForFinished());
     }
 
@@ -109,7 +109,7 @@ private slots:
         db.setCase(3, u("Velho"), u("S"), 6);
         db.exec(u("UPDATE Eventos3 SET Evento = 'antigo'"));
         db.estado().CaseAtual = 3;
-        RecordingSink sink;
+        Respostas sink;
         Janela<frmCases> casos(db);
         casos.clicar(2, 1, true);
         casos.digitar("txtCase", u("Novo"), "txtSintoma");
@@ -137,7 +137,7 @@ private slots:
     {
         TestDb db;
         auto w = matriz(db);
-        RecordingSink sink;
+        Respostas sink;
         // Analysing saves (the equal points are refused then): the log holds pages of this file.
         clicar(w.get(), "cmdCalcular");
         // A grown copy of the file as it was on disk, moved over it.
@@ -164,7 +164,7 @@ private slots:
             QLocale::setDefault(QLocale(u(local)));
             TestDb db;
             db.setCase(2, "velho", "sintoma", 6);
-            RecordingSink sink;
+            Respostas sink;
             for (const QString& t : amostras) {
                 Janela<frmCases> j(db);
                 j.clicar(1, 1, true);
@@ -196,7 +196,7 @@ private slots:
         TestDb db;
         db.setCase(4, "c", "s", int(amostras.size()));
         db.estado().CaseAtual = 4;
-        RecordingSink sink;
+        Respostas sink;
         Janela<frmEventos> j(db);
         for (int r = 0; r < amostras.size(); ++r) {
             const QModelIndex i = j.grade()->model()->index(r, 1);

@@ -8,7 +8,7 @@
 #include "shell/Fonts.h"
 #include "shell/Traducoes.h"
 #include "tests/support/Janela.h"
-#include "tests/support/RecordingSink.h"
+#include "tests/support/Respostas.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -132,8 +132,8 @@ QStringList imprimirCompleto(TestDb& db, const QString& arquivo, int idioma)
     db.estado().IdiomaAtual = qint16(idioma);
     Traducoes::aplicar(idioma);
     Printers::definirLista({}, 0);
-    Printers::instalarEscolhaArquivo([arquivo](QWidget*) { return arquivo; });
-    RecordingSink sink;
+    Respostas sink;
+    sink.arquivo = arquivo;
     if (!arquivo.isEmpty())
         RelatorioCompleto::imprimir(nullptr, db.estado(), Printers::nomePdf());
     const Analise::Matriz m = Analise::lerCaso(db.estado().BancoDados, 1).matriz;
@@ -148,7 +148,6 @@ class TestImpressao : public QObject {
 private slots:
     void initTestCase() { Fontes::instalarSubstituicoes(); }
     void init() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
-    void cleanup() { Printers::instalarEscolhaArquivo(nullptr); }
 
     void paginaDeVinteECincoFatores()
     {
@@ -285,16 +284,11 @@ private slots:
         Printers::reiniciar();
         QTemporaryDir pasta;
         const QString arquivo = pasta.filePath(u("relatorio.pdf"));
-        int perguntas = 0;
-        Printers::instalarEscolhaArquivo([&](QWidget* janela) {
-            ++perguntas;
-            if (!qobject_cast<frmResultado*>(janela))
-                qFatal("the file dialog needs the result window as its parent");
-            return arquivo;
-        });
-        RecordingSink sink;
+        Respostas sink;
+        sink.arquivo = arquivo;
         imprimirPelaJanela(db.estado(), Printers::nomePdf().toLower());
-        QVERIFY(perguntas == 1 && sink.count() == 1); // asked once, and told where the file is
+        // Asked once, over the result window, and told where the file is.
+        QVERIFY(sink.janelas == QStringList{u("frmResultado")} && sink.count() == 1);
         QCOMPARE(QStringList({sink.ultima().titulo, sink.ultima().texto}),
                  QStringList({u("Relatório em PDF"), u("O relatório foi salvo em:\n") + arquivo}));
         QCOMPARE(Printers::nomeProposto(u("Prensa 4: refugo/turno C"), QDate(2026, 3, 9)),
@@ -304,7 +298,7 @@ private slots:
         QCOMPARE(filho<QComboBox>(&depois, "Combo1")->currentText(), Printers::nomePdf());
 
         // Cancelling the file dialog prints nothing and says nothing; the first file is there.
-        Printers::instalarEscolhaArquivo([](QWidget*) { return QString(); });
+        sink.arquivo.clear();
         imprimirPelaJanela(db.estado(), Printers::nomePdf());
         QCOMPARE(sink.count(), 1);
         QCOMPARE(QDir(pasta.path()).entryList({u("*.pdf")}, QDir::Files), QStringList{u("relatorio.pdf")});
@@ -381,12 +375,10 @@ private slots:
         Printers::reiniciar();
         QVERIFY2(Printers::lista().contains(Impressora{fila, Impressora::Tipo::Cups}),
                  qPrintable(u("the queue is missing from the printer list: ") + fila));
-        Printers::instalarEscolhaArquivo([](QWidget*) -> QString { qFatal("a CUPS queue must not ask for a file"); });
-
         const QDateTime inicio = QDateTime::currentDateTime().addSecs(-1);
-        RecordingSink sink;
+        Respostas sink;
         imprimirPelaJanela(db.estado(), fila.toLower()); // typed in other letter case: still found
-        QVERIFY(sink.count() == 0 && Printers::atual().DeviceName == fila);
+        QVERIFY(sink.count() == 0 && sink.pedidos.isEmpty() && Printers::atual().DeviceName == fila);
 
         // cups-pdf has written its file once the job has left the queue.
         for (int volta = 0; volta < 480 && !saidaDe(u("lpstat"), {u("-o"), fila}).isEmpty(); ++volta)
@@ -411,7 +403,7 @@ private slots:
         // Line for line as on the built-in printer: logo and title, case, goal label, goal, headers, 6 rows, footer.
         QTemporaryDir pasta;
         const QString referencia = pasta.filePath(u("referencia.pdf"));
-        Printers::instalarEscolhaArquivo([&](QWidget*) { return referencia; });
+        sink.arquivo = referencia;
         imprimirPelaJanela(db.estado(), Printers::nomePdf());
         const QList<QPair<int, int>> esperadas = faixas(referencia, pasta.filePath(u("ref")));
         const QList<QPair<int, int>> obtidas = faixas(achado, pasta.filePath(u("cups")));

@@ -7,7 +7,6 @@
 #include "shell/Traducoes.h"
 #include "shell/Twips.h"
 #include "tests/support/Janela.h"
-#include "tests/support/RecordingSink.h"
 #include "tests/support/Respostas.h"
 
 #include <QComboBox>
@@ -82,19 +81,6 @@ void emEspacoLivre(QWidget& janela, const QList<const char*>& nomes)
     }
 }
 
-// The window abrir() builds, counted and looked at instead of shown.
-struct Aberta {
-    int vezes = 0;
-    explicit Aberta(const std::function<void(frmMapa&)>& olhar = {})
-    {
-        frmMapa::instalarExibicao([this, olhar](frmMapa& w) {
-            ++vezes;
-            if (olhar)
-                olhar(w);
-        });
-    }
-    ~Aberta() { frmMapa::instalarExibicao(nullptr); }
-};
 } // namespace
 
 class TstResultado : public QObject {
@@ -106,9 +92,7 @@ private slots:
         QLocale::setDefault(QLocale(QStringLiteral("en_US")));
         Printers::definirLista({{u("HP LaserJet 1020"), Impressora::Tipo::Cups}, {u("Escritorio-2"), Impressora::Tipo::Cups},
                                 {Printers::nomePdf(), Impressora::Tipo::Pdf}}, 1);
-        Printers::instalarEscolhaArquivo([](QWidget*) -> QString { qFatal("no file dialog in this test"); });
     }
-    void cleanup() { Printers::instalarEscolhaArquivo(nullptr); }
 
     void rankingClassesAndPrinters()
     {
@@ -203,12 +187,12 @@ private slots:
         QVERIFY(f.readAll().endsWith("\r\nB,6.2,6.2,0.32,1.32,0.00,Efeito\r\n"
                                      "D,21,1.2,5.00,0.00,-1.00,Causa Ra\xC3\xADz ou principal FCS\r\n"));
 
-        RecordingSink sink;
+        respostas.clear();
         filho<QComboBox>(&janela, "Combo1")->setEditText(u("Escrito"));
         clicar(&janela, "cmdPrinter");
-        QCOMPARE(sink.count(), 1);
-        QCOMPARE(sink.ultima().titulo + u(": ") + sink.ultima().texto, u("Verifique.....: Impressora não encontrada"));
-        QVERIFY(sink.ultima().icone == Icone::Critico && Printers::atual().DeviceName == u("Escritorio-2"));
+        QVERIFY(respostas.count() == 1 && respostas.pedidos.size() == 1); // the export's dialog alone
+        QCOMPARE(respostas.ultima().titulo + u(": ") + respostas.ultima().texto, u("Verifique.....: Impressora não encontrada"));
+        QVERIFY(respostas.ultima().icone == Icone::Critico && Printers::atual().DeviceName == u("Escritorio-2"));
         QCOMPARE(linhas(grade(janela)).first(), u("A|  4.00|ciano"));
         clicar(&janela, "cmdSair");
         QVERIFY(!janela.isVisible());
@@ -233,7 +217,7 @@ private slots:
             Traducoes::aplicar(i.idioma);
             frmResultado resultado(db.estado(), u("s"));
             auto* cmdMapa = filho<QToolButton>(&resultado, "cmdMapa");
-            Aberta aberta([&](frmMapa& w) {
+            Modal<frmMapa> aberta([&](frmMapa& w) {
                 const cMapa& mapa = *w.mapa();
                 auto* g = grade(resultado);
                 const QStringList botoes = {texto(&w, "cmdImprimir"), texto(&w, "cmdExportar"), texto(&w, "cmdSair"), texto(&w, "cmdRelatorio"),
@@ -302,9 +286,9 @@ private slots:
         semear(db, kExemplo, nomes);
         db.estado().IdiomaAtual = 3;
         QTemporaryDir pasta;
-        Printers::instalarEscolhaArquivo([&](QWidget*) { return pasta.filePath(u("pagina.pdf")); });
-        RecordingSink sink;
-        Aberta aberta([&](frmMapa& w) {
+        Respostas sink;
+        sink.arquivo = pasta.filePath(u("pagina.pdf"));
+        Modal<frmMapa> aberta([&](frmMapa& w) {
             // A printer the list lacks prints nothing; then the PDF printer.
             for (const QString& impressora : {u("Canon"), Printers::nomePdf()}) {
                 filho<QComboBox>(&w, "Combo1")->setEditText(impressora);
@@ -312,10 +296,9 @@ private slots:
             }
             // PNG, SVG, PDF, then a folder that does not exist.
             for (const char* arquivo : {"mapa.png", "mapa.svg", "mapa.pdf", "falta/mapa.png"}) {
-                frmMapa::instalarEscolhaExportacao([&](QWidget*) { return pasta.filePath(u(arquivo)); });
+                sink.arquivo = pasta.filePath(u(arquivo));
                 clicar(&w, "cmdExportar");
             }
-            frmMapa::instalarEscolhaExportacao(nullptr);
         });
         frmMapa::abrir(db.estado());
 
@@ -351,8 +334,8 @@ private slots:
     {
         // Untouched, and all "the same": the Analyse button's message, no map.
         TestDb db;
-        RecordingSink sink;
-        Aberta aberta;
+        Respostas sink;
+        Modal<frmMapa> aberta;
         const struct { double juizo; int idioma; const char* aviso; } casos[] = {
             {0, 1, "Values incomplete|Fully populate the spreadsheet before analyzing"},
             {1, 2, "Valores incompleta!|Rellenar completamente la hoja de cálculo antes de analizar"},

@@ -13,7 +13,7 @@
 #include "shell/app/Menu.h"
 #include "store/StoreError.h"
 #include "tests/support/Controles.h"
-#include "tests/support/RecordingSink.h"
+#include "tests/support/Respostas.h"
 #include "tests/support/TestDb.h"
 
 #include <QAbstractItemView>
@@ -187,7 +187,7 @@ private slots:
     // The language stored, the one taken (0, 4 and Null speak Portuguese); Qt's own dialogs speak it too.
     void everyCaptionOfEveryScreenInEachLanguage()
     {
-        RecordingSink caixas;
+        Respostas caixas;
         for (const auto& [guardado, idioma] : {std::pair{QVariant(3), 3}, {2, 2}, {1, 1}, {0, 3}, {4, 3}, {QVariant(), 3}}) {
             TestDb db;
             db.exec(QStringLiteral("UPDATE Parametro SET Idioma = ?"), {guardado});
@@ -215,7 +215,7 @@ private slots:
     void janelaPrincipalComoDesenhadaSemCase()
     {
         TestDb db(false);
-        RecordingSink sink;
+        Respostas sink;
         Menu m(db.estado());
         QVERIFY(m.Form_Load() && sink.count() == 0 && db.estado().CaseAtual.isNull());
         QStringList itens; // commands, no submenus
@@ -299,7 +299,7 @@ private slots:
             }
             const QByteArray antes = impressao(p); // "missing" stays missing: nothing is created
 
-            RecordingSink sink;
+            Respostas sink;
             QVERIFY(!Menu(db.estado()).Form_Load());
             QVERIFY(sink.count() == 1 && sink.ultima().icone == Icone::Critico);
             QCOMPARE(sink.ultima().titulo, u("Erro"));
@@ -331,14 +331,14 @@ private slots:
         for (const QByteArray& texto : {QByteArray(), QByteArray("\x01\xfe\n\n"), pid}) {
             TestDb outra(false);
             QVERIFY(gravarArquivo(SegundaCopia::nomeArquivo(outra.pasta()), texto));
-            RecordingSink sink;
+            Respostas sink;
             QVERIFY(Menu(outra.estado()).Form_Load() && sink.count() == 0);
         }
         QCOMPARE(primeira.state(), QProcess::Running);
 
         // The running copy cannot be ended: the start-up "Erro" box says so.
         SegundaCopia::instalarEncerrador([](qint64) { return EPERM; });
-        RecordingSink sink;
+        Respostas sink;
         QVERIFY(!Menu(db.estado()).Form_Load());
         SegundaCopia::instalarEncerrador(nullptr);
         QCOMPARE(sink.count(), 2);
@@ -361,7 +361,7 @@ private slots:
 
     void erroNaoTratadoRelataEEncerra()
     {
-        RecordingSink sink;
+        Respostas sink;
         int codigo = -1;
         ErroFatal::instalarTerminador([&](int c) { codigo = c; });
         QPushButton botao;

@@ -8,7 +8,6 @@
 #include "store/StoreError.h"
 #include "store/Tables.h"
 #include "tests/support/Controles.h"
-#include "tests/support/RecordingSink.h"
 #include "tests/support/Respostas.h"
 #include "tests/support/TestDb.h"
 
@@ -57,7 +56,6 @@ const char* const kBase = ",A,B,C,D\nA,,5,0.1,0.1\nB,0.2,,5,1\nC,10,0.2,,0.1\nD,
 // A fresh database with a recorder for messages and an answerer for dialogs.
 struct Cena {
     TestDb db;
-    RecordingSink sink;
     Respostas respostas;
     QTemporaryDir dir;
     // The file every dialog now answers with.
@@ -111,7 +109,7 @@ private slots:
             // Into case 2, in the other locale: the same names, matrix and count, no E-Mach.
             QLocale::setDefault(QLocale(QLatin1String(local) == QLatin1String("pt_BR") ? u("en_US") : u("pt_BR")));
             QVERIFY(c.importar(2));
-            QCOMPARE(c.sink.ultima().texto, u("4 fatores e 6 julgamentos importados para o case 2."));
+            QCOMPARE(c.respostas.ultima().texto, u("4 fatores e 6 julgamentos importados para o case 2."));
             c.db.exec("UPDATE Eventos SET emach = NULL");
             QCOMPARE(conteudo(c.db, 2, 4).mid(2), conteudo(c.db, 1, 4).mid(2));
         }
@@ -200,9 +198,9 @@ private slots:
             if (arquivo == "|")
                 QVERIFY(::mkfifo(QFile::encodeName(c.respostas.arquivo = c.dir.filePath(u("fila"))).constData(), 0600) == 0);
             QVERIFY(!c.importar(2));
-            QCOMPARE(c.sink.count(), 1);
-            QVERIFY2(c.sink.ultima().texto.contains(u(mensagem)), qPrintable(c.sink.ultima().texto));
-            QVERIFY(!u(mensagem).startsWith(u("Nada foi importado")) || c.sink.ultima().texto.endsWith(u("… e mais 2.")));
+            QCOMPARE(c.respostas.count(), 1);
+            QVERIFY2(c.respostas.ultima().texto.contains(u(mensagem)), qPrintable(c.respostas.ultima().texto));
+            QVERIFY(!u(mensagem).startsWith(u("Nada foi importado")) || c.respostas.ultima().texto.endsWith(u("… e mais 2.")));
             QCOMPARE(conteudo(c.db, 2), antes);
             QCOMPARE(c.respostas.pedidos, QStringList{u("Importar case")}); // no question
         }
@@ -231,7 +229,7 @@ private slots:
         Cena c;
         c.arquivo(casos.last().first);
         QVERIFY(c.importar(3));
-        QVERIFY(c.sink.ultima().texto.endsWith(u("\n\nO arquivo não estava em UTF-8: foi lido como Windows-1252, a codificação antiga do Windows.")));
+        QVERIFY(c.respostas.ultima().texto.endsWith(u("\n\nO arquivo não estava em UTF-8: foi lido como Windows-1252, a codificação antiga do Windows.")));
     }
 
     void substituirPedeConfirmacao()
@@ -254,27 +252,27 @@ private slots:
         QCOMPARE(conteudo(c.db, 2), conteudo(c.db, 4).replace(u("4|Novo"), u("2|Novo")));
         QVERIFY(conteudo(c.db, 2).endsWith(u("30||") + u("~|").repeated(31)));
         QCOMPARE(c.db.estado().QtdeFatores.toString(), u("4"));
-        QCOMPARE(c.sink.count(), 2);
+        QCOMPARE(c.respostas.count(), 2);
     }
 
     void falhasDeExportarEDeGravar()
     {
         Cena c;
         QVERIFY(c.exportar(5, 1).isEmpty());
-        QCOMPARE(c.sink.ultima().texto, u("Case 5 has no factors to export."));
+        QCOMPARE(c.respostas.ultima().texto, u("Case 5 has no factors to export."));
         QVERIFY(c.respostas.pedidos.isEmpty());
         c.db.exemplo(5, kNomes);
         c.respostas.arquivo = QStringLiteral("/nonexistent-kv-folder/x.csv");
         QVERIFY(c.exportar(5, 1).isEmpty());
-        QVERIFY(c.sink.ultima().texto.startsWith(u("The file\n/nonexistent-kv-folder/x.csv\ncould not be written.")));
-        QVERIFY(c.sink.ultima().texto.endsWith(u("No file was created or changed.")));
+        QVERIFY(c.respostas.ultima().texto.startsWith(u("The file\n/nonexistent-kv-folder/x.csv\ncould not be written.")));
+        QVERIFY(c.respostas.ultima().texto.endsWith(u("No file was created or changed.")));
         // A store that cannot write (another writer holds the file) changes nothing.
         const QString antes = conteudo(c.db, 5);
         c.arquivo(kBase);
         c.db.exec("BEGIN IMMEDIATE");
         QVERIFY(!c.importar(5));
         c.db.exec("ROLLBACK");
-        QVERIFY(c.sink.ultima().texto.startsWith(u("O arquivo de dados CONTROLE.mdb está ocupado por outro programa.")));
+        QVERIFY(c.respostas.ultima().texto.startsWith(u("O arquivo de dados CONTROLE.mdb está ocupado por outro programa.")));
         QCOMPARE(conteudo(c.db, 5), antes);
     }
 

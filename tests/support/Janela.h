@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
 
 template <class Tela>
 struct Janela {
@@ -44,6 +46,32 @@ struct Janela {
     }
 
     Tela w;
+};
+
+// While it lives, every window of class W shown modally is counted, looked at and
+// closed, so the code that opened it goes on.
+template <class W>
+struct Modal {
+    int vezes = 0;
+    explicit Modal(std::function<void(W&)> olhar = {})
+    {
+        QObject::connect(&m_vigia, &QTimer::timeout, [this, olhar] {
+            auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
+            if (!w)
+                return;
+            m_vigia.stop();
+            ++vezes;
+            if (olhar)
+                olhar(*w);
+            if (w->isVisible())
+                w->reject();
+            m_vigia.start();
+        });
+        m_vigia.start(0);
+    }
+
+private:
+    QTimer m_vigia;
 };
 
 // Names and E-Machs (pairs; a null QVariant is Null) into rows 1.. of a case's
