@@ -299,7 +299,7 @@ private slots:
     void namesByEnterTabAndPaste()
     {
         TestDb db;
-        RecordingSink sink;
+        Respostas sink;
         db.setCase(3, u("Caso"), u("S"), 4);
         db.estado().CaseAtual = 3;
         JE j(db);

@@ -8,7 +8,7 @@
 #include "shell/Traducoes.h"
 #include "shell/app/Menu.h"
 #include "tests/support/Janela.h"
-#include "tests/support/RecordingSink.h"
+#include "tests/support/Respostas.h"
 
 #include <QAccessible>
 #include <QMenuBar>
@@ -47,7 +47,7 @@ private slots:
         for (int idioma : {1, 2, 3}) {
             TestDb db(false);
             db.exec("UPDATE Parametro SET Idioma = ?", {idioma});
-            RecordingSink sink;
+            Respostas sink;
             Menu m(db.estado());
             QVERIFY(m.Form_Load());
             m.show();
@@ -73,7 +73,7 @@ private slots:
     void focusBackOnTheOpener()
     {
         TestDb db(false);
-        RecordingSink sink;
+        Respostas sink;
         Menu m(db.estado());
         QVERIFY(m.Form_Load());
         db.exemplo(1, {u("A"), u("B"), u("C"), u("D")});
