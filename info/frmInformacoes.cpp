@@ -1,10 +1,10 @@
 #include "info/frmInformacoes.h"
 
 #include "info/MachineFacts.h"
-#include "shell/Captions.h"
 #include "shell/Fonts.h"
 #include "shell/Janelas.h"
 #include "shell/Gravacao.h"
+#include "shell/Traducoes.h"
 #include "shell/Twips.h"
 
 #include <QCloseEvent>
@@ -70,11 +70,11 @@ QRadioButton* opcao(QGroupBox* pai, const char* nome, const char* texto, int l, 
 
 frmInformacoes::frmInformacoes(AppState& estado, QWidget* parent) : QDialog(parent), m_estado(estado)
 {
-    prepararJanela(this, nullptr, u("Informações Gerais"), 8595, 4920);
+    prepararJanela(this, nullptr, QString(), 8595, 4920);
 
     // Built first so it leads the tab order and has the focus when the
     // screen opens.
-    m_cmdVOLTAR = new QPushButton(u("&Voltar"), this);
+    m_cmdVOLTAR = new QPushButton(this);
     m_cmdVOLTAR->setObjectName(QStringLiteral("cmdVOLTAR"));
     m_cmdVOLTAR->setFont(fontePadrao());
     Twips::colocar(m_cmdVOLTAR, 7065, 3375, 990, 765);
@@ -92,18 +92,18 @@ frmInformacoes::frmInformacoes(AppState& estado, QWidget* parent) : QDialog(pare
            240);
     rotulo(frame2, "Label8", u("© Orvalis. Uso sujeito à licença."), arial(9.75), Qt::AlignLeft, 225, 1275, 3315, 240);
 
-    QGroupBox* frame1 = moldura(this, "Frame1", "Especificação do Computador: ", 300, 2430, 4140, 1770);
-    rotulo(frame1, "Label1", u("Nome do Micro na Rede:"), arial(8.25), Qt::AlignRight, 150, 450, 1815, 240);
+    QGroupBox* frame1 = moldura(this, "Frame1", "", 300, 2430, 4140, 1770);
+    rotulo(frame1, "Label1", QString(), arial(8.25), Qt::AlignRight, 150, 450, 1815, 240);
     m_lblVAR = rotulo(frame1, "lblVAR", QString(), arial(8.25), Qt::AlignLeft, 2190, 450, 1815, 165);
-    rotulo(frame1, "Label2", u("Resolução do Vídeo:"), arial(8.25), Qt::AlignRight, 300, 750, 1665, 240);
+    rotulo(frame1, "Label2", QString(), arial(8.25), Qt::AlignRight, 300, 750, 1665, 240);
     m_lblVIDEO = rotulo(frame1, "lblVIDEO", QString(), arial(8.25), Qt::AlignLeft, 2115, 750, 1440, 240);
-    rotulo(frame1, "Label3", u("Usuário Logado:"), arial(8.25), Qt::AlignRight, 225, 1050, 1740, 225);
+    rotulo(frame1, "Label3", QString(), arial(8.25), Qt::AlignRight, 225, 1050, 1740, 225);
     m_lblUSUARIO = rotulo(frame1, "lblUSUARIO", QString(), arial(8.25), Qt::AlignLeft, 2190, 1050, 1815, 165);
-    rotulo(frame1, "Label5", u("Versão Banco de Dados:"), arial(8.25), Qt::AlignRight, 60, 1380, 1920, 240);
+    rotulo(frame1, "Label5", QString(), arial(8.25), Qt::AlignRight, 60, 1380, 1920, 240);
     m_lblBancoDados = rotulo(frame1, "lblBancoDados", QString(), fontePadrao(), Qt::AlignLeft, 2190, 1380, 1215, 165);
 
     // One group box holds the three options, so choosing one clears the others.
-    QGroupBox* frame3 = moldura(this, "Frame3", "Idioma: ", 4905, 2685, 1575, 1500);
+    QGroupBox* frame3 = moldura(this, "Frame3", "", 4905, 2685, 1575, 1500);
     m_opt1 = opcao(frame3, "opt1", "English", 225, 375, 1095, 255);
     m_opt2 = opcao(frame3, "opt2", "Espanhõl", 225, 720, 1095, 255);
     m_opt3 = opcao(frame3, "opt3", "Português", 225, 1080, 1215, 255);
@@ -114,9 +114,26 @@ frmInformacoes::frmInformacoes(AppState& estado, QWidget* parent) : QDialog(pare
 
 frmInformacoes::~frmInformacoes() = default;
 
+// The captions of the language current when the screen loads. The screen
+// keeps them when the language changes while it is open: it is the one that
+// changes it, and closes right after.
+void frmInformacoes::legendar()
+{
+    //: Spanish shows this screen in English
+    setWindowTitle(tr("Informações Gerais"));
+    findChild<QLabel*>(u("Label1"))->setText(tr("Nome do Micro na Rede:"));
+    findChild<QLabel*>(u("Label2"))->setText(tr("Resolução do Vídeo:"));
+    findChild<QLabel*>(u("Label3"))->setText(tr("Usuário Logado:"));
+    findChild<QLabel*>(u("Label5"))->setText(tr("Versão Banco de Dados:"));
+    m_cmdVOLTAR->setText(tr("&Voltar"));
+    findChild<QGroupBox*>(u("Frame1"))->setTitle(tr("Especificação do Computador: "));
+    findChild<QGroupBox*>(u("Frame3"))->setTitle(tr("Idioma: "));
+}
+
 void frmInformacoes::Form_Load()
 {
-    Legendas::aplicarIdioma(this, Legendas::Tela::Informacoes, m_estado.IdiomaAtual);
+    Traducoes::aplicar(m_estado.IdiomaAtual);
+    legendar();
     mostrar(m_lblVAR, GetComputer(), Twips::px(1815));
     VideoResolution();
     sUserID();
@@ -130,22 +147,14 @@ void frmInformacoes::Form_Load()
     bool numero = false;
     const double v = idioma.isNull() ? 0 : idioma.toDouble(&numero);
     m_estado.IdiomaAtual = 3;
-    if (numero && v == 1) {
-        m_estado.IdiomaAtual = 1;
-        m_opt1->setChecked(true);
-        if (m_estado.menu)
-            Legendas::aplicarIngles(m_estado.menu, Legendas::Tela::Menu);
+    QRadioButton* opcoes[] = {m_opt1, m_opt2, m_opt3};
+    if (numero && (v == 1 || v == 2 || v == 3)) {
+        m_estado.IdiomaAtual = qint16(v);
+        opcoes[int(v) - 1]->setChecked(true);
     }
-    if (numero && v == 2) {
-        m_estado.IdiomaAtual = 2;
-        m_opt2->setChecked(true);
-        if (m_estado.menu)
-            Legendas::aplicarEspanhol(m_estado.menu, Legendas::Tela::Menu);
-    }
-    if (numero && v == 3) {
-        m_estado.IdiomaAtual = 3;
-        m_opt3->setChecked(true);
-    }
+    Traducoes::aplicar(m_estado.IdiomaAtual);
+    if (m_estado.legendarMenu)
+        m_estado.legendarMenu(m_estado.IdiomaAtual);
 }
 
 QString frmInformacoes::GetComputer() const
@@ -190,6 +199,8 @@ void frmInformacoes::cmdVOLTAR_Click()
         return;
     if (escolha)
         m_estado.IdiomaAtual = escolha;
+    // Every open screen that follows the language re-captions itself now.
+    Traducoes::aplicar(m_estado.IdiomaAtual);
     accept();
 }
 

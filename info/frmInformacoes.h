@@ -38,6 +38,7 @@ protected:
 
 private:
     void Form_Load();
+    void legendar();
 
     AppState& m_estado;
     // Held from the load until the screen closes; "&Voltar" writes through it.

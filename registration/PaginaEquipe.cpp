@@ -36,7 +36,7 @@ QString textoNivel(int nivel)
 
 void escrever(Printer& prn, const Pagina& d)
 {
-    const Relatorio::Textos r = Relatorio::textos(d.idioma);
+    const Relatorio::Textos r = Relatorio::textos();
     const Equipe::Resultado& e = d.resultado;
     Relatorio::escreverTopo(prn, d.logo, tr("Julgamento em equipe"));
 

@@ -13,7 +13,6 @@
 namespace PaginaEquipe {
 
 struct Pagina {
-    int idioma = 3; // for the ranking's words, which the printed report shares
     QString nomeCase;
     QString sintoma;
     QImage logo;

@@ -2,13 +2,19 @@
 
 #include "store/Regional.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace Verificacao {
 
 namespace {
-QString u(const char* s) { return QString::fromUtf8(s); }
+// Each message is given for the codes 1, 2 and 3 in turn: any other code
+// matches none of them and shows nothing.
+bool codigoConhecido(int idioma)
+{
+    return idioma >= 1 && idioma <= 3;
 }
+} // namespace
 
 Qtde qtdeCase(const QString& texto)
 {
@@ -34,32 +40,26 @@ Qtde qtdeEventos(const QString& texto)
 
 std::optional<Aviso> avisoMinimoCases(int idioma)
 {
-    switch (idioma) {
-    case 1: return Aviso{u("Limitation System!"), u("Minimum of 4 items by analysis.")};
-    case 2: return Aviso{u("Sistema Limit!"), u("Mínimo de 4 artículos por el análisis.")};
-    case 3: return Aviso{u("Limitação do Sistema!"), u("Mínimo de 4 itens por análise.")};
-    default: return std::nullopt;
-    }
+    if (!codigoConhecido(idioma))
+        return std::nullopt;
+    return Aviso{QCoreApplication::translate("Verificacao", "Limitação do Sistema!"),
+                 QCoreApplication::translate("Verificacao", "Mínimo de 4 itens por análise.")};
 }
 
 std::optional<Aviso> avisoMaximoCases(int idioma)
 {
-    switch (idioma) {
-    case 1: return Aviso{u("Limitation System!"), u("Permitted maximum of 25 items for analysis.")};
-    case 2: return Aviso{u("Sistema Limit!"), u("Máximo permitido de 25 elementos para el análisis.")};
-    case 3: return Aviso{u("Limite do Sistema!"), u("Permitido o máximo de 25 itens por análise.")};
-    default: return std::nullopt;
-    }
+    if (!codigoConhecido(idioma))
+        return std::nullopt;
+    return Aviso{QCoreApplication::translate("Verificacao", "Limite do Sistema!", "cases"),
+                 QCoreApplication::translate("Verificacao", "Permitido o máximo de 25 itens por análise.")};
 }
 
 std::optional<Aviso> avisoMaximoEventos(int idioma)
 {
-    switch (idioma) {
-    case 1: return Aviso{u("Limit System!"), u("Permitted maximum of 25 items for analysis.")};
-    case 2: return Aviso{u("Sistema Limit!"), u("Máximo permitido de 25 elementos para el análisis.")};
-    case 3: return Aviso{u("Limite do Sistema!"), u("Permitido o máximo de 25 itens por análise.")};
-    default: return std::nullopt;
-    }
+    if (!codigoConhecido(idioma))
+        return std::nullopt;
+    return Aviso{QCoreApplication::translate("Verificacao", "Limite do Sistema!", "eventos"),
+                 QCoreApplication::translate("Verificacao", "Permitido o máximo de 25 itens por análise.")};
 }
 
 QString textoCampo(const QVariant& valor)

@@ -26,7 +26,8 @@ Qtde qtdeCase(const QString& texto);
 // is never stored there.
 Qtde qtdeEventos(const QString& texto);
 
-// Messages of the case register for codes 1 to 3; nothing for other codes.
+// Messages of the case register in the current language, for codes 1 to 3;
+// nothing for other codes.
 std::optional<Aviso> avisoMinimoCases(int idioma);
 std::optional<Aviso> avisoMaximoCases(int idioma);
 // The upper-limit message of the factor register ("Limit System!" in English).

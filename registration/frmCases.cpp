@@ -9,10 +9,10 @@
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
 #include "shell/ArquivoCaso.h"
-#include "shell/Captions.h"
 #include "shell/Fonts.h"
 #include "shell/Gravacao.h"
 #include "shell/Messages.h"
+#include "shell/Traducoes.h"
 #include "shell/Twips.h"
 #include "store/CasoCsvTextos.h"
 #include "store/Connection.h"
@@ -65,7 +65,7 @@ frmCases::~frmCases() = default;
 
 void frmCases::montarTela()
 {
-    prepararJanela(this, "frmCases", u("Cadastramento de Casos  (Máximo  10)"), 10275, 5745);
+    prepararJanela(this, "frmCases", QString(), 10275, 5745);
 
     m_data1 = new DataSource(this);
     m_data1->setObjectName(QStringLiteral("Data1"));
@@ -80,10 +80,10 @@ void frmCases::montarTela()
     DBGrid1->setAccessibleName(tr("Casos"));
     DBGrid1->setFont(Fontes::fonte(u("MS Sans Serif"), 8.25));
     m_modelo = new RecordsetModel(m_data1,
-                                  {{QStringLiteral("Numero"), u("Número")},
+                                  {{QStringLiteral("Numero"), QString()},
                                    {QStringLiteral("Case"), u("Case")},
-                                   {QStringLiteral("Sintoma"), u("Sintoma")},
-                                   {QStringLiteral("Qtde"), u("Qtde")}},
+                                   {QStringLiteral("Sintoma"), QString()},
+                                   {QStringLiteral("Qtde"), QString()}},
                                   DBGrid1);
     DBGrid1->setModel(m_modelo);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -107,7 +107,7 @@ void frmCases::montarTela()
         DBGrid1_DblClick();
     });
 
-    Label4 = new QLabel(u("Duplo click para escolher o case"), this);
+    Label4 = new QLabel(this);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette azul = Label4->palette();
@@ -119,12 +119,12 @@ void frmCases::montarTela()
     txtCase = caixa(this, "txtCase", 2400, 3450, 5500, 315);
     txtCase->setMaxLength(80);
     txtCase->setValidator(new TextoInteiro(txtCase));
-    Label2 = rotulo(this, "Label2", "Objetivo a alcançar ou Sintoma indesejado:", 495, 3975, 1845, 465);
+    Label2 = rotulo(this, "Label2", "", 495, 3975, 1845, 465);
     Label2->setWordWrap(true);
     txtSintoma = caixa(this, "txtSintoma", 2400, 4020, 5500, 315);
     txtSintoma->setMaxLength(80);
     txtSintoma->setValidator(new TextoInteiro(txtSintoma));
-    Label1 = rotulo(this, "Label1", "Quantidade de Fatores:", 1425, 4515, 915, 390);
+    Label1 = rotulo(this, "Label1", "", 1425, 4515, 915, 390);
     Label1->setWordWrap(true);
     txtQtde = caixa(this, "txtQtde", 2400, 4590, 540, 315);
     new AoSairDaCaixa(txtQtde, [this] { return txtQtde_LostFocus(); });
@@ -133,31 +133,31 @@ void frmCases::montarTela()
     Label2->setBuddy(txtSintoma);
     Label1->setBuddy(txtQtde);
 
-    cmdLimpar = new BotaoFigura(Figura::Limpar, u("&Limpar histórico anterior"), this);
+    cmdLimpar = new BotaoFigura(Figura::Limpar, QString(), this);
     cmdLimpar->setObjectName(QStringLiteral("cmdLimpar"));
     Twips::colocar(cmdLimpar, 8325, 3300, 1290, 990);
     cmdLimpar->setEnabled(false);
-    cmdGravar = new BotaoFigura(Figura::Gravar, u("&Gravar"), this);
+    cmdGravar = new BotaoFigura(Figura::Gravar, QString(), this);
     cmdGravar->setObjectName(QStringLiteral("cmdGravar"));
     Twips::colocar(cmdGravar, 8325, 4575, 1290, 990);
     cmdGravar->setEnabled(false);
-    cmdSair = new BotaoFigura(Figura::Voltar, u("&Voltar"), this);
+    cmdSair = new BotaoFigura(Figura::Voltar, QString(), this);
     cmdSair->setObjectName(QStringLiteral("cmdSair"));
     Twips::colocar(cmdSair, 150, 4650, 1140, 915);
     connect(cmdLimpar, &QPushButton::clicked, this, &frmCases::cmdLimpar_Click);
     connect(cmdGravar, &QPushButton::clicked, this, &frmCases::cmdGravar_Click);
     connect(cmdSair, &QPushButton::clicked, this, &frmCases::cmdSair_Click);
     // In the free space under the symptom box, in a row with "Gravar".
-    cmdImportar = new BotaoFigura(Figura::Importar, u("&Importar…"), this);
+    cmdImportar = new BotaoFigura(Figura::Importar, QString(), this);
     cmdImportar->setObjectName(QStringLiteral("cmdImportar"));
     Twips::colocar(cmdImportar, 5445, 4575, 1290, 990);
-    cmdExportar = new BotaoFigura(Figura::Exportar, u("E&xportar…"), this);
+    cmdExportar = new BotaoFigura(Figura::Exportar, QString(), this);
     cmdExportar->setObjectName(QStringLiteral("cmdExportar"));
     Twips::colocar(cmdExportar, 6885, 4575, 1290, 990);
     connect(cmdImportar, &QPushButton::clicked, this, &frmCases::cmdImportar_Click);
     connect(cmdExportar, &QPushButton::clicked, this, &frmCases::cmdExportar_Click);
     // The same row, left of "Importar…".
-    cmdEquipe = new BotaoFigura(Figura::Equipe, tr("E&quipe…"), this);
+    cmdEquipe = new BotaoFigura(Figura::Equipe, QString(), this);
     cmdEquipe->setObjectName(QStringLiteral("cmdEquipe"));
     Twips::colocar(cmdEquipe, 4005, 4575, 1290, 990);
     connect(cmdEquipe, &QPushButton::clicked, this, &frmCases::cmdEquipe_Click);
@@ -186,12 +186,35 @@ void frmCases::Form_Load()
     rsCases = m_estado.BancoDados.OpenRecordset(QStringLiteral("Cases"), dbOpenTable);
     rsCases.setIndex(QStringLiteral("PrimaryKey"));
 
-    Legendas::aplicarIdioma(this, Legendas::Tela::Cases, m_estado.IdiomaAtual);
+    Traducoes::aplicar(m_estado.IdiomaAtual);
+    retraduzir();
+}
+
+void frmCases::retraduzir()
+{
+    m_modelo->setHeaderData(0, Qt::Horizontal, tr("Número"));
+    m_modelo->setHeaderData(2, Qt::Horizontal, tr("Sintoma"));
+    m_modelo->setHeaderData(3, Qt::Horizontal, tr("Qtde"));
+    Label4->setText(tr("Duplo click para escolher o case"));
     // A longer caption than the designed width (the Spanish one) shows whole.
-    Label4->resize(qMax(Label4->width(), Label4->fontMetrics().horizontalAdvance(Label4->text()) + 2), Label4->height());
-    const CasoCsv::Mensagens m = CasoCsv::mensagens(m_estado.IdiomaAtual);
+    Label4->resize(qMax(Twips::px(2790), Label4->fontMetrics().horizontalAdvance(Label4->text()) + 2), Label4->height());
+    Label2->setText(tr("Objetivo a alcançar ou Sintoma indesejado:"));
+    Label1->setText(tr("Quantidade de Fatores:"));
+    cmdSair->setText(tr("&Voltar"));
+    cmdLimpar->setText(tr("&Limpar histórico anterior"));
+    cmdGravar->setText(tr("&Gravar"));
+    setWindowTitle(tr("Cadastramento de Casos  (Máximo  10)"));
+    const CasoCsv::Mensagens m = CasoCsv::mensagens();
     cmdImportar->setText(m.botaoImportar);
     cmdExportar->setText(m.botaoExportar);
+    cmdEquipe->setText(tr("E&quipe…"));
+}
+
+void frmCases::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::LanguageChange)
+        retraduzir();
+    QDialog::changeEvent(e);
 }
 
 void frmCases::DBGrid1_DblClick()
@@ -239,7 +262,7 @@ bool frmCases::txtQtde_LostFocus()
     if (veredito != Verificacao::Qtde::Minimo && veredito != Verificacao::Qtde::Maximo)
         return true;
     const auto aviso = veredito == Verificacao::Qtde::Minimo ? Verificacao::avisoMinimoCases(m_estado.IdiomaAtual)
-                                                            : Verificacao::avisoMaximoCases(m_estado.IdiomaAtual);
+                                                             : Verificacao::avisoMaximoCases(m_estado.IdiomaAtual);
     if (aviso)
         MsgBox(aviso->texto, Icone::Exclamacao, aviso->titulo);
     txtQtde->setText(QStringLiteral("0"));

@@ -40,9 +40,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void montarTela();
+    // Every caption from the translations of the current language.
+    void retraduzir();
     // Numero of the grid's current row; 0 when no row is current.
     int caseDaLinha() const;
     // The grid and the boxes after a case was written from outside them, with

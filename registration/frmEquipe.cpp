@@ -14,6 +14,7 @@
 #include "store/CasoCsvTextos.h"
 #include "store/StoreError.h"
 
+#include <QEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -42,11 +43,10 @@ QString& pasta()
     return p;
 }
 
-QTableWidget* tabela(QWidget* pai, const char* nome, const QString& acessivel)
+QTableWidget* tabela(QWidget* pai, const char* nome)
 {
     auto* t = new QTableWidget(pai);
     t->setObjectName(QString::fromLatin1(nome));
-    t->setAccessibleName(acessivel);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -67,9 +67,9 @@ QTableWidgetItem* celula(const QString& texto, quint32 fundo = 0xFFFFFFFF)
     return i;
 }
 
-QPushButton* botao(QWidget* pai, const char* nome, const QString& texto)
+QPushButton* botao(QWidget* pai, const char* nome)
 {
-    auto* b = new QPushButton(texto, pai);
+    auto* b = new QPushButton(pai);
     b->setObjectName(QString::fromLatin1(nome));
     // Enter in a table or a name being edited never presses a button.
     b->setAutoDefault(false);
@@ -111,6 +111,7 @@ frmEquipe::frmEquipe(AppState& estado, int caso, QWidget* parent) : QDialog(pare
         }
     m_fatores = m_fatoresDoCase;
     montarTela();
+    legendar();
     combinar();
 }
 
@@ -118,7 +119,7 @@ frmEquipe::~frmEquipe() = default;
 
 void frmEquipe::montarTela()
 {
-    prepararJanela(this, "frmEquipe", tr("Julgamento em equipe"), 14400, 9900);
+    prepararJanela(this, "frmEquipe", QString(), 14400, 9900);
     setWindowIcon(LogoKV::icone());
     // Twelve members of 25 factors need room: the window may grow.
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
@@ -126,17 +127,16 @@ void frmEquipe::montarTela()
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setSizeGripEnabled(true);
 
-    auto* fraMembros = new QGroupBox(tr("Membros"), this);
+    fraMembros = new QGroupBox(this);
     fraMembros->setObjectName(QStringLiteral("fraMembros"));
-    grdMembros = tabela(fraMembros, "grdMembros", tr("Membros"));
+    grdMembros = tabela(fraMembros, "grdMembros");
     grdMembros->setColumnCount(3);
-    grdMembros->setHorizontalHeaderLabels({tr("Membro"), tr("Causa raiz"), tr("Arquivo")});
     grdMembros->horizontalHeader()->setStretchLastSection(true);
     grdMembros->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                 | QAbstractItemView::AnyKeyPressed);
     connect(grdMembros, &QTableWidget::itemChanged, this, &frmEquipe::membroRenomeado);
-    cmdAdicionar = botao(fraMembros, "cmdAdicionar", tr("&Adicionar…"));
-    cmdRemover = botao(fraMembros, "cmdRemover", tr("&Remover"));
+    cmdAdicionar = botao(fraMembros, "cmdAdicionar");
+    cmdRemover = botao(fraMembros, "cmdRemover");
     connect(cmdAdicionar, &QPushButton::clicked, this, &frmEquipe::cmdAdicionar_Click);
     connect(cmdRemover, &QPushButton::clicked, this, &frmEquipe::cmdRemover_Click);
     auto* colMembros = new QVBoxLayout(fraMembros);
@@ -147,16 +147,14 @@ void frmEquipe::montarTela()
     botoesMembros->addStretch(1);
     colMembros->addLayout(botoesMembros);
 
-    auto* fraRanking = new QGroupBox(tr("Ranking da equipe"), this);
+    fraRanking = new QGroupBox(this);
     fraRanking->setObjectName(QStringLiteral("fraRanking"));
-    grdRanking = tabela(fraRanking, "grdRanking", tr("Ranking da equipe"));
+    grdRanking = tabela(fraRanking, "grdRanking");
     grdRanking->setColumnCount(3);
-    const Relatorio::Textos r = Relatorio::textos(m_estado.IdiomaAtual);
-    grdRanking->setHorizontalHeaderLabels({r.cabecalho1, r.cabecalho2, r.cabecalho3});
     grdRanking->horizontalHeader()->setStretchLastSection(true);
     (new QVBoxLayout(fraRanking))->addWidget(grdRanking);
 
-    auto* fraConcordancia = new QGroupBox(tr("Concordância"), this);
+    fraConcordancia = new QGroupBox(this);
     fraConcordancia->setObjectName(QStringLiteral("fraConcordancia"));
     lblConcordancia = texto(fraConcordancia, "lblConcordancia");
     lblRobustez = texto(fraConcordancia, "lblRobustez");
@@ -166,16 +164,15 @@ void frmEquipe::montarTela()
     colConcordancia->addWidget(lblRobustez);
     colConcordancia->addStretch(1);
 
-    fraPares = new QGroupBox(tr("Pares a discutir"), this);
+    fraPares = new QGroupBox(this);
     fraPares->setObjectName(QStringLiteral("fraPares"));
-    grdPares = tabela(fraPares, "grdPares", tr("Pares a discutir"));
+    grdPares = tabela(fraPares, "grdPares");
     (new QVBoxLayout(fraPares))->addWidget(grdPares);
 
-    Label7 = new QLabel(tr("Impressora:"), this);
+    Label7 = new QLabel(this);
     Label7->setObjectName(QStringLiteral("Label7"));
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setAccessibleName(tr("Impressora"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     for (const Impressora& i : Printers::lista())
@@ -184,10 +181,10 @@ void frmEquipe::montarTela()
     Combo1->setMinimumWidth(Twips::px(2655));
     Label7->setBuddy(Combo1);
 
-    cmdGravar = botao(this, "cmdGravar", tr("&Gravar no case"));
-    cmdExportar = botao(this, "cmdExportar", tr("E&xportar…"));
-    cmdImprimir = botao(this, "cmdImprimir", tr("&Imprimir"));
-    cmdSair = botao(this, "cmdSair", tr("&Voltar"));
+    cmdGravar = botao(this, "cmdGravar");
+    cmdExportar = botao(this, "cmdExportar");
+    cmdImprimir = botao(this, "cmdImprimir");
+    cmdSair = botao(this, "cmdSair");
     connect(cmdGravar, &QPushButton::clicked, this, &frmEquipe::cmdGravar_Click);
     connect(cmdExportar, &QPushButton::clicked, this, &frmEquipe::cmdExportar_Click);
     connect(cmdImprimir, &QPushButton::clicked, this, &frmEquipe::cmdImprimir_Click);
@@ -218,6 +215,39 @@ void frmEquipe::montarTela()
     cmdAdicionar->setFocus();
 }
 
+void frmEquipe::legendar()
+{
+    setWindowTitle(tr("Julgamento em equipe"));
+    fraMembros->setTitle(tr("Membros"));
+    grdMembros->setAccessibleName(tr("Membros"));
+    grdMembros->setHorizontalHeaderLabels({tr("Membro"), tr("Causa raiz"), tr("Arquivo")});
+    cmdAdicionar->setText(tr("&Adicionar…"));
+    cmdRemover->setText(tr("&Remover"));
+    fraRanking->setTitle(tr("Ranking da equipe"));
+    grdRanking->setAccessibleName(tr("Ranking da equipe"));
+    const Relatorio::Textos r = Relatorio::textos();
+    grdRanking->setHorizontalHeaderLabels({r.cabecalho1, r.cabecalho2, r.cabecalho3});
+    fraConcordancia->setTitle(tr("Concordância"));
+    fraPares->setTitle(tr("Pares a discutir"));
+    grdPares->setAccessibleName(tr("Pares a discutir"));
+    Label7->setText(tr("Impressora:"));
+    Combo1->setAccessibleName(tr("Impressora"));
+    cmdGravar->setText(tr("&Gravar no case"));
+    cmdExportar->setText(tr("E&xportar…"));
+    cmdImprimir->setText(tr("&Imprimir"));
+    cmdSair->setText(tr("&Voltar"));
+}
+
+void frmEquipe::changeEvent(QEvent* e)
+{
+    // The captions, then every text the combination shows.
+    if (e->type() == QEvent::LanguageChange) {
+        legendar();
+        mostrar();
+    }
+    QDialog::changeEvent(e);
+}
+
 QStringList frmEquipe::nomesMembros() const
 {
     QStringList l;
@@ -246,7 +276,6 @@ void frmEquipe::combinar()
 void frmEquipe::mostrar()
 {
     m_mostrando = true;
-    const int idioma = m_estado.IdiomaAtual;
     const Equipe::Resultado& r = m_resultado;
     const bool combinado = m_membros.size() >= Equipe::kMinMembros;
 
@@ -268,7 +297,7 @@ void frmEquipe::mostrar()
     grdMembros->resizeColumnToContents(1);
 
     // The team's ranking in the result screen's order and colours, the class in words beside them.
-    const Relatorio::Textos rel = Relatorio::textos(idioma);
+    const Relatorio::Textos rel = Relatorio::textos();
     const QVector<Analise::Fator> ordem = combinado && r.analise.completo() ? r.analise.ranking() : QVector<Analise::Fator>();
     grdRanking->setRowCount(int(ordem.size()));
     for (int i = 0; i < ordem.size(); ++i) {
@@ -288,7 +317,7 @@ void frmEquipe::mostrar()
         const QString veredito = Veredito::firmeza(r.robustez, r.matriz);
         if (!veredito.isEmpty())
             robustez << veredito << QString();
-        robustez << Mapa::linhasRobustez(r.robustez, r.matriz, idioma);
+        robustez << Mapa::linhasRobustez(r.robustez, r.matriz);
     }
     lblRobustez->setText(robustez.join(QStringLiteral("\n")));
     lblRobustez->setAccessibleName(lblRobustez->text());
@@ -364,7 +393,6 @@ void frmEquipe::membroRenomeado(QTableWidgetItem* item)
 
 int frmEquipe::adicionar(const QStringList& arquivos)
 {
-    const int idioma = m_estado.IdiomaAtual;
     if (arquivos.isEmpty())
         return 0;
     if (m_membros.size() + arquivos.size() > Equipe::kMaxMembros) {
@@ -382,7 +410,7 @@ int frmEquipe::adicionar(const QStringList& arquivos)
         const QString nomeArquivo = QDir::toNativeSeparators(arquivo);
         const CasoCsv::Leitura leitura = CasoCsv::lerArquivo(arquivo);
         if (!leitura.valida()) {
-            recusas << tr("%1 não foi adicionado:").arg(nomeArquivo) + QStringLiteral("\n") + CasoCsv::descrever(leitura, idioma);
+            recusas << tr("%1 não foi adicionado:").arg(nomeArquivo) + QStringLiteral("\n") + CasoCsv::descrever(leitura);
             continue;
         }
         const QStringList referencia = !m_fatoresDoCase.isEmpty() ? m_fatoresDoCase
@@ -419,7 +447,7 @@ int frmEquipe::adicionar(const QStringList& arquivos)
 
 void frmEquipe::cmdAdicionar_Click()
 {
-    adicionar(EscolherArquivosAbrir(this, tr("Adicionar membros"), pasta(), CasoCsv::mensagens(m_estado.IdiomaAtual).filtro));
+    adicionar(EscolherArquivosAbrir(this, tr("Adicionar membros"), pasta(), CasoCsv::mensagens().filtro));
 }
 
 void frmEquipe::cmdRemover_Click()
@@ -463,7 +491,7 @@ void frmEquipe::cmdGravar_Click()
                               .arg(m_membros.size())))
             return;
     } catch (const StoreError& e) {
-        MsgBox(CasoCsv::mensagens(m_estado.IdiomaAtual).falhaGravar.arg(e.text()), Icone::Exclamacao, titulo);
+        MsgBox(CasoCsv::mensagens().falhaGravar.arg(e.text()), Icone::Exclamacao, titulo);
         return;
     }
     if (!Gravacao::gravar(m_estado, [&] { CasoCsv::gravar(m_estado.BancoDados, m_caso, dados); }))
@@ -483,7 +511,6 @@ void frmEquipe::cmdGravar_Click()
 
 void frmEquipe::cmdExportar_Click()
 {
-    const int idioma = m_estado.IdiomaAtual;
     const QString titulo = tr("Exportar julgamento da equipe");
     if (recusarPoucos(titulo))
         return;
@@ -516,14 +543,14 @@ void frmEquipe::cmdExportar_Click()
         e.anexo << l;
     }
 
-    const CasoCsv::Mensagens m = CasoCsv::mensagens(idioma);
+    const CasoCsv::Mensagens m = CasoCsv::mensagens();
     QString base = m_nomeCase.trimmed().isEmpty() ? QStringLiteral("case%1").arg(m_caso) : m_nomeCase.trimmed();
     base.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
     const QString sugestao = QDir(pasta()).filePath(base + QStringLiteral(" - ") + tr("equipe") + QStringLiteral(".csv"));
     const QString arquivo = EscolherArquivoGravar(this, titulo, sugestao, m.filtro);
     if (arquivo.isEmpty())
         return;
-    const QString erro = CasoCsv::salvar(arquivo, CasoCsv::escrever(e, idioma));
+    const QString erro = CasoCsv::salvar(arquivo, CasoCsv::escrever(e, m_estado.IdiomaAtual));
     if (!erro.isEmpty())
         MsgBox(m.falhaArquivo.arg(QDir::toNativeSeparators(arquivo), erro), Icone::Exclamacao, titulo);
 }
@@ -533,7 +560,6 @@ void frmEquipe::cmdImprimir_Click()
     if (recusarPoucos(windowTitle()))
         return;
     PaginaEquipe::Pagina pg;
-    pg.idioma = m_estado.IdiomaAtual;
     pg.nomeCase = m_nomeCase;
     pg.sintoma = m_sintoma;
     pg.logo = LogoKV::imagem();

@@ -44,6 +44,9 @@ public:
     const Equipe::Resultado& resultado() const { return m_resultado; }
     bool gravou() const { return m_gravou; }
 
+protected:
+    void changeEvent(QEvent* e) override;
+
 private:
     struct Membro {
         QString nome;
@@ -52,6 +55,8 @@ private:
     };
 
     void montarTela();
+    // Every caption from the translations of the current language.
+    void legendar();
     void combinar();
     void mostrar();
     void mostrarConcordancia();
@@ -70,6 +75,9 @@ private:
     bool m_gravou = false;
     bool m_mostrando = false;
 
+    QGroupBox* fraMembros = nullptr;
+    QGroupBox* fraRanking = nullptr;
+    QGroupBox* fraConcordancia = nullptr;
     QTableWidget* grdMembros = nullptr;
     QPushButton* cmdAdicionar = nullptr;
     QPushButton* cmdRemover = nullptr;

@@ -5,11 +5,11 @@
 #include "shell/Cortes.h"
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
-#include "shell/Captions.h"
 #include "shell/Fonts.h"
 #include "shell/Encerramento.h"
 #include "shell/Gravacao.h"
 #include "shell/Messages.h"
+#include "shell/Traducoes.h"
 #include "shell/Twips.h"
 #include "store/DataSource.h"
 #include "store/Regional.h"
@@ -66,16 +66,16 @@ frmEventos::~frmEventos() = default;
 
 void frmEventos::montarTela()
 {
-    prepararJanela(this, "frmEventos", u("Cadastro de Eventos"), 9255, 5745);
+    prepararJanela(this, "frmEventos", QString(), 9255, 5745);
 
     Label3 = rotulo(this, "Label3", "Case:", 975, 450, 1065, 240);
     txtCase = caixa(this, "txtCase", 2100, 375, 6330, 315);
     txtCase->setMaxLength(kVisivel);
-    Label2 = rotulo(this, "Label2", "Sintoma indesejado ou Objetivo a alcançar:", 225, 900, 1815, 420);
+    Label2 = rotulo(this, "Label2", "", 225, 900, 1815, 420);
     Label2->setWordWrap(true);
     txtSintoma = caixa(this, "txtSintoma", 2100, 975, 6330, 315);
     txtSintoma->setMaxLength(kVisivel);
-    Label1 = rotulo(this, "Label1", "Quantidade de Fatores:", 225, 1575, 1815, 240);
+    Label1 = rotulo(this, "Label1", "", 225, 1575, 1815, 240);
     txtQtde = caixa(this, "txtQtde", 2100, 1500, 540, 315);
     new AoSairDaCaixa(txtQtde, [this] { return txtQtde_LostFocus(); });
     // Each box is read by its label's text.
@@ -93,7 +93,7 @@ void frmEventos::montarTela()
     DBGrid1->setAccessibleName(tr("Fatores"));
     DBGrid1->setFont(Fontes::fonte(u("MS Sans Serif"), 8.25));
     m_modelo = new RecordsetModel(m_data1,
-                                  {{QStringLiteral("Numero"), u("Número")},
+                                  {{QStringLiteral("Numero"), QString()},
                                    {QStringLiteral("Evento"), u("Evento"), true}},
                                   DBGrid1);
     DBGrid1->setModel(m_modelo);
@@ -116,7 +116,7 @@ void frmEventos::montarTela()
     });
     connect(DBGrid1, &GradeDados::colar, this, &frmEventos::colarNomes);
 
-    cmdSair = new BotaoFigura(Figura::SalvarSair, u("&Salvar e Sair"), this);
+    cmdSair = new BotaoFigura(Figura::SalvarSair, QString(), this);
     cmdSair->setObjectName(QStringLiteral("cmdSair"));
     Twips::colocar(cmdSair, 300, 4500, 1455, 960);
     connect(cmdSair, &QPushButton::clicked, this, &frmEventos::cmdSair_Click);
@@ -130,7 +130,8 @@ void frmEventos::montarTela()
 
 void frmEventos::Form_Load()
 {
-    Legendas::aplicarIdioma(this, Legendas::Tela::Eventos, m_estado.IdiomaAtual);
+    Traducoes::aplicar(m_estado.IdiomaAtual);
+    retraduzir();
 
     rsCases = m_estado.BancoDados.OpenRecordset(QStringLiteral("Cases"), dbOpenTable);
     rsCases.setIndex(QStringLiteral("PrimaryKey"));
@@ -153,6 +154,24 @@ void frmEventos::Form_Load()
 
     if (m_modelo->rowCount() > 0)
         DBGrid1->setCurrentIndex(m_modelo->index(0, 1));
+}
+
+void frmEventos::retraduzir()
+{
+    // The factor column keeps "Evento" in every language: the other header
+    // the sets carry, "symptom", would mislabel the factor names.
+    m_modelo->setHeaderData(0, Qt::Horizontal, tr("Número"));
+    Label2->setText(tr("Sintoma indesejado ou Objetivo a alcançar:"));
+    Label1->setText(tr("Quantidade de Fatores:"));
+    cmdSair->setText(tr("&Salvar e Sair"));
+    setWindowTitle(tr("Cadastro de Eventos"));
+}
+
+void frmEventos::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::LanguageChange)
+        retraduzir();
+    QDialog::changeEvent(e);
 }
 
 bool frmEventos::txtQtde_LostFocus()

@@ -32,12 +32,15 @@ public slots:
     void done(int resultado) override;
 
 protected:
+    void changeEvent(QEvent* e) override;
 
 private:
     void montarTela();
     // Ctrl+V of a list: the names from the current row down, one a line,
     // written together; a list longer than the rows left is refused whole.
     void colarNomes();
+    // Every caption from the translations of the current language.
+    void retraduzir();
     // Writes the rows edited, the open cell editor's text included; false
     // when the store failed (the user was told, the grid keeps the names).
     bool gravarLinhaAberta();

@@ -13,8 +13,7 @@
 
 class cMapa;
 
-// The texts of the influence map and its page, in the three languages
-// (1 English, 2 Spanish, anything else Portuguese).
+// The texts of the influence map and its page, in the current language.
 namespace Mapa {
 
 struct Textos {
@@ -37,17 +36,16 @@ struct Textos {
     QString salvarPdf; // the PDF printer's question
     QString pdfSalvo; // and where it wrote, after the page
 };
-Textos textos(int idioma);
+Textos textos();
 
 // The figures of consistency and robustness as lines of text, the same on
 // the screen and on paper. Names longer than `nomeMaximo` characters are cut
 // (0 keeps them whole). A refused matrix gives its refusal's message.
-QStringList linhasConsistencia(const Consistencia::Resultado& c, const Analise::Matriz& m, int idioma, int nomeMaximo = 0);
-QStringList linhasRobustez(const Robustez::Resultado& r, const Analise::Matriz& m, int idioma, int nomeMaximo = 0);
+QStringList linhasConsistencia(const Consistencia::Resultado& c, const Analise::Matriz& m, int nomeMaximo = 0);
+QStringList linhasRobustez(const Robustez::Resultado& r, const Analise::Matriz& m, int nomeMaximo = 0);
 
 // What the printed page shows.
 struct Pagina {
-    int idioma = 3;
     QString nomeCase;
     QString sintoma;
     QImage logo;

@@ -2,12 +2,17 @@
 
 #include "store/Regional.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace Relatorio {
 
 namespace {
 QString u(const char* s) { return QString::fromUtf8(s); }
+
+struct Texto {
+    Q_DECLARE_TR_FUNCTIONS(Relatorio)
+};
 
 // An E-Mach as a number, or nothing when it is Null or no number.
 std::optional<double> numero(const QVariant& v)
@@ -37,13 +42,12 @@ QString nomeNaLinha(const Printer& prn, const QString& evento)
 }
 } // namespace
 
-Textos textos(int idioma)
+Textos textos()
 {
-    if (idioma == 1)
-        return {u("Emach Result"), u("Goal to achieve or undesired symptom: "), u("Factors"), u("Emach"),
-                u("Observation"), u("Efect"), u("Causal factor"), u("Root cause or primary FCS")};
-    return {u("Resultado Emach"), u("Objetivo a alcançar ou Sintoma indesejado: "), u("Fatores"), u("Emach"),
-            u("Observação"), u("Efeito"), u("Fator causal"), u("Causa Raíz ou principal FCS")};
+    //: The Spanish page prints the Portuguese texts
+    return {Texto::tr("Resultado Emach"), Texto::tr("Objetivo a alcançar ou Sintoma indesejado: "), Texto::tr("Fatores"),
+            u("Emach"), Texto::tr("Observação"), Texto::tr("Efeito"), Texto::tr("Fator causal"),
+            Texto::tr("Causa Raíz ou principal FCS")};
 }
 
 QString enderecoWeb()
@@ -72,7 +76,7 @@ void escreverTopo(Printer& prn, const QImage& logo, const QString& titulo)
 
 void escrever(Printer& prn, const Dados& d)
 {
-    const Textos t = textos(d.idioma);
+    const Textos t = textos();
 
     escreverTopo(prn, d.logo, t.titulo);
     prn.setFontBold(false);

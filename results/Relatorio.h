@@ -18,7 +18,6 @@ struct Linha {
 };
 
 struct Dados {
-    int idioma = 3;
     QString nomeCase;
     QString sintoma;
     QImage logo;
@@ -26,7 +25,8 @@ struct Dados {
     QDate data;
 };
 
-// The texts of the page in a language (Spanish prints the Portuguese ones).
+// The texts of the page in the current language (Spanish prints the
+// Portuguese ones).
 struct Textos {
     QString titulo;
     QString rotuloObjetivo;
@@ -37,7 +37,7 @@ struct Textos {
     QString causal;
     QString raiz;
 };
-Textos textos(int idioma);
+Textos textos();
 
 // The product's web address, printed in the footer.
 QString enderecoWeb();

@@ -194,7 +194,7 @@ void mapa(Folha& f, const Dados& d)
         return;
     const int largura = f.direita() - kMargem;
     const int altura = std::min(largura * 7 / 10, f.util() - 600);
-    f.titulo(Mapa::textos(d.idioma).titulo, altura);
+    f.titulo(Mapa::textos().titulo, altura);
     const std::shared_ptr<const cMapa> m = d.mapa;
     f.prn().PaintPicture([m](QPainter& p, const QRectF& caixa) { m->desenhar(p, caixa); }, kMargem, f.y, largura, altura);
     f.y += altura + 60;
@@ -269,10 +269,9 @@ void matriz(Folha& f, const Dados& d)
 
 } // namespace
 
-Dados reunir(const Analise::Caso& caso, const Analise::Resultado& resultado, int idioma, const QDate& data)
+Dados reunir(const Analise::Caso& caso, const Analise::Resultado& resultado, const QDate& data)
 {
     Dados d;
-    d.idioma = idioma;
     d.nomeCase = caso.nome.toString();
     d.sintoma = caso.sintoma.toString();
     d.logo = LogoKV::imagem();
@@ -288,7 +287,7 @@ Dados reunir(const Analise::Caso& caso, const Analise::Resultado& resultado, int
     if (d.mapaNumerado)
         for (Analise::Fator& f : pontos.fatores)
             f.nome = QString::number(f.numero);
-    d.mapa = std::make_shared<cMapa>(pontos, idioma);
+    d.mapa = std::make_shared<cMapa>(pontos);
     return d;
 }
 
@@ -303,8 +302,8 @@ void escrever(Printer& prn, const Dados& d, const QSizeF& area)
     cabecalho(f, d);
     ranking(f, d);
     mapa(f, d);
-    veredito(f, Mapa::linhasConsistencia(d.consistencia, d.matriz, d.idioma), Veredito::consistencia(d.consistencia));
-    veredito(f, Mapa::linhasRobustez(d.robustez, d.matriz, d.idioma), Veredito::firmeza(d.robustez, d.matriz));
+    veredito(f, Mapa::linhasConsistencia(d.consistencia, d.matriz), Veredito::consistencia(d.consistencia));
+    veredito(f, Mapa::linhasRobustez(d.robustez, d.matriz), Veredito::firmeza(d.robustez, d.matriz));
     matriz(f, d);
 
     // The footer of the one-page report and the page's number, on every page.
@@ -337,7 +336,7 @@ void imprimir(QWidget* janela, AppState& estado, const QString& impressora)
         return;
     }
     const QDate hoje = QDate::currentDate();
-    const Dados d = reunir(caso, resultado, estado.IdiomaAtual, hoje);
+    const Dados d = reunir(caso, resultado, hoje);
     Printer::imprimirEm(janela, impressora, [&d](Printer& prn) { escrever(prn, d, Printer::areaTwips(Printers::atual())); },
                         {QCoreApplication::translate("RelatorioCompleto", "Salvar relatório completo em PDF"), Printers::nomeProposto(d.nomeCase, hoje),
                          QCoreApplication::translate("RelatorioCompleto", "O relatório completo foi salvo em:"), QCoreApplication::translate("RelatorioCompleto", "Relatório completo")});

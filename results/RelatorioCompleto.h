@@ -21,7 +21,6 @@ struct AppState;
 namespace RelatorioCompleto {
 
 struct Dados {
-    int idioma = 3;
     QString nomeCase;
     QString sintoma;
     QImage logo;
@@ -35,7 +34,7 @@ struct Dados {
 };
 
 // Everything the report shows of a case whose analysis is complete.
-Dados reunir(const Analise::Caso& caso, const Analise::Resultado& resultado, int idioma, const QDate& data);
+Dados reunir(const Analise::Caso& caso, const Analise::Resultado& resultado, const QDate& data);
 
 // The button's caption.
 QString textoBotao();

@@ -47,7 +47,7 @@ struct cMapa::Medidas {
     QRectF area, cabecalho, grafico, rodape;
 };
 
-cMapa::cMapa(const Analise::Resultado& resultado, int idioma) : m_textos(Mapa::textos(idioma))
+cMapa::cMapa(const Analise::Resultado& resultado) : m_textos(Mapa::textos())
 {
     const QVector<Analise::Fator> ordem = resultado.ranking();
     const int raiz = ordem.isEmpty() ? -1 : ordem.last().numero;
@@ -66,6 +66,11 @@ cMapa::cMapa(const Analise::Resultado& resultado, int idioma) : m_textos(Mapa::t
             m_raiz = int(m_pontos.size());
         m_pontos.append(p);
     }
+}
+
+void cMapa::retraduzir()
+{
+    m_textos = Mapa::textos();
 }
 
 QString cMapa::titulo() const

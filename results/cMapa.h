@@ -30,8 +30,11 @@ public:
         bool deslocado = false; // moved away from its point: a leader line joins them
     };
 
-    // `resultado` must be complete; `idioma` as IdiomaAtual.
-    cMapa(const Analise::Resultado& resultado, int idioma);
+    // `resultado` must be complete; the texts are those of the current language.
+    explicit cMapa(const Analise::Resultado& resultado);
+
+    // The texts again, from the language now current.
+    void retraduzir();
 
     const QVector<Ponto>& pontos() const { return m_pontos; }
     int raiz() const { return m_raiz; }

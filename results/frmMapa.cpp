@@ -84,16 +84,16 @@ QAccessibleInterface* mapaAcessivel(const QString&, QObject* objeto)
     return painel ? new QAccessibleWidget(painel, QAccessible::Graphic) : nullptr;
 }
 
-QToolButton* botao(QWidget* pai, const char* nome, const QString& texto, Figura figura)
+QToolButton* botao(QWidget* pai, const char* nome, Figura figura)
 {
-    QToolButton* b = botaoFigura(pai, nome, texto, figura, 32);
+    QToolButton* b = botaoFigura(pai, nome, QString(), figura, 32);
     b->setMinimumSize(80, 56);
     return b;
 }
 
-QLabel* sentenca(QWidget* pai, const char* nome, const QString& texto)
+QLabel* sentenca(QWidget* pai, const char* nome)
 {
-    auto* l = new QLabel(texto, pai);
+    auto* l = new QLabel(pai);
     l->setObjectName(QString::fromLatin1(nome));
     l->setWordWrap(true);
     l->setTextFormat(Qt::PlainText);
@@ -104,13 +104,18 @@ QLabel* sentenca(QWidget* pai, const char* nome, const QString& texto)
     return l;
 }
 
-QLabel* figuras(QWidget* pai, const char* nome, const QStringList& linhas)
+QLabel* figuras(QWidget* pai, const char* nome)
 {
     auto* l = new QLabel(pai);
     l->setObjectName(QString::fromLatin1(nome));
     l->setWordWrap(true);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+void mostrarFiguras(QLabel* l, const QStringList& linhas)
+{
     // The first line is the heading.
     QStringList html;
     for (int i = 0; i < linhas.size(); ++i) {
@@ -118,7 +123,6 @@ QLabel* figuras(QWidget* pai, const char* nome, const QStringList& linhas)
         html << (i == 0 ? u("<b>") + t + u("</b>") : linhas[i].startsWith(u("   ")) ? u("&nbsp;&nbsp;&nbsp;") + t.trimmed() : t);
     }
     l->setText(html.join(u("<br>")));
-    return l;
 }
 
 } // namespace
@@ -142,11 +146,10 @@ void frmMapa::abrir(AppState& estado, QWidget* parent)
 
 frmMapa::frmMapa(AppState& estado, const Analise::Caso& caso, const Analise::Resultado& resultado, QWidget* parent)
     : QDialog(parent), m_estado(estado), m_nomeCase(caso.nome.toString()), m_sintoma(caso.sintoma.toString()),
-      m_mapa(std::make_shared<cMapa>(resultado, estado.IdiomaAtual))
+      m_matriz(caso.matriz), m_avaliacao(Consistencia::avaliar(caso.matriz)), m_robustezAvaliada(Robustez::avaliar(caso.matriz)),
+      m_mapa(std::make_shared<cMapa>(resultado))
 {
-    const int idioma = estado.IdiomaAtual;
-    const Mapa::Textos t = Mapa::textos(idioma);
-    prepararJanela(this, "frmMapa", t.titulo, 15000, 10200);
+    prepararJanela(this, "frmMapa", QString(), 15000, 10200);
     setWindowIcon(LogoKV::icone());
     // Unlike the other windows the map grows with its window and may fill the
     // screen; it still has no minimise button, like every modal window here.
@@ -157,25 +160,18 @@ frmMapa::frmMapa(AppState& estado, const Analise::Caso& caso, const Analise::Res
     if (auto* alca = findChild<QSizeGrip*>())
         alca->setAccessibleName(tr("Alça para redimensionar"));
 
-    const Consistencia::Resultado c = Consistencia::avaliar(caso.matriz);
-    const Robustez::Resultado r = Robustez::avaliar(caso.matriz);
-    m_consistencia = Mapa::linhasConsistencia(c, caso.matriz, idioma, kNomeNoPapel);
-    m_robustez = Mapa::linhasRobustez(r, caso.matriz, idioma, kNomeNoPapel);
-
     static const bool leitor = (QAccessible::installFactory(mapaAcessivel), true);
     Q_UNUSED(leitor);
     picMapa = new PainelMapa(m_mapa, this);
-    picMapa->setAccessibleName(t.titulo);
-    picMapa->setAccessibleDescription(m_mapa->descricao());
 
     auto* lado = new QWidget;
     auto* coluna = new QVBoxLayout(lado);
     coluna->setContentsMargins(4, 4, 4, 4);
-    lblConsistencia = figuras(lado, "lblConsistencia", Mapa::linhasConsistencia(c, caso.matriz, idioma));
-    lblRobustez = figuras(lado, "lblRobustez", Mapa::linhasRobustez(r, caso.matriz, idioma));
+    lblConsistencia = figuras(lado, "lblConsistencia");
+    lblRobustez = figuras(lado, "lblRobustez");
     // The two verdicts in words first, where they are seen without scrolling; the figures behind them follow.
-    lblVereditoConsistencia = sentenca(lado, "lblVereditoConsistencia", Veredito::consistencia(c));
-    lblVereditoRobustez = sentenca(lado, "lblVereditoRobustez", Veredito::firmeza(r, caso.matriz));
+    lblVereditoConsistencia = sentenca(lado, "lblVereditoConsistencia");
+    lblVereditoRobustez = sentenca(lado, "lblVereditoRobustez");
     coluna->addWidget(lblVereditoConsistencia);
     coluna->addWidget(lblVereditoRobustez);
     coluna->addSpacing(10);
@@ -191,7 +187,7 @@ frmMapa::frmMapa(AppState& estado, const Analise::Caso& caso, const Analise::Res
     for (QWidget* w : {static_cast<QWidget*>(rolagem), rolagem->viewport(), lado})
         w->setAccessibleName(tr("Consistência e firmeza"));
 
-    auto* Label7 = new QLabel(t.impressora);
+    Label7 = new QLabel;
     Label7->setObjectName(u("Label7"));
     Combo1 = new QComboBox;
     Combo1->setObjectName(u("Combo1"));
@@ -200,17 +196,16 @@ frmMapa::frmMapa(AppState& estado, const Analise::Caso& caso, const Analise::Res
     for (const Impressora& i : Printers::lista())
         Combo1->addItem(i.DeviceName);
     Combo1->setEditText(Printers::atual().DeviceName);
-    Combo1->lineEdit()->setAccessibleName(t.impressora);
     Label7->setBuddy(Combo1);
 
-    cmdImprimir = botao(this, "cmdImprimir", t.cmdImprimir, Figura::Impressora);
-    cmdExportar = botao(this, "cmdExportar", t.cmdExportar, Figura::Exportar);
-    cmdSair = botao(this, "cmdSair", t.cmdSair, Figura::Voltar);
+    cmdImprimir = botao(this, "cmdImprimir", Figura::Impressora);
+    cmdExportar = botao(this, "cmdExportar", Figura::Exportar);
+    cmdSair = botao(this, "cmdSair", Figura::Voltar);
     connect(cmdImprimir, &QToolButton::clicked, this, &frmMapa::cmdImprimir_Click);
     connect(cmdExportar, &QToolButton::clicked, this, &frmMapa::cmdExportar_Click);
     connect(cmdSair, &QToolButton::clicked, this, &frmMapa::cmdSair_Click);
     // The full report's caption is long: its picture beside it, across the column.
-    cmdRelatorio = botao(this, "cmdRelatorio", RelatorioCompleto::textoBotao(), Figura::Relatorio);
+    cmdRelatorio = botao(this, "cmdRelatorio", Figura::Relatorio);
     cmdRelatorio->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     cmdRelatorio->setMinimumSize(0, 44);
     cmdRelatorio->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -231,14 +226,43 @@ frmMapa::frmMapa(AppState& estado, const Analise::Caso& caso, const Analise::Res
     principal->addWidget(picMapa, 1);
     principal->addLayout(direita);
     rolagem->setFixedWidth(300);
+    retraduzir();
 }
 
 frmMapa::~frmMapa() = default;
 
+void frmMapa::retraduzir()
+{
+    const Mapa::Textos t = Mapa::textos();
+    setWindowTitle(t.titulo);
+    m_mapa->retraduzir();
+    picMapa->update();
+    picMapa->setAccessibleName(t.titulo);
+    picMapa->setAccessibleDescription(m_mapa->descricao());
+    m_consistencia = Mapa::linhasConsistencia(m_avaliacao, m_matriz, kNomeNoPapel);
+    m_robustez = Mapa::linhasRobustez(m_robustezAvaliada, m_matriz, kNomeNoPapel);
+    mostrarFiguras(lblConsistencia, Mapa::linhasConsistencia(m_avaliacao, m_matriz));
+    mostrarFiguras(lblRobustez, Mapa::linhasRobustez(m_robustezAvaliada, m_matriz));
+    lblVereditoConsistencia->setText(Veredito::consistencia(m_avaliacao));
+    lblVereditoRobustez->setText(Veredito::firmeza(m_robustezAvaliada, m_matriz));
+    Label7->setText(t.impressora);
+    Combo1->lineEdit()->setAccessibleName(t.impressora);
+    cmdImprimir->setText(t.cmdImprimir);
+    cmdExportar->setText(t.cmdExportar);
+    cmdSair->setText(t.cmdSair);
+    cmdRelatorio->setText(RelatorioCompleto::textoBotao());
+}
+
+void frmMapa::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::LanguageChange)
+        retraduzir();
+    QDialog::changeEvent(e);
+}
+
 void frmMapa::cmdImprimir_Click()
 {
     Mapa::Pagina pg;
-    pg.idioma = m_estado.IdiomaAtual;
     pg.nomeCase = m_nomeCase;
     pg.sintoma = m_sintoma;
     pg.logo = LogoKV::imagem();
@@ -246,14 +270,14 @@ void frmMapa::cmdImprimir_Click()
     pg.consistencia = m_consistencia;
     pg.robustez = m_robustez;
     pg.data = QDate::currentDate();
-    const Mapa::Textos t = Mapa::textos(m_estado.IdiomaAtual);
+    const Mapa::Textos t = Mapa::textos();
     Printer::imprimirEm(this, Combo1->currentText(), [&pg](Printer& prn) { Mapa::escrever(prn, pg); },
                         {t.salvarPdf, Printers::nomeProposto(t.titulo + u(" ") + m_nomeCase, pg.data), t.pdfSalvo, t.titulo});
 }
 
 void frmMapa::cmdExportar_Click()
 {
-    const Mapa::Textos t = Mapa::textos(m_estado.IdiomaAtual);
+    const Mapa::Textos t = Mapa::textos();
     const QString arquivo = EscolherArquivoGravar(this, t.dialogoExportar, QDir::home().filePath(t.titulo + u(".png")),
                                                   u("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"));
     if (arquivo.isEmpty())

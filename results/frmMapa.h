@@ -1,6 +1,8 @@
 #pragma once
 
 #include "analysis/Analise.h"
+#include "analysis/Consistencia.h"
+#include "analysis/Robustez.h"
 #include "shell/AppState.h"
 
 #include <QDialog>
@@ -41,17 +43,27 @@ private slots:
     void cmdRelatorio_Click();
     void cmdSair_Click();
 
+protected:
+    void changeEvent(QEvent* e) override;
+
 private:
+    // Every caption and figure from the translations of the current language.
+    void retraduzir();
+
     AppState& m_estado;
     QString m_nomeCase;
     QString m_sintoma;
-    std::shared_ptr<const cMapa> m_mapa;
+    Analise::Matriz m_matriz;
+    Consistencia::Resultado m_avaliacao;
+    Robustez::Resultado m_robustezAvaliada;
+    std::shared_ptr<cMapa> m_mapa;
     QStringList m_consistencia, m_robustez; // as printed: long names cut
     QWidget* picMapa = nullptr;
     QLabel* lblConsistencia = nullptr;
     QLabel* lblRobustez = nullptr;
     QLabel* lblVereditoConsistencia = nullptr;
     QLabel* lblVereditoRobustez = nullptr;
+    QLabel* Label7 = nullptr;
     QComboBox* Combo1 = nullptr;
     QToolButton* cmdImprimir = nullptr;
     QToolButton* cmdExportar = nullptr;

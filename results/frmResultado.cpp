@@ -12,13 +12,13 @@
 #include "results/RelatorioCompleto.h"
 
 #include "shell/ArquivoCaso.h"
-#include "shell/Captions.h"
 #include "shell/Cortes.h"
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
 #include "shell/Fonts.h"
 #include "shell/Messages.h"
 #include "shell/TabelaAcessivel.h"
+#include "shell/Traducoes.h"
 #include "shell/Twips.h"
 #include "store/CasoCsvTextos.h"
 #include "store/DataSource.h"
@@ -114,7 +114,7 @@ QRect frmResultado::areaVeredito(int n)
 
 void frmResultado::montarLayout()
 {
-    prepararJanela(this, "frmResultado", u("Resultado Emach"), kLargura, kAlturaCliente);
+    prepararJanela(this, "frmResultado", QString(), kLargura, kAlturaCliente);
     setWindowIcon(LogoKV::icone());
     definirAltura(kAlturaCliente + kMoldura);
 
@@ -122,7 +122,7 @@ void frmResultado::montarLayout()
     Data1->setObjectName(u("Data1"));
 
     // Created in tab order: cmdSair first, cmdPrinter last.
-    cmdSair = botaoFigura(this, "cmdSair", u("&Sair"), Figura::Sair, 32);
+    cmdSair = botaoFigura(this, "cmdSair", QString(), Figura::Sair, 32);
     Twips::colocar(cmdSair, 7500, 105, 990, 855);
     connect(cmdSair, &QToolButton::clicked, this, &frmResultado::cmdSair_Click);
 
@@ -132,7 +132,7 @@ void frmResultado::montarLayout()
     Image1->setScaledContents(true);
     Twips::colocar(Image1, 375, 225, 1965, 660);
 
-    Frame2 = new QGroupBox(u("Objetivo a alcançar: "), this);
+    Frame2 = new QGroupBox(this);
     Frame2->setObjectName(u("Frame2"));
     Frame2->setFont(sansSerif(true));
     Twips::colocar(Frame2, 360, 1080, 6705, 1005);
@@ -164,7 +164,7 @@ void frmResultado::montarLayout()
     dicaNasCelulasCortadas(MSFlexGrid2);
     Twips::colocar(MSFlexGrid2, 360, 2250, 5415, 2355);
 
-    Label7 = rotulo(this, "Label7", u("Impressora:"), 6075, 2190, 1035, 255, false);
+    Label7 = rotulo(this, "Label7", QString(), 6075, 2190, 1035, 255, false);
 
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(u("Combo1"));
@@ -176,26 +176,26 @@ void frmResultado::montarLayout()
     Frame1->setObjectName(u("Frame1"));
     Twips::colocar(Frame1, 6120, 2880, 2535, 1695);
     amostra(Frame1, "Label1", kCiano, 225, 225, 390, 240);
-    rotulo(Frame1, "Label2", u("Efeitos"), 750, 225, 1665, 360, true);
+    rotulo(Frame1, "Label2", QString(), 750, 225, 1665, 360, true);
     amostra(Frame1, "Label3", kAmarelo, 225, 690, 390, 240);
-    rotulo(Frame1, "Label4", u("Fatores Causais"), 750, 690, 1650, 240, true);
+    rotulo(Frame1, "Label4", QString(), 750, 690, 1650, 240, true);
     amostra(Frame1, "Label6", kVerde, 225, 1110, 390, 240);
-    rotulo(Frame1, "Label5", u("Causa Raíz ou principal FCS"), 750, 1110, 1650, 480, true);
+    rotulo(Frame1, "Label5", QString(), 750, 1110, 1650, 480, true);
 
-    cmdPrinter = botaoFigura(this, "cmdPrinter", u("&Imprimir"), Figura::Impressora, 32);
+    cmdPrinter = botaoFigura(this, "cmdPrinter", QString(), Figura::Impressora, 32);
     Twips::colocar(cmdPrinter, 7500, 1155, 990, 855);
     connect(cmdPrinter, &QToolButton::clicked, this, &frmResultado::cmdPrinter_Click);
 
     // The influence map, in the free strip between the logo and the buttons.
-    cmdMapa = botaoFigura(this, "cmdMapa", u("&Mapa"), Figura::Mapa, 32);
+    cmdMapa = botaoFigura(this, "cmdMapa", QString(), Figura::Mapa, 32);
     Twips::colocar(cmdMapa, 6390, 105, 990, 855);
     connect(cmdMapa, &QToolButton::clicked, this, &frmResultado::cmdMapa_Click);
     // The case to a file, in the same strip left of the map.
-    cmdExportar = botaoFigura(this, "cmdExportar", u("E&xportar…"), Figura::Exportar, 32);
+    cmdExportar = botaoFigura(this, "cmdExportar", QString(), Figura::Exportar, 32);
     Twips::colocar(cmdExportar, 5295, 105, 990, 855);
     connect(cmdExportar, &QToolButton::clicked, this, &frmResultado::cmdExportar_Click);
     // The full report, in the same strip, wide enough for its caption.
-    cmdRelatorio = botaoFigura(this, "cmdRelatorio", RelatorioCompleto::textoBotao(), Figura::Relatorio, 32);
+    cmdRelatorio = botaoFigura(this, "cmdRelatorio", QString(), Figura::Relatorio, 32);
     Twips::colocar(cmdRelatorio, 3390, 105, 1800, 855);
     connect(cmdRelatorio, &QToolButton::clicked, this, &frmResultado::cmdRelatorio_Click);
 
@@ -242,11 +242,42 @@ void frmResultado::colorirLinha(int linha, quint32 cor)
     }
 }
 
+void frmResultado::retraduzir()
+{
+    findChild<QLabel*>(u("Label2"))->setText(tr("Efeitos"));
+    findChild<QLabel*>(u("Label4"))->setText(tr("Fatores Causais"));
+    findChild<QLabel*>(u("Label5"))->setText(tr("Causa Raíz ou principal FCS"));
+    Label7->setText(tr("Impressora:"));
+    cmdSair->setText(tr("&Sair"));
+    cmdPrinter->setText(tr("&Imprimir"));
+    setWindowTitle(tr("Resultado Emach"));
+    Frame2->setTitle(tr("Objetivo a alcançar: "));
+    cmdMapa->setText(Mapa::textos().mnuMapa);
+    cmdExportar->setText(CasoCsv::mensagens().botaoExportar);
+    cmdRelatorio->setText(RelatorioCompleto::textoBotao());
+}
+
+void frmResultado::mostrarVereditos()
+{
+    QStringList vereditos = {Veredito::consistencia(m_consistencia), Veredito::firmeza(m_robustez, m_matriz)};
+    vereditos.removeAll(QString());
+    txtVeredito->setPlainText(vereditos.join(QLatin1Char('\n')));
+    txtVeredito->setAccessibleName(tr("Veredito"));
+}
+
+void frmResultado::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::LanguageChange) {
+        retraduzir();
+        mostrarVereditos();
+    }
+    QDialog::changeEvent(e);
+}
+
 void frmResultado::Form_Load()
 {
-    Legendas::aplicarIdioma(this, Legendas::Tela::Resultado, m_estado.IdiomaAtual);
-    cmdMapa->setText(Mapa::textos(m_estado.IdiomaAtual).mnuMapa);
-    cmdExportar->setText(CasoCsv::mensagens(m_estado.IdiomaAtual).botaoExportar);
+    Traducoes::aplicar(m_estado.IdiomaAtual);
+    retraduzir();
     nomearParaLeitores();
 
     // The combo's text is the current printer, its list every printer.
@@ -263,12 +294,10 @@ void frmResultado::Form_Load()
 
     definirAltura(alturaJanela(n));
 
-    const Analise::Matriz matriz = Analise::lerCaso(m_estado.BancoDados, m_estado.caseAtual()).matriz;
-    QStringList vereditos = {Veredito::consistencia(Consistencia::avaliar(matriz)),
-                             Veredito::firmeza(Robustez::avaliar(matriz), matriz)};
-    vereditos.removeAll(QString());
-    txtVeredito->setPlainText(vereditos.join(QLatin1Char('\n')));
-    txtVeredito->setAccessibleName(QCoreApplication::translate("frmResultado", "Veredito"));
+    m_matriz = Analise::lerCaso(m_estado.BancoDados, m_estado.caseAtual()).matriz;
+    m_consistencia = Consistencia::avaliar(m_matriz);
+    m_robustez = Robustez::avaliar(m_matriz);
+    mostrarVereditos();
     const QRect v = areaVeredito(n);
     Twips::colocar(txtVeredito, v.x(), v.y(), v.width(), v.height());
 
@@ -333,17 +362,9 @@ void frmResultado::cmdSair_Click()
 
 void frmResultado::cmdPrinter_Click()
 {
-    // The PDF printer asks in the user's language and says where it wrote.
-    const struct { const char* pergunta; const char* titulo; const char* texto; } pdf[] = {
-        {"Save report as PDF", "PDF report", "The report was saved to:"},
-        {"Guardar informe en PDF", "Informe en PDF", "El informe se guardó en:"},
-        {"Salvar relatório em PDF", "Relatório em PDF", "O relatório foi salvo em:"},
-    };
-    const auto& t = pdf[m_estado.IdiomaAtual == 1 ? 0 : m_estado.IdiomaAtual == 2 ? 1 : 2];
     const QDate hoje = QDate::currentDate();
     Printer::imprimirEm(this, Combo1->currentText(), [&](Printer& prn) {
         Relatorio::Dados dados;
-        dados.idioma = m_estado.IdiomaAtual;
         dados.nomeCase = m_estado.NomeCase;
         dados.sintoma = lblSintoma->text();
         dados.logo = Image1->pixmap().toImage();
@@ -355,7 +376,8 @@ void frmResultado::cmdPrinter_Click()
             rs.MoveNext();
         }
         Relatorio::escrever(prn, dados);
-    }, {u(t.pergunta), Printers::nomeProposto(m_estado.NomeCase, hoje), u(t.texto), u(t.titulo)});
+    }, {tr("Salvar relatório em PDF"), Printers::nomeProposto(m_estado.NomeCase, hoje), tr("O relatório foi salvo em:"),
+        tr("Relatório em PDF")});
 }
 
 void frmResultado::cmdMapa_Click()

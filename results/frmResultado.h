@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/Consistencia.h"
+#include "analysis/Robustez.h"
 #include "shell/AppState.h"
 
 #include <QDialog>
@@ -41,7 +43,14 @@ private slots:
     void cmdExportar_Click();
     void cmdRelatorio_Click();
 
+protected:
+    void changeEvent(QEvent* e) override;
+
 private:
+    // Every caption from the translations of the current language.
+    void retraduzir();
+    // The two verdicts of the matrix read on loading.
+    void mostrarVereditos();
     void montarLayout();
     void Form_Load();
     void definirAltura(int twips);
@@ -53,6 +62,9 @@ private:
     AppState& m_estado;
     QString m_sintomaDados;
     int m_altura = 0;
+    Analise::Matriz m_matriz;
+    Consistencia::Resultado m_consistencia;
+    Robustez::Resultado m_robustez;
 
     DataSource* Data1 = nullptr;
     QToolButton* cmdSair = nullptr;

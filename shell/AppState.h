@@ -30,6 +30,8 @@ struct AppState {
     // The main window, for the screens that re-caption it or write its status.
     QPointer<QWidget> menu;
     std::function<void(const QString&)> escreverStatus;
+    // Gives the main window the captions of a language's set.
+    std::function<void(int)> legendarMenu;
 
     // Case number (1 to 10) to the team judgement last written into it.
     std::map<int, ResumoEquipe> equipes;

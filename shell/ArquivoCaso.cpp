@@ -40,7 +40,7 @@ QString nomeSugerido(const CasoCsv::Exportacao& d)
 
 QString exportar(QWidget* janela, int idioma, const CasoCsv::Exportacao& dados)
 {
-    const CasoCsv::Mensagens m = CasoCsv::mensagens(idioma);
+    const CasoCsv::Mensagens m = CasoCsv::mensagens();
     if (dados.n <= 0) {
         MsgBox(m.semFatores.arg(dados.caso), Icone::Exclamacao, m.tituloExportar);
         return QString();
@@ -63,7 +63,7 @@ QString exportar(QWidget* janela, int idioma, const CasoCsv::Exportacao& dados)
 std::optional<CasoCsv::Caso> importar(QWidget* janela, AppState& estado, int caso,
                                       const std::function<void(const CasoCsv::Caso&)>& aoGravar)
 {
-    const CasoCsv::Mensagens m = CasoCsv::mensagens(estado.IdiomaAtual);
+    const CasoCsv::Mensagens m = CasoCsv::mensagens();
     const QString arquivo = EscolherArquivoAbrir(janela, m.tituloImportar, pasta(), m.filtro);
     if (arquivo.isEmpty())
         return std::nullopt;
@@ -71,7 +71,7 @@ std::optional<CasoCsv::Caso> importar(QWidget* janela, AppState& estado, int cas
 
     const CasoCsv::Leitura leitura = CasoCsv::lerArquivo(arquivo);
     if (!leitura.valida()) {
-        MsgBox(CasoCsv::descrever(leitura, estado.IdiomaAtual), Icone::Exclamacao, m.tituloImportar);
+        MsgBox(CasoCsv::descrever(leitura), Icone::Exclamacao, m.tituloImportar);
         return std::nullopt;
     }
     const CasoCsv::Caso& dados = leitura.caso;

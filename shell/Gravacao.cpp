@@ -1,7 +1,10 @@
 #include "shell/Gravacao.h"
 #include "shell/Messages.h"
+#include "shell/Traducoes.h"
 #include "store/Connection.h"
 #include "store/StoreError.h"
+
+#include <QCoreApplication>
 
 namespace Gravacao {
 
@@ -10,55 +13,30 @@ QString u(const char* s) { return QString::fromUtf8(s); }
 
 using Kind = StoreError::Kind;
 
-// Per language (English, Spanish, Portuguese): the title, the reason for
-// each kind of failure, the two endings and the label of the store's text.
-struct Textos {
-    const char* titulo;
-    const char* ocupado;
-    const char* cheio;
-    const char* somenteLeitura;
-    const char* movido;
-    const char* disco;
-    const char* tenteDeNovo;
-    const char* aoEncerrar;
-    const char* detalhe;
-};
-
-const Textos kTextos[3] = {
-    {"Data not saved", "The data file CONTROLE.mdb is busy: another program is writing to it.", "The disk is full.",
-     "The data file CONTROLE.mdb is read-only.",
-     "The data file CONTROLE.mdb was moved, replaced or deleted while KV was open.", "The disk refused the write.",
-     "Nothing was saved. What is on the screen stays here: fix the problem and try again.",
-     "Nothing was written to the file that stands there now.", "Technical detail: "},
-    {"Datos no guardados", "El archivo de datos CONTROLE.mdb está ocupado por otro programa.", "El disco está lleno.",
-     "El archivo de datos CONTROLE.mdb es de solo lectura.",
-     "El archivo de datos CONTROLE.mdb fue movido, sustituido o borrado mientras KV estaba abierto.",
-     "El disco rechazó la escritura.",
-     "No se guardó nada. Lo que está en la pantalla sigue aquí: resuelva el problema e inténtelo de nuevo.",
-     "No se escribió nada en el archivo que está allí ahora.", "Detalle técnico: "},
-    {"Dados não gravados", "O arquivo de dados CONTROLE.mdb está ocupado por outro programa.", "O disco está cheio.",
-     "O arquivo de dados CONTROLE.mdb está protegido contra gravação (somente leitura).",
-     "O arquivo de dados CONTROLE.mdb foi movido, substituído ou apagado enquanto o KV estava aberto.",
-     "O disco recusou a gravação.",
-     "Nada foi gravado. O que está na tela continua aqui: resolva o problema e tente de novo.",
-     "Nada foi gravado no arquivo que está lá agora.", "Detalhe técnico: "},
+struct Texto {
+    Q_DECLARE_TR_FUNCTIONS(Gravacao)
 };
 } // namespace
 
-Aviso aviso(const StoreError& erro, int idioma, bool encerrando)
+Aviso aviso(const StoreError& erro, bool encerrando)
 {
-    const Textos& t = kTextos[idioma == 1 ? 0 : idioma == 2 ? 1 : 2];
-    const char* motivo = t.disco;
+    QString motivo = Texto::tr("O disco recusou a gravação.");
     switch (erro.kind()) {
-    case Kind::Busy: motivo = t.ocupado; break;
-    case Kind::Full: motivo = t.cheio; break;
-    case Kind::ReadOnly: motivo = t.somenteLeitura; break;
-    case Kind::Moved: motivo = t.movido; break;
+    case Kind::Busy: motivo = Texto::tr("O arquivo de dados CONTROLE.mdb está ocupado por outro programa."); break;
+    case Kind::Full: motivo = Texto::tr("O disco está cheio."); break;
+    case Kind::ReadOnly:
+        motivo = Texto::tr("O arquivo de dados CONTROLE.mdb está protegido contra gravação (somente leitura).");
+        break;
+    case Kind::Moved:
+        motivo = Texto::tr("O arquivo de dados CONTROLE.mdb foi movido, substituído ou apagado enquanto o KV estava aberto.");
+        break;
     case Kind::Disk:
     case Kind::Other: break;
     }
-    return {u(t.titulo), u(motivo) + u("\r\n") + u(encerrando ? t.aoEncerrar : t.tenteDeNovo) + u("\r\n\r\n")
-                             + u(t.detalhe) + erro.text()};
+    const QString fim = encerrando ? Texto::tr("Nada foi gravado no arquivo que está lá agora.")
+                                   : Texto::tr("Nada foi gravado. O que está na tela continua aqui: resolva o problema e tente de novo.");
+    return {Texto::tr("Dados não gravados"),
+            motivo + u("\r\n") + fim + u("\r\n\r\n") + Texto::tr("Detalhe técnico: ") + erro.text()};
 }
 
 bool gravar(const AppState& estado, const std::function<void()>& salvar)
@@ -68,7 +46,8 @@ bool gravar(const AppState& estado, const std::function<void()>& salvar)
         return true;
     } catch (const StoreError& e) {
         // The transaction rolled back while the error unwound.
-        const Aviso a = aviso(e, estado.IdiomaAtual);
+        Traducoes::aplicar(estado.IdiomaAtual);
+        const Aviso a = aviso(e);
         MsgBox(a.texto, Icone::Exclamacao, a.titulo);
         return false;
     }
@@ -90,7 +69,8 @@ void aoEncerrar(AppState& estado)
         c.closeMoved();
         if (nosso)
             return;
-        const Aviso a = aviso(e, estado.IdiomaAtual, true);
+        Traducoes::aplicar(estado.IdiomaAtual);
+        const Aviso a = aviso(e, true);
         MsgBox(a.texto, Icone::Exclamacao, a.titulo);
     }
 }

@@ -17,8 +17,9 @@ namespace Gravacao {
 
 bool gravar(const AppState& estado, const std::function<void()>& salvar);
 
-// The message for a failed save; at quitting it says nothing of a retry.
-Aviso aviso(const StoreError& erro, int idioma, bool aoEncerrar = false);
+// The message for a failed save, in the current language; at quitting it
+// says nothing of a retry.
+Aviso aviso(const StoreError& erro, bool aoEncerrar = false);
 
 // At quitting: when the file at the program's path is no longer the one
 // open, the user is told, and no -wal or -shm is left there to be replayed

@@ -64,7 +64,7 @@ void aoIniciar(AppState& estado, QWidget* janela)
         if (Gravacao::gravar(estado, [&] { Recuperacao::aplicar(banco, d); }))
             Recuperacao::remover(banco);
     } catch (const StoreError& e) {
-        const Aviso a = Gravacao::aviso(e, estado.IdiomaAtual);
+        const Aviso a = Gravacao::aviso(e);
         MsgBox(a.texto, Icone::Exclamacao, a.titulo);
     }
 }

@@ -124,9 +124,9 @@ Leitura ler(const QByteArray& bytes);
 // regular file is refused before it is opened, so a pipe cannot hold the window.
 Leitura lerArquivo(const QString& caminho);
 
-// The message of a refused file in a language: how many problems, then the
-// first few, each with its line and column.
-QString descrever(const Leitura& leitura, int idioma, int maximo = 5);
+// The message of a refused file in the current language: how many problems,
+// then the first few, each with its line and column.
+QString descrever(const Leitura& leitura, int maximo = 5);
 
 // True when case 1 to 10 has a count above 0 and one of its factors has a
 // name or a judgement: importing over it loses them.

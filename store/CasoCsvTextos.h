@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// The words of a case file and of the messages about it, in each language
-// (1 English, 2 Spanish, anything else Portuguese).
+// The words of a case file in each language (1 English, 2 Spanish, anything
+// else Portuguese), and the messages about it in the current language.
 namespace CasoCsv {
 
 struct Rotulos {
@@ -32,6 +32,6 @@ struct Mensagens {
     QString importado; // %1 factors, %2 judgements, %3 case number
     QString falhaGravar; // %1 the store's reason
 };
-Mensagens mensagens(int idioma);
+Mensagens mensagens();
 
 } // namespace CasoCsv

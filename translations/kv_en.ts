@@ -22,6 +22,173 @@
         <source>%1 não é um caractere válido em %2: o arquivo está danificado</source>
         <translation>%1 is not a valid character in %2: the file is damaged</translation>
     </message>
+    <message>
+        <source> (ou 1/5</source>
+        <translation> (or 1/5</translation>
+    </message>
+    <message>
+        <source>O arquivo está vazio.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>O arquivo tem mais de 1 MB; um case cabe em muito menos.</source>
+        <translation>The file is larger than 1 MB; a case fits in far less.</translation>
+    </message>
+    <message>
+        <source>O arquivo não é um texto CSV.</source>
+        <translation>The file is not a CSV text.</translation>
+    </message>
+    <message>
+        <source>O arquivo não pôde ser lido: %1</source>
+        <translation>The file could not be read: %1</translation>
+    </message>
+    <message>
+        <source>aspas abertas e nunca fechadas</source>
+        <translation>a quote is opened and never closed</translation>
+    </message>
+    <message>
+        <source>texto depois das aspas de fechamento</source>
+        <translation>text after a closing quote</translation>
+    </message>
+    <message>
+        <source>a quantidade de fatores &quot;%1&quot; não é um número inteiro</source>
+        <translation>the number of factors &quot;%1&quot; is not a whole number</translation>
+    </message>
+    <message>
+        <source>a quantidade de fatores %1 não confere com os %2 fatores da matriz</source>
+        <translation>the number of factors %1 does not match the %2 factors of the matrix</translation>
+    </message>
+    <message>
+        <source>o texto tem %1 caracteres; o máximo é 80</source>
+        <translation>the text has %1 characters; at most 80 are allowed</translation>
+    </message>
+    <message>
+        <source>falta a matriz: uma linha com os nomes e uma linha por fator</source>
+        <translation>no matrix: a row of names and one row per factor</translation>
+    </message>
+    <message>
+        <source>a matriz tem %1 fatores; o mínimo é 4</source>
+        <translation>the matrix has %1 factors; at least 4 are needed</translation>
+    </message>
+    <message>
+        <source>a matriz tem %1 fatores; o máximo é 25</source>
+        <translation>the matrix has %1 factors; at most 25 are allowed</translation>
+    </message>
+    <message>
+        <source>falta o nome do fator</source>
+        <translation>the factor&apos;s name is missing</translation>
+    </message>
+    <message>
+        <source>o nome &quot;%1&quot; já aparece na linha %2</source>
+        <translation>the name &quot;%1&quot; already appears on line %2</translation>
+    </message>
+    <message>
+        <source>o nome &quot;%1&quot; do cabeçalho não é o da linha %2 (&quot;%3&quot;)</source>
+        <translation>the heading &quot;%1&quot; differs from the name on line %2 (&quot;%3&quot;)</translation>
+    </message>
+    <message>
+        <source>falta a linha do fator %1 (&quot;%2&quot;)</source>
+        <translation>the row of factor %1 (&quot;%2&quot;) is missing</translation>
+    </message>
+    <message>
+        <source>linha a mais: a matriz tem %1 fatores</source>
+        <translation>one row too many: the matrix has %1 factors</translation>
+    </message>
+    <message>
+        <source>valor fora da matriz</source>
+        <translation>a value outside the matrix</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é um dos níveis %2</source>
+        <translation>&quot;%1&quot; is not one of the levels %2</translation>
+    </message>
+    <message>
+        <source>a diagonal (o fator contra ele mesmo) fica vazia</source>
+        <translation>the diagonal (a factor against itself) stays empty</translation>
+    </message>
+    <message>
+        <source>%1 não é o recíproco de %2 (linha %3, coluna %4)</source>
+        <translation>%1 is not the reciprocal of %2 (line %3, column %4)</translation>
+    </message>
+    <message>
+        <source>E&amp;xportar…</source>
+        <translation>E&amp;xport…</translation>
+    </message>
+    <message>
+        <source>&amp;Importar…</source>
+        <translation>&amp;Import…</translation>
+    </message>
+    <message>
+        <source>Exportar case</source>
+        <translation>Export case</translation>
+    </message>
+    <message>
+        <source>Importar case</source>
+        <translation>Import case</translation>
+    </message>
+    <message>
+        <source>Arquivos CSV (*.csv);;Todos os arquivos (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>O case %1 não tem fatores para exportar.</source>
+        <translation>Case %1 has no factors to export.</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o arquivo
+%1
+
+%2
+
+Nenhum arquivo foi criado ou alterado.</source>
+        <translation>The file
+%1
+could not be written.
+
+%2
+
+No file was created or changed.</translation>
+    </message>
+    <message>
+        <source>O case %1 (%2) já tem %3 fatores.
+Substituí-los pelos %4 fatores do arquivo?</source>
+        <translation>Case %1 (%2) already holds %3 factors.
+Replace them with the %4 factors of the file?</translation>
+    </message>
+    <message>
+        <source>%1 fatores e %2 julgamentos importados para o case %3.</source>
+        <translation>Imported %1 factors and %2 judgements into case %3.</translation>
+    </message>
+    <message>
+        <source>O case não pôde ser gravado:
+%1
+
+Nada foi alterado.</source>
+        <translation>The case could not be saved:
+%1
+
+Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Nada foi alterado.</source>
+        <translation>Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Nada foi importado: o arquivo tem 1 problema.</source>
+        <translation>Nothing was imported: the file has 1 problem.</translation>
+    </message>
+    <message>
+        <source>Nada foi importado: o arquivo tem %1 problemas.</source>
+        <translation>Nothing was imported: the file has %1 problems.</translation>
+    </message>
+    <message>
+        <source>Linha %1, coluna %2: </source>
+        <translation>Line %1, column %2: </translation>
+    </message>
+    <message>
+        <source>… e mais %1.</source>
+        <translation>… and %1 more.</translation>
+    </message>
 </context>
 <context>
     <name>CasoXlsx</name>
@@ -127,6 +294,168 @@ No file was created or changed.</translation>
     </message>
 </context>
 <context>
+    <name>Gravacao</name>
+    <message>
+        <source>O disco recusou a gravação.</source>
+        <translation>The disk refused the write.</translation>
+    </message>
+    <message>
+        <source>O arquivo de dados CONTROLE.mdb está ocupado por outro programa.</source>
+        <translation>The data file CONTROLE.mdb is busy: another program is writing to it.</translation>
+    </message>
+    <message>
+        <source>O disco está cheio.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>O arquivo de dados CONTROLE.mdb está protegido contra gravação (somente leitura).</source>
+        <translation>The data file CONTROLE.mdb is read-only.</translation>
+    </message>
+    <message>
+        <source>O arquivo de dados CONTROLE.mdb foi movido, substituído ou apagado enquanto o KV estava aberto.</source>
+        <translation>The data file CONTROLE.mdb was moved, replaced or deleted while KV was open.</translation>
+    </message>
+    <message>
+        <source>Nada foi gravado no arquivo que está lá agora.</source>
+        <translation>Nothing was written to the file that stands there now.</translation>
+    </message>
+    <message>
+        <source>Nada foi gravado. O que está na tela continua aqui: resolva o problema e tente de novo.</source>
+        <translation>Nothing was saved. What is on the screen stays here: fix the problem and try again.</translation>
+    </message>
+    <message>
+        <source>Dados não gravados</source>
+        <translation>Data not saved</translation>
+    </message>
+    <message>
+        <source>Detalhe técnico: </source>
+        <translation>Technical detail: </translation>
+    </message>
+</context>
+<context>
+    <name>Mapa</name>
+    <message>
+        <source>Mapa de influência</source>
+        <translation>Influence map</translation>
+    </message>
+    <message>
+        <source>&amp;Mapa</source>
+        <translation>&amp;Map</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Exportar…</source>
+        <translation>&amp;Export…</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>&amp;Return</translation>
+    </message>
+    <message>
+        <source>Impressora:</source>
+        <translation>Printer:</translation>
+    </message>
+    <message>
+        <source>NormH: pontos da linha, normatizados 0-5</source>
+        <translation>NormH: points to row, normalised 0-5</translation>
+    </message>
+    <message>
+        <source>NormV: pontos da coluna, normatizados 0-5</source>
+        <translation>NormV: points to column, normalised 0-5</translation>
+    </message>
+    <message>
+        <source>Pontos da Linha</source>
+        <translation>Points to Row</translation>
+    </message>
+    <message>
+        <source>Pontos da Coluna</source>
+        <translation>Points to Column</translation>
+    </message>
+    <message>
+        <source>Exportar mapa</source>
+        <translation>Export map</translation>
+    </message>
+    <message>
+        <source>Mapa não exportado</source>
+        <translation>Map not exported</translation>
+    </message>
+    <message>
+        <source>Salvar mapa em PDF</source>
+        <translation>Save map as PDF</translation>
+    </message>
+    <message>
+        <source>O mapa foi salvo em:</source>
+        <translation>The map was saved to:</translation>
+    </message>
+    <message>
+        <source>Consistência dos julgamentos</source>
+        <translation>Consistency of the judgements</translation>
+    </message>
+    <message>
+        <source>Tríades circulares: d = %1 de %2 possíveis; ζ = %3</source>
+        <translation>Circular triads: d = %1 of %2 possible; ζ = %3</translation>
+    </message>
+    <message>
+        <source>Pares sem direção (1 ou vazios): %1 de %2</source>
+        <translation>Pairs without direction (1 or empty): %1 of %2</translation>
+    </message>
+    <message>
+        <source>Pares não recíprocos, fora da contagem: %1 (%2)</source>
+        <translation>Pairs not reciprocal, left out of the count: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tríades a rever (as 10 primeiras de %1):</source>
+        <translation>Triads to look at again (the first 10 of %1):</translation>
+    </message>
+    <message>
+        <source>Tríades a rever:</source>
+        <translation>Triads to look at again:</translation>
+    </message>
+    <message>
+        <source>Firmeza da causa raiz</source>
+        <translation>Firmness of the root cause</translation>
+    </message>
+    <message>
+        <source>A causa raiz %1 se mantém em %2 de %3 mudanças de um julgamento (%4 %)</source>
+        <translation>The root cause %1 holds under %2 of %3 single changes (%4 %)</translation>
+    </message>
+    <message>
+        <source>Empate no menor E-Mach: não há uma única causa raiz</source>
+        <translation>Tie at the lowest E-Mach: no single root cause</translation>
+    </message>
+    <message>
+        <source>Diferença de E-Mach até o fator seguinte, %1: %2</source>
+        <translation>E-Mach gap to the next factor, %1: %2</translation>
+    </message>
+    <message>
+        <source>Nenhum julgamento sozinho muda a causa raiz.</source>
+        <translation>No single judgement moves the root cause.</translation>
+    </message>
+    <message>
+        <source>Julgamentos cuja mudança muda a causa raiz (10 de %1, primeiro os de um passo):</source>
+        <translation>Judgements whose change moves the root cause (10 of %1, one-step changes first):</translation>
+    </message>
+    <message>
+        <source>Julgamentos cuja mudança muda a causa raiz:</source>
+        <translation>Judgements whose change moves the root cause:</translation>
+    </message>
+    <message>
+        <source>sem causa raiz única</source>
+        <translation>no single root cause</translation>
+    </message>
+    <message>
+        <source>nova causa raiz %1</source>
+        <translation>new root cause %1</translation>
+    </message>
+    <message>
+        <source>%1 × %2: %3 → %4, %5 passo(s): %6</source>
+        <translation>%1 × %2: %3 → %4, %5 step(s): %6</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Menu principal</source>
@@ -143,6 +472,62 @@ No file was created or changed.</translation>
     <message>
         <source>Fileira de dominós caindo</source>
         <translation>A row of falling dominoes</translation>
+    </message>
+    <message>
+        <source>&amp;Casos</source>
+        <translation>Cases</translation>
+    </message>
+    <message>
+        <source>&amp;Eventos</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>&amp;Análise</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>&amp;Informações</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>&amp;Sair</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Análise causal pelo método E-Mach. Projeto e programação: equipe KV.</source>
+        <translation>Causal analysis by the E-Mach method. Design and programming: the KV team.</translation>
+    </message>
+    <message>
+        <source>Software de análise causal KV - licenciado por Orvalis</source>
+        <extracomment>Spanish shares the Portuguese wording</extracomment>
+        <translation>KV causal analysis software - licensed by Orvalis</translation>
+    </message>
+    <message>
+        <source>Versão: 22.12.15</source>
+        <extracomment>Spanish shares the Portuguese wording</extracomment>
+        <translation>Version: 22.12.15</translation>
+    </message>
+    <message>
+        <source>Programa ativo pela segunda vez, será fechado!</source>
+        <translation>Active program for the second time, will be closed!</translation>
+    </message>
+    <message>
+        <source>Programa Paralizado!</source>
+        <translation>Paralyzed Software!</translation>
+    </message>
+    <message>
+        <source>Escolha o Case a ser analisado no menu Cases</source>
+        <translation>Select the Case to be analyzed in the menu Cases</translation>
+    </message>
+    <message>
+        <source>Case não informado!</source>
+        <comment>análise</comment>
+        <translation>Case not set</translation>
+    </message>
+    <message>
+        <source>Case não informado!</source>
+        <comment>eventos</comment>
+        <translation>Case not set</translation>
     </message>
 </context>
 <context>
@@ -189,6 +574,38 @@ No file was created or changed.</translation>
     <message>
         <source>Impressão</source>
         <translation>Printing</translation>
+    </message>
+</context>
+<context>
+    <name>Relatorio</name>
+    <message>
+        <source>Resultado Emach</source>
+        <extracomment>The Spanish page prints the Portuguese texts</extracomment>
+        <translation>Emach Result</translation>
+    </message>
+    <message>
+        <source>Objetivo a alcançar ou Sintoma indesejado: </source>
+        <translation>Goal to achieve or undesired symptom: </translation>
+    </message>
+    <message>
+        <source>Fatores</source>
+        <translation>Factors</translation>
+    </message>
+    <message>
+        <source>Observação</source>
+        <translation>Observation</translation>
+    </message>
+    <message>
+        <source>Efeito</source>
+        <translation>Efect</translation>
+    </message>
+    <message>
+        <source>Fator causal</source>
+        <translation>Causal factor</translation>
+    </message>
+    <message>
+        <source>Causa Raíz ou principal FCS</source>
+        <translation>Root cause or primary FCS</translation>
     </message>
 </context>
 <context>
@@ -358,6 +775,31 @@ Restore them now?</translation>
     </message>
 </context>
 <context>
+    <name>Verificacao</name>
+    <message>
+        <source>Limitação do Sistema!</source>
+        <translation>Limitation System!</translation>
+    </message>
+    <message>
+        <source>Mínimo de 4 itens por análise.</source>
+        <translation>Minimum of 4 items by analysis.</translation>
+    </message>
+    <message>
+        <source>Limite do Sistema!</source>
+        <comment>cases</comment>
+        <translation>Limitation System!</translation>
+    </message>
+    <message>
+        <source>Permitido o máximo de 25 itens por análise.</source>
+        <translation>Permitted maximum of 25 items for analysis.</translation>
+    </message>
+    <message>
+        <source>Limite do Sistema!</source>
+        <comment>eventos</comment>
+        <translation>Limit System!</translation>
+    </message>
+</context>
+<context>
     <name>Vigia</name>
     <message>
         <source>Um arquivo que o KV mantém ao lado de CONTROLE.mdb enquanto está aberto (CONTROLE.mdb-wal ou CONTROLE.mdb-shm) foi apagado por outro programa.</source>
@@ -385,6 +827,46 @@ Restore them now?</translation>
     <message>
         <source>Casos</source>
         <translation>Cases</translation>
+    </message>
+    <message>
+        <source>Número</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Sintoma</source>
+        <translation>symptom</translation>
+    </message>
+    <message>
+        <source>Qtde</source>
+        <translation>Amont</translation>
+    </message>
+    <message>
+        <source>Duplo click para escolher o case</source>
+        <translation>Double click to choose the case</translation>
+    </message>
+    <message>
+        <source>Objetivo a alcançar ou Sintoma indesejado:</source>
+        <translation>Goal to achieve or undesired Symptom</translation>
+    </message>
+    <message>
+        <source>Quantidade de Fatores:</source>
+        <translation>Number of Factors</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>&amp;Limpar histórico anterior</source>
+        <translation>Clear previous history</translation>
+    </message>
+    <message>
+        <source>&amp;Gravar</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Cadastramento de Casos  (Máximo  10)</source>
+        <translation>Registration of Cases (Maximum 10)</translation>
     </message>
 </context>
 <context>
@@ -644,12 +1126,65 @@ Restore them now?</translation>
         <source>Nomes não colados</source>
         <translation>Names not pasted</translation>
     </message>
+    <message>
+        <source>Número</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Sintoma indesejado ou Objetivo a alcançar:</source>
+        <translation>Goal to achieve or undesired symptom</translation>
+    </message>
+    <message>
+        <source>Quantidade de Fatores:</source>
+        <translation>Number of Factors</translation>
+    </message>
+    <message>
+        <source>&amp;Salvar e Sair</source>
+        <translation>Write and Return</translation>
+    </message>
+    <message>
+        <source>Cadastro de Eventos</source>
+        <translation>Registration of events</translation>
+    </message>
 </context>
 <context>
     <name>frmInformacoes</name>
     <message>
         <source>Logotipo KV</source>
         <translation>KV logo</translation>
+    </message>
+    <message>
+        <source>Informações Gerais</source>
+        <extracomment>Spanish shows this screen in English</extracomment>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Nome do Micro na Rede:</source>
+        <translation>Computer name:</translation>
+    </message>
+    <message>
+        <source>Resolução do Vídeo:</source>
+        <translation>Video resolution:</translation>
+    </message>
+    <message>
+        <source>Usuário Logado:</source>
+        <translation>Logged in user:</translation>
+    </message>
+    <message>
+        <source>Versão Banco de Dados:</source>
+        <translation>Version Database:</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>&amp;Return</translation>
+    </message>
+    <message>
+        <source>Especificação do Computador: </source>
+        <translation>Computer specification: </translation>
+    </message>
+    <message>
+        <source>Idioma: </source>
+        <translation>Language: </translation>
     </message>
 </context>
 <context>
@@ -692,6 +1227,50 @@ Restore them now?</translation>
     <message>
         <source>Verde</source>
         <translation>Green</translation>
+    </message>
+    <message>
+        <source>Efeitos</source>
+        <translation>Effects or Spurious Factors</translation>
+    </message>
+    <message>
+        <source>Fatores Causais</source>
+        <translation>Causal Factors</translation>
+    </message>
+    <message>
+        <source>Causa Raíz ou principal FCS</source>
+        <translation>Root Cause or principal FCS</translation>
+    </message>
+    <message>
+        <source>Impressora:</source>
+        <translation>Printer:</translation>
+    </message>
+    <message>
+        <source>&amp;Sair</source>
+        <translation>&amp;Return</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir</source>
+        <translation>To Print</translation>
+    </message>
+    <message>
+        <source>Resultado Emach</source>
+        <translation>EMach Results</translation>
+    </message>
+    <message>
+        <source>Objetivo a alcançar: </source>
+        <translation>Goal to achieve or undesired symptom</translation>
+    </message>
+    <message>
+        <source>Salvar relatório em PDF</source>
+        <translation>Save report as PDF</translation>
+    </message>
+    <message>
+        <source>O relatório foi salvo em:</source>
+        <translation>The report was saved to:</translation>
+    </message>
+    <message>
+        <source>Relatório em PDF</source>
+        <translation>PDF report</translation>
     </message>
 </context>
 </TS>

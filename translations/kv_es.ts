@@ -22,6 +22,172 @@
         <source>%1 não é um caractere válido em %2: o arquivo está danificado</source>
         <translation>%1 no es un carácter válido en %2: el archivo está dañado</translation>
     </message>
+    <message>
+        <source> (ou 1/5</source>
+        <translation> (o 1/5</translation>
+    </message>
+    <message>
+        <source>O arquivo está vazio.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>O arquivo tem mais de 1 MB; um case cabe em muito menos.</source>
+        <translation>El archivo tiene más de 1 MB; un case cabe en mucho menos.</translation>
+    </message>
+    <message>
+        <source>O arquivo não é um texto CSV.</source>
+        <translation>El archivo no es un texto CSV.</translation>
+    </message>
+    <message>
+        <source>O arquivo não pôde ser lido: %1</source>
+        <translation>No se pudo leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>aspas abertas e nunca fechadas</source>
+        <translation>comillas abiertas que nunca se cierran</translation>
+    </message>
+    <message>
+        <source>texto depois das aspas de fechamento</source>
+        <translation>texto después de las comillas de cierre</translation>
+    </message>
+    <message>
+        <source>a quantidade de fatores &quot;%1&quot; não é um número inteiro</source>
+        <translation>el número de factores &quot;%1&quot; no es un número entero</translation>
+    </message>
+    <message>
+        <source>a quantidade de fatores %1 não confere com os %2 fatores da matriz</source>
+        <translation>el número de factores %1 no coincide con los %2 factores de la matriz</translation>
+    </message>
+    <message>
+        <source>o texto tem %1 caracteres; o máximo é 80</source>
+        <translation>el texto tiene %1 caracteres; el máximo es 80</translation>
+    </message>
+    <message>
+        <source>falta a matriz: uma linha com os nomes e uma linha por fator</source>
+        <translation>falta la matriz: una fila con los nombres y una fila por factor</translation>
+    </message>
+    <message>
+        <source>a matriz tem %1 fatores; o mínimo é 4</source>
+        <translation>la matriz tiene %1 factores; el mínimo es 4</translation>
+    </message>
+    <message>
+        <source>a matriz tem %1 fatores; o máximo é 25</source>
+        <translation>la matriz tiene %1 factores; el máximo es 25</translation>
+    </message>
+    <message>
+        <source>falta o nome do fator</source>
+        <translation>falta el nombre del factor</translation>
+    </message>
+    <message>
+        <source>o nome &quot;%1&quot; já aparece na linha %2</source>
+        <translation>el nombre &quot;%1&quot; ya aparece en la línea %2</translation>
+    </message>
+    <message>
+        <source>o nome &quot;%1&quot; do cabeçalho não é o da linha %2 (&quot;%3&quot;)</source>
+        <translation>el nombre &quot;%1&quot; del encabezado no es el de la línea %2 (&quot;%3&quot;)</translation>
+    </message>
+    <message>
+        <source>falta a linha do fator %1 (&quot;%2&quot;)</source>
+        <translation>falta la fila del factor %1 (&quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>linha a mais: a matriz tem %1 fatores</source>
+        <translation>fila de más: la matriz tiene %1 factores</translation>
+    </message>
+    <message>
+        <source>valor fora da matriz</source>
+        <translation>valor fuera de la matriz</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é um dos níveis %2</source>
+        <translation>&quot;%1&quot; no es uno de los niveles %2</translation>
+    </message>
+    <message>
+        <source>a diagonal (o fator contra ele mesmo) fica vazia</source>
+        <translation>la diagonal (el factor contra sí mismo) queda vacía</translation>
+    </message>
+    <message>
+        <source>%1 não é o recíproco de %2 (linha %3, coluna %4)</source>
+        <translation>%1 no es el recíproco de %2 (línea %3, columna %4)</translation>
+    </message>
+    <message>
+        <source>E&amp;xportar…</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Importar…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>Exportar case</source>
+        <translation>Exportar case</translation>
+    </message>
+    <message>
+        <source>Importar case</source>
+        <translation>Importar case</translation>
+    </message>
+    <message>
+        <source>Arquivos CSV (*.csv);;Todos os arquivos (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>O case %1 não tem fatores para exportar.</source>
+        <translation>El case %1 no tiene factores para exportar.</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o arquivo
+%1
+
+%2
+
+Nenhum arquivo foi criado ou alterado.</source>
+        <translation>No se pudo grabar el archivo
+%1
+
+%2
+
+Ningún archivo fue creado ni cambiado.</translation>
+    </message>
+    <message>
+        <source>O case %1 (%2) já tem %3 fatores.
+Substituí-los pelos %4 fatores do arquivo?</source>
+        <translation>El case %1 (%2) ya tiene %3 factores.
+¿Reemplazarlos por los %4 factores del archivo?</translation>
+    </message>
+    <message>
+        <source>%1 fatores e %2 julgamentos importados para o case %3.</source>
+        <translation>%1 factores y %2 juicios importados en el case %3.</translation>
+    </message>
+    <message>
+        <source>O case não pôde ser gravado:
+%1
+
+Nada foi alterado.</source>
+        <translation>No se pudo grabar el case:
+%1
+
+No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Nada foi alterado.</source>
+        <translation>No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Nada foi importado: o arquivo tem 1 problema.</source>
+        <translation>No se importó nada: el archivo tiene 1 problema.</translation>
+    </message>
+    <message>
+        <source>Nada foi importado: o arquivo tem %1 problemas.</source>
+        <translation>No se importó nada: el archivo tiene %1 problemas.</translation>
+    </message>
+    <message>
+        <source>Linha %1, coluna %2: </source>
+        <translation>Línea %1, columna %2: </translation>
+    </message>
+    <message>
+        <source>… e mais %1.</source>
+        <translation>… y %1 más.</translation>
+    </message>
 </context>
 <context>
     <name>CasoXlsx</name>
@@ -126,6 +292,168 @@ Ningún archivo fue creado ni cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>Gravacao</name>
+    <message>
+        <source>O disco recusou a gravação.</source>
+        <translation>El disco rechazó la escritura.</translation>
+    </message>
+    <message>
+        <source>O arquivo de dados CONTROLE.mdb está ocupado por outro programa.</source>
+        <translation>El archivo de datos CONTROLE.mdb está ocupado por otro programa.</translation>
+    </message>
+    <message>
+        <source>O disco está cheio.</source>
+        <translation>El disco está lleno.</translation>
+    </message>
+    <message>
+        <source>O arquivo de dados CONTROLE.mdb está protegido contra gravação (somente leitura).</source>
+        <translation>El archivo de datos CONTROLE.mdb es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>O arquivo de dados CONTROLE.mdb foi movido, substituído ou apagado enquanto o KV estava aberto.</source>
+        <translation>El archivo de datos CONTROLE.mdb fue movido, sustituido o borrado mientras KV estaba abierto.</translation>
+    </message>
+    <message>
+        <source>Nada foi gravado no arquivo que está lá agora.</source>
+        <translation>No se escribió nada en el archivo que está allí ahora.</translation>
+    </message>
+    <message>
+        <source>Nada foi gravado. O que está na tela continua aqui: resolva o problema e tente de novo.</source>
+        <translation>No se guardó nada. Lo que está en la pantalla sigue aquí: resuelva el problema e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Dados não gravados</source>
+        <translation>Datos no guardados</translation>
+    </message>
+    <message>
+        <source>Detalhe técnico: </source>
+        <translation>Detalle técnico: </translation>
+    </message>
+</context>
+<context>
+    <name>Mapa</name>
+    <message>
+        <source>Mapa de influência</source>
+        <translation>Mapa de influencia</translation>
+    </message>
+    <message>
+        <source>&amp;Mapa</source>
+        <translation>&amp;Mapa</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Exportar…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>Impressora:</source>
+        <translation>Impresora:</translation>
+    </message>
+    <message>
+        <source>NormH: pontos da linha, normatizados 0-5</source>
+        <translation>NormH: puntos de la fila, normalizados 0-5</translation>
+    </message>
+    <message>
+        <source>NormV: pontos da coluna, normatizados 0-5</source>
+        <translation>NormV: puntos de la columna, normalizados 0-5</translation>
+    </message>
+    <message>
+        <source>Pontos da Linha</source>
+        <translation>Puntos de la fila</translation>
+    </message>
+    <message>
+        <source>Pontos da Coluna</source>
+        <translation>Puntos de la columna</translation>
+    </message>
+    <message>
+        <source>Exportar mapa</source>
+        <translation>Exportar mapa</translation>
+    </message>
+    <message>
+        <source>Mapa não exportado</source>
+        <translation>Mapa no exportado</translation>
+    </message>
+    <message>
+        <source>Salvar mapa em PDF</source>
+        <translation>Guardar mapa en PDF</translation>
+    </message>
+    <message>
+        <source>O mapa foi salvo em:</source>
+        <translation>El mapa se guardó en:</translation>
+    </message>
+    <message>
+        <source>Consistência dos julgamentos</source>
+        <translation>Consistencia de los juicios</translation>
+    </message>
+    <message>
+        <source>Tríades circulares: d = %1 de %2 possíveis; ζ = %3</source>
+        <translation>Tríadas circulares: d = %1 de %2 posibles; ζ = %3</translation>
+    </message>
+    <message>
+        <source>Pares sem direção (1 ou vazios): %1 de %2</source>
+        <translation>Pares sin dirección (1 o vacíos): %1 de %2</translation>
+    </message>
+    <message>
+        <source>Pares não recíprocos, fora da contagem: %1 (%2)</source>
+        <translation>Pares no recíprocos, fuera del conteo: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tríades a rever (as 10 primeiras de %1):</source>
+        <translation>Tríadas para revisar (las 10 primeras de %1):</translation>
+    </message>
+    <message>
+        <source>Tríades a rever:</source>
+        <translation>Tríadas para revisar:</translation>
+    </message>
+    <message>
+        <source>Firmeza da causa raiz</source>
+        <translation>Firmeza de la causa raíz</translation>
+    </message>
+    <message>
+        <source>A causa raiz %1 se mantém em %2 de %3 mudanças de um julgamento (%4 %)</source>
+        <translation>La causa raíz %1 se mantiene en %2 de %3 cambios de un juicio (%4 %)</translation>
+    </message>
+    <message>
+        <source>Empate no menor E-Mach: não há uma única causa raiz</source>
+        <translation>Empate en el menor E-Mach: no hay una única causa raíz</translation>
+    </message>
+    <message>
+        <source>Diferença de E-Mach até o fator seguinte, %1: %2</source>
+        <translation>Diferencia de E-Mach hasta el siguiente factor, %1: %2</translation>
+    </message>
+    <message>
+        <source>Nenhum julgamento sozinho muda a causa raiz.</source>
+        <translation>Ningún juicio por sí solo mueve la causa raíz.</translation>
+    </message>
+    <message>
+        <source>Julgamentos cuja mudança muda a causa raiz (10 de %1, primeiro os de um passo):</source>
+        <translation>Juicios cuyo cambio mueve la causa raíz (10 de %1, primero los de un paso):</translation>
+    </message>
+    <message>
+        <source>Julgamentos cuja mudança muda a causa raiz:</source>
+        <translation>Juicios cuyo cambio mueve la causa raíz:</translation>
+    </message>
+    <message>
+        <source>sem causa raiz única</source>
+        <translation>sin causa raíz única</translation>
+    </message>
+    <message>
+        <source>nova causa raiz %1</source>
+        <translation>nueva causa raíz %1</translation>
+    </message>
+    <message>
+        <source>%1 × %2: %3 → %4, %5 passo(s): %6</source>
+        <translation>%1 × %2: %3 → %4, %5 paso(s): %6</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Menu principal</source>
@@ -142,6 +470,62 @@ Ningún archivo fue creado ni cambiado.</translation>
     <message>
         <source>Fileira de dominós caindo</source>
         <translation>Una fila de dominós cayendo</translation>
+    </message>
+    <message>
+        <source>&amp;Casos</source>
+        <translation>&amp;Casos</translation>
+    </message>
+    <message>
+        <source>&amp;Eventos</source>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>&amp;Análise</source>
+        <translation>Análisis</translation>
+    </message>
+    <message>
+        <source>&amp;Informações</source>
+        <translation>Informacion</translation>
+    </message>
+    <message>
+        <source>&amp;Sair</source>
+        <translation>Dejar</translation>
+    </message>
+    <message>
+        <source>Análise causal pelo método E-Mach. Projeto e programação: equipe KV.</source>
+        <translation>Análisis causal por el método E-Mach. Diseño y programación: el equipo KV.</translation>
+    </message>
+    <message>
+        <source>Software de análise causal KV - licenciado por Orvalis</source>
+        <extracomment>Spanish shares the Portuguese wording</extracomment>
+        <translation>Software de análise causal KV - licenciado por Orvalis</translation>
+    </message>
+    <message>
+        <source>Versão: 22.12.15</source>
+        <extracomment>Spanish shares the Portuguese wording</extracomment>
+        <translation>Versão: 22.12.15</translation>
+    </message>
+    <message>
+        <source>Programa ativo pela segunda vez, será fechado!</source>
+        <translation>Programa activo por segunda vez, se cerrará !</translation>
+    </message>
+    <message>
+        <source>Programa Paralizado!</source>
+        <translation>Programa Paralizado!</translation>
+    </message>
+    <message>
+        <source>Escolha o Case a ser analisado no menu Cases</source>
+        <translation>Seleccione el Case que se analiza en los cases de menú</translation>
+    </message>
+    <message>
+        <source>Case não informado!</source>
+        <comment>análise</comment>
+        <translation>Case no especificado!</translation>
+    </message>
+    <message>
+        <source>Case não informado!</source>
+        <comment>eventos</comment>
+        <translation>Case no informado!</translation>
     </message>
 </context>
 <context>
@@ -188,6 +572,38 @@ Ningún archivo fue creado ni cambiado.</translation>
     <message>
         <source>Impressão</source>
         <translation>Impresión</translation>
+    </message>
+</context>
+<context>
+    <name>Relatorio</name>
+    <message>
+        <source>Resultado Emach</source>
+        <extracomment>The Spanish page prints the Portuguese texts</extracomment>
+        <translation>Resultado Emach</translation>
+    </message>
+    <message>
+        <source>Objetivo a alcançar ou Sintoma indesejado: </source>
+        <translation>Objetivo a alcançar ou Sintoma indesejado: </translation>
+    </message>
+    <message>
+        <source>Fatores</source>
+        <translation>Fatores</translation>
+    </message>
+    <message>
+        <source>Observação</source>
+        <translation>Observação</translation>
+    </message>
+    <message>
+        <source>Efeito</source>
+        <translation>Efeito</translation>
+    </message>
+    <message>
+        <source>Fator causal</source>
+        <translation>Fator causal</translation>
+    </message>
+    <message>
+        <source>Causa Raíz ou principal FCS</source>
+        <translation>Causa Raíz ou principal FCS</translation>
     </message>
 </context>
 <context>
@@ -357,6 +773,31 @@ Restaurá-los agora?</source>
     </message>
 </context>
 <context>
+    <name>Verificacao</name>
+    <message>
+        <source>Limitação do Sistema!</source>
+        <translation>Sistema Limit!</translation>
+    </message>
+    <message>
+        <source>Mínimo de 4 itens por análise.</source>
+        <translation>Mínimo de 4 artículos por el análisis.</translation>
+    </message>
+    <message>
+        <source>Limite do Sistema!</source>
+        <comment>cases</comment>
+        <translation>Sistema Limit!</translation>
+    </message>
+    <message>
+        <source>Permitido o máximo de 25 itens por análise.</source>
+        <translation>Máximo permitido de 25 elementos para el análisis.</translation>
+    </message>
+    <message>
+        <source>Limite do Sistema!</source>
+        <comment>eventos</comment>
+        <translation>Sistema Limit!</translation>
+    </message>
+</context>
+<context>
     <name>Vigia</name>
     <message>
         <source>Um arquivo que o KV mantém ao lado de CONTROLE.mdb enquanto está aberto (CONTROLE.mdb-wal ou CONTROLE.mdb-shm) foi apagado por outro programa.</source>
@@ -384,6 +825,46 @@ Restaurá-los agora?</source>
     <message>
         <source>Casos</source>
         <translation>Cases</translation>
+    </message>
+    <message>
+        <source>Número</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Sintoma</source>
+        <translation>Sintoma</translation>
+    </message>
+    <message>
+        <source>Qtde</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Duplo click para escolher o case</source>
+        <translation>Haga doble clic para seleccionar el case</translation>
+    </message>
+    <message>
+        <source>Objetivo a alcançar ou Sintoma indesejado:</source>
+        <translation>Meta para alcanzar o síntoma no deseado:</translation>
+    </message>
+    <message>
+        <source>Quantidade de Fatores:</source>
+        <translation>Número de factores:</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>&amp;Volter</translation>
+    </message>
+    <message>
+        <source>&amp;Limpar histórico anterior</source>
+        <translation>Borrar historial anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Gravar</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Cadastramento de Casos  (Máximo  10)</source>
+        <translation>Registro de Cases (Máximo 10)</translation>
     </message>
 </context>
 <context>
@@ -643,12 +1124,65 @@ Restaurá-los agora?</source>
         <source>Nomes não colados</source>
         <translation>Nombres no pegados</translation>
     </message>
+    <message>
+        <source>Número</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Sintoma indesejado ou Objetivo a alcançar:</source>
+        <translation>Meta para alcanzar o síntoma no deseado</translation>
+    </message>
+    <message>
+        <source>Quantidade de Fatores:</source>
+        <translation>Número de Factores</translation>
+    </message>
+    <message>
+        <source>&amp;Salvar e Sair</source>
+        <translation>Registro e Volver</translation>
+    </message>
+    <message>
+        <source>Cadastro de Eventos</source>
+        <translation>Registro dos Eventos</translation>
+    </message>
 </context>
 <context>
     <name>frmInformacoes</name>
     <message>
         <source>Logotipo KV</source>
         <translation>Logotipo KV</translation>
+    </message>
+    <message>
+        <source>Informações Gerais</source>
+        <extracomment>Spanish shows this screen in English</extracomment>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Nome do Micro na Rede:</source>
+        <translation>Computer name:</translation>
+    </message>
+    <message>
+        <source>Resolução do Vídeo:</source>
+        <translation>Video resolution:</translation>
+    </message>
+    <message>
+        <source>Usuário Logado:</source>
+        <translation>Logged in user:</translation>
+    </message>
+    <message>
+        <source>Versão Banco de Dados:</source>
+        <translation>Version Database:</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>&amp;Return</translation>
+    </message>
+    <message>
+        <source>Especificação do Computador: </source>
+        <translation>Computer specification: </translation>
+    </message>
+    <message>
+        <source>Idioma: </source>
+        <translation>Language: </translation>
     </message>
 </context>
 <context>
@@ -691,6 +1225,50 @@ Restaurá-los agora?</source>
     <message>
         <source>Verde</source>
         <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Efeitos</source>
+        <translation>Efectos ou Factores Espúrios</translation>
+    </message>
+    <message>
+        <source>Fatores Causais</source>
+        <translation>Factores causales</translation>
+    </message>
+    <message>
+        <source>Causa Raíz ou principal FCS</source>
+        <translation>Causa Raíz ou principal FCS</translation>
+    </message>
+    <message>
+        <source>Impressora:</source>
+        <translation>Impresora:</translation>
+    </message>
+    <message>
+        <source>&amp;Sair</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Resultado Emach</source>
+        <translation>Resultado E-Mach</translation>
+    </message>
+    <message>
+        <source>Objetivo a alcançar: </source>
+        <translation>Meta para alcanzar o síntoma no deseado</translation>
+    </message>
+    <message>
+        <source>Salvar relatório em PDF</source>
+        <translation>Guardar informe en PDF</translation>
+    </message>
+    <message>
+        <source>O relatório foi salvo em:</source>
+        <translation>El informe se guardó en:</translation>
+    </message>
+    <message>
+        <source>Relatório em PDF</source>
+        <translation>Informe en PDF</translation>
     </message>
 </context>
 </TS>

@@ -8,7 +8,6 @@
 #include "results/Mapa.h"
 #include "results/frmMapa.h"
 
-#include "shell/Captions.h"
 #include "shell/Fonts.h"
 #include "shell/Janelas.h"
 #include "shell/Messages.h"
@@ -78,6 +77,31 @@ private:
     QPointer<QWidget> m_antes;
 };
 
+// The captions a language's set gives the main window, in the order it gives
+// them; the title and "Orvalis" read the same in every language.
+struct Legenda {
+    const char* controle;
+    const char* texto;
+    bool espanhol; // whether the Spanish set lists it
+};
+const Legenda kConjunto[] = {
+    {"mnuCases", QT_TRANSLATE_NOOP("Menu", "&Casos"), false},
+    {"mnuEventos", QT_TRANSLATE_NOOP("Menu", "&Eventos"), true},
+    {"mnuDados", QT_TRANSLATE_NOOP("Menu", "&Análise"), true},
+    {"mnuUtil", QT_TRANSLATE_NOOP("Menu", "&Informações"), true},
+    {"mnuSair", QT_TRANSLATE_NOOP("Menu", "&Sair"), true},
+    {"Label1", QT_TRANSLATE_NOOP("Menu", "Análise causal pelo método E-Mach. Projeto e programação: equipe KV."), true},
+};
+
+// The Portuguese caption, which the window shows until a set replaces it.
+const char* texto(const char* controle)
+{
+    for (const Legenda& l : kConjunto)
+        if (qstrcmp(l.controle, controle) == 0)
+            return l.texto;
+    return "";
+}
+
 QLabel* faixa(QWidget* pai, const char* nome)
 {
     auto* l = new QLabel(pai);
@@ -98,13 +122,15 @@ Menu::Menu(AppState& estado, QWidget* parent) : QMainWindow(parent), m_estado(es
     setWindowTitle(u("KV - Orvalis"));
     setWindowIcon(QIcon(QPixmap::fromImage(Dominoes::icone())));
 
+    // The design-time captions are the Portuguese texts themselves, shown
+    // untranslated: only a language's set re-captions this window.
     const struct { const char* nome; const char* texto; void (Menu::*slot)(); } itens[] = {
-        {"mnuCases", "&Casos", &Menu::mnuCases_Click},
-        {"mnuEventos", "&Eventos", &Menu::mnuEventos_Click},
-        {"mnuDados", "&Análise", &Menu::mnuDados_Click},
+        {"mnuCases", texto("mnuCases"), &Menu::mnuCases_Click},
+        {"mnuEventos", texto("mnuEventos"), &Menu::mnuEventos_Click},
+        {"mnuDados", texto("mnuDados"), &Menu::mnuDados_Click},
         {"mnuMapa", "&Mapa", &Menu::mnuMapa_Click},
-        {"mnuUtil", "&Informações", &Menu::mnuUtil_Click},
-        {"mnuSair", "&Sair", &Menu::mnuSair_Click},
+        {"mnuUtil", texto("mnuUtil"), &Menu::mnuUtil_Click},
+        {"mnuSair", texto("mnuSair"), &Menu::mnuSair_Click},
     };
     for (const auto& i : itens) {
         QAction* a = menuBar()->addAction(u(i.texto));
@@ -134,7 +160,7 @@ Menu::Menu(AppState& estado, QWidget* parent) : QMainWindow(parent), m_estado(es
     label2->raise();
 
     QLabel* label1 = faixa(centro, "Label1");
-    label1->setText(Legendas::creditos(3));
+    label1->setText(u(texto("Label1")));
     label1->setFont(Fontes::fonte(u("MS Sans Serif"), 9.75));
     label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Twips::colocar(label1, 240, 5400, 8460, 255);
@@ -159,12 +185,33 @@ Menu::Menu(AppState& estado, QWidget* parent) : QMainWindow(parent), m_estado(es
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_estado.menu = this;
     m_estado.escreverStatus = [this](const QString& texto) { setPainel(1, texto); };
+    m_estado.legendarMenu = [this](int idioma) { aplicarConjunto(idioma); };
 }
 
 Menu::~Menu()
 {
-    if (m_estado.menu == this)
+    if (m_estado.menu == this) {
         m_estado.escreverStatus = nullptr;
+        m_estado.legendarMenu = nullptr;
+    }
+}
+
+void Menu::aplicarConjunto(int idioma)
+{
+    Traducoes::aplicar(idioma);
+    // Portuguese has no set, so the captions stay until the next start.
+    if (idioma != 1 && idioma != 2)
+        return;
+    for (const Legenda& l : kConjunto) {
+        // The Spanish set leaves "&Casos" (or the English "Cases") alone.
+        if (idioma == 2 && !l.espanhol)
+            continue;
+        const QString t = tr(l.texto);
+        if (auto* a = findChild<QAction*>(QLatin1String(l.controle)))
+            a->setText(t);
+        else if (auto* r = findChild<QLabel*>(QLatin1String(l.controle)))
+            r->setText(t);
+    }
 }
 
 QString Menu::painel(int i) const
@@ -183,11 +230,10 @@ QString Menu::promptErro(const QString& descricao)
         + u("Ref.: ") + descricao;
 }
 
-QString Menu::aviso(int idioma)
+QString Menu::aviso()
 {
-    if (idioma == 1)
-        return u("KV causal analysis software - licensed by Orvalis");
-    return u("Software de análise causal KV - licenciado por Orvalis");
+    //: Spanish shares the Portuguese wording
+    return tr("Software de análise causal KV - licenciado por Orvalis");
 }
 
 bool Menu::Form_Load()
@@ -204,39 +250,25 @@ bool Menu::Form_Load()
         bool numero = false;
         const double v = idioma.isNull() ? 0 : idioma.toDouble(&numero);
         m_estado.IdiomaAtual = 3;
-        if (numero && v == 1) {
-            m_estado.IdiomaAtual = 1;
-            Legendas::aplicarIngles(this, Legendas::Tela::Menu);
-        }
-        if (numero && v == 2) {
-            m_estado.IdiomaAtual = 2;
-            Legendas::aplicarEspanhol(this, Legendas::Tela::Menu);
-        }
-        if (numero && v == 3)
-            m_estado.IdiomaAtual = 3;
-        Traducoes::aplicar(m_estado.IdiomaAtual);
+        if (numero && (v == 1 || v == 2 || v == 3))
+            m_estado.IdiomaAtual = qint16(v);
+        aplicarConjunto(m_estado.IdiomaAtual);
 
         legendarMapa();
         nomearParaLeitores();
-        setPainel(1, aviso(m_estado.IdiomaAtual));
-        setPainel(2, m_estado.IdiomaAtual == 1 ? u("Version: 22.12.15") : u("Versão: 22.12.15"));
+        setPainel(1, aviso());
+        //: Spanish shares the Portuguese wording
+        setPainel(2, tr("Versão: 22.12.15"));
 
         m_copia = std::make_unique<SegundaCopia>(m_estado.pastaPrograma);
         const bool outraCopia = !m_copia->assumir();
-        const struct { int codigo; const char* titulo; const char* texto; } guarda[] = {
-            {1, "Paralyzed Software!", "Active program for the second time, will be closed!"},
-            {2, "Programa Paralizado!", "Programa activo por segunda vez, se cerrará !"},
-            {3, "Programa Paralizado!", "Programa ativo pela segunda vez, será fechado!"},
-        };
-        for (const auto& g : guarda) {
-            if (m_estado.IdiomaAtual == g.codigo && outraCopia) {
-                MsgBox(u(g.texto), Icone::Exclamacao, u(g.titulo));
-                // A copy that cannot be ended is reported, not left running unseen.
-                const QString falha = m_copia->encerrarAtivo();
-                if (!falha.isEmpty())
-                    throw std::runtime_error(falha.toStdString());
-                return false;
-            }
+        if (outraCopia) {
+            MsgBox(tr("Programa ativo pela segunda vez, será fechado!"), Icone::Exclamacao, tr("Programa Paralizado!"));
+            // A copy that cannot be ended is reported, not left running unseen.
+            const QString falha = m_copia->encerrarAtivo();
+            if (!falha.isEmpty())
+                throw std::runtime_error(falha.toStdString());
+            return false;
         }
     } catch (const std::exception& e) {
         MsgBox(promptErro(QString::fromStdString(e.what())), Icone::Critico, u("Erro"));
@@ -247,18 +279,14 @@ bool Menu::Form_Load()
 
 bool Menu::faltaCase(bool analise) const
 {
-    const struct { int codigo; const char* titulo; const char* texto; } avisos[] = {
-        {1, "Case not set", "Select the Case to be analyzed in the menu Cases"},
-        {2, analise ? "Case no especificado!" : "Case no informado!", "Seleccione el Case que se analiza en los cases de menú"},
-        {3, "Case não informado!", "Escolha o Case a ser analisado no menu Cases"},
-    };
-    for (const auto& a : avisos) {
-        if (m_estado.IdiomaAtual == a.codigo && m_estado.semCase()) {
-            MsgBox(u(a.texto), Icone::Exclamacao, u(a.titulo));
-            return true;
-        }
-    }
-    return false;
+    // The message is given for the codes 1, 2 and 3 only.
+    if (m_estado.IdiomaAtual < 1 || m_estado.IdiomaAtual > 3 || !m_estado.semCase())
+        return false;
+    Traducoes::aplicar(m_estado.IdiomaAtual);
+    // Spanish titles the two commands differently.
+    MsgBox(tr("Escolha o Case a ser analisado no menu Cases"), Icone::Exclamacao,
+           analise ? tr("Case não informado!", "análise") : tr("Case não informado!", "eventos"));
+    return true;
 }
 
 void Menu::mnuCases_Click()
@@ -289,11 +317,7 @@ void Menu::mnuUtil_Click()
         frmInformacoes janela(m_estado, this);
         janela.exec();
     }
-    if (m_estado.IdiomaAtual == 1)
-        Legendas::aplicarIngles(this, Legendas::Tela::Menu);
-    else if (m_estado.IdiomaAtual == 2)
-        Legendas::aplicarEspanhol(this, Legendas::Tela::Menu);
-    Traducoes::aplicar(m_estado.IdiomaAtual);
+    aplicarConjunto(m_estado.IdiomaAtual);
     legendarMapa();
     nomearParaLeitores();
 }
@@ -310,7 +334,7 @@ void Menu::nomearParaLeitores()
 void Menu::legendarMapa()
 {
     if (auto* a = findChild<QAction*>(u("mnuMapa")))
-        a->setText(Mapa::textos(m_estado.IdiomaAtual).mnuMapa);
+        a->setText(Mapa::textos().mnuMapa);
 }
 
 void Menu::mnuMapa_Click()

@@ -27,8 +27,8 @@ public:
 
     // The start-up error prompt for an error's description.
     static QString promptErro(const QString& descricao);
-    // Notice line of the status bar for a language code.
-    static QString aviso(int idioma);
+    // Notice line of the status bar in the current language.
+    static QString aviso();
 
 public slots:
     void mnuCases_Click();
@@ -40,6 +40,10 @@ public slots:
 
 private:
     bool faltaCase(bool analise) const;
+    // Installs a language and gives the listed controls its captions; the
+    // others keep what they show (Portuguese has no list, so it changes
+    // nothing until the next start).
+    void aplicarConjunto(int idioma);
     // The map command follows the current language, whatever the sets did.
     void legendarMapa();
     // What a screen reader calls the menu bar, the status bar and the picture.

@@ -176,7 +176,7 @@ private slots:
         const Consistencia::Triade t = Consistencia::avaliar(torneio(4, ciclo3)).triades.value(0);
         QCOMPARE(QList<int>({t.a, t.b, t.c}), QList<int>({0, 1, 2}));
         const Analise::Matriz inverso = transposta(kExemplo);
-        QCOMPARE(Mapa::linhasConsistencia(Consistencia::avaliar(inverso), inverso, 3).mid(1),
+        QCOMPARE(Mapa::linhasConsistencia(Consistencia::avaliar(inverso), inverso).mid(1),
                  QStringList({u("Tríades circulares: d = 1 de 2 possíveis; ζ = 0.50"), u("Pares sem direção (1 ou vazios): 1 de 6"),
                               u("Tríades a rever:"), u("   F1 > F3 > F2 > F1")}));
 
@@ -188,7 +188,8 @@ private slots:
         m.definir(0, 3, QString());
         const Consistencia::Resultado r = Consistencia::avaliar(m);
         QCOMPARE(QList<long long>({r.d, r.irregulares}), QList<long long>({0, 3}));
-        QCOMPARE(Mapa::linhasConsistencia(r, m, 1).value(3), u("Pairs not reciprocal, left out of the count: 3 (F1 × F3, F1 × F4, F2 × F4)"));
+        Traducoes::aplicar(1);
+        QCOMPARE(Mapa::linhasConsistencia(r, m).value(3), u("Pairs not reciprocal, left out of the count: 3 (F1 × F3, F1 × F4, F2 × F4)"));
     }
 
     void robustezDoExemplo()
@@ -204,11 +205,12 @@ private slots:
             {3, "A causa raiz F4 se mantém em 19 de 24 mudanças de um julgamento (79.2 %)", "   F2 × F4: 1 → 10, 2 passo(s): nova causa raiz F2"},
         };
         for (const auto& l : linhas) {
-            const QStringList t = Mapa::linhasRobustez(r, kExemplo, l.idioma);
+            Traducoes::aplicar(l.idioma);
+            const QStringList t = Mapa::linhasRobustez(r, kExemplo);
             QCOMPARE(t.value(1), u(l.mantem));
             QCOMPARE(t.value(4), u(l.primeira));
         }
-        QCOMPARE(Mapa::linhasConsistencia(Consistencia::avaliar(kExemplo), kExemplo, 3).mid(1),
+        QCOMPARE(Mapa::linhasConsistencia(Consistencia::avaliar(kExemplo), kExemplo).mid(1),
                  QStringList({u("Tríades circulares: d = 1 de 2 possíveis; ζ = 0.50"), u("Pares sem direção (1 ou vazios): 1 de 6"),
                               u("Tríades a rever:"), u("   F1 > F2 > F3 > F1")}));
     }
@@ -220,12 +222,13 @@ private slots:
         const Robustez::Resultado r = Robustez::avaliar(m);
         QVERIFY(!r.raizUnica && r.folga == u("0.00"));
         QCOMPARE(r.raiz, 1); // the result screen's last
-        QCOMPARE(Mapa::linhasRobustez(r, m, 1).value(2), u("Tie at the lowest E-Mach: no single root cause"));
+        Traducoes::aplicar(1);
+        QCOMPARE(Mapa::linhasRobustez(r, m).value(2), u("Tie at the lowest E-Mach: no single root cause"));
 
         // Untouched: the Analyse button's refusal instead of figures.
         const Analise::Matriz vazia = matriz(4, {});
         Traducoes::aplicar(2);
-        QCOMPARE(Mapa::linhasRobustez(Robustez::avaliar(vazia), vazia, 2),
+        QCOMPARE(Mapa::linhasRobustez(Robustez::avaliar(vazia), vazia),
                  QStringList({u("Valores incompleta!"), u("Rellenar completamente la hoja de cálculo antes de analizar")}));
     }
 

@@ -52,7 +52,8 @@ QStringList linhas(const Itens& itens, int n, const QString& cabecalho = u("Fato
 
 Itens montar(int idioma, const QList<Relatorio::Linha>& linhas)
 {
-    return Relatorio::montar({idioma, u("Linha de envase"), u("Reduzir paradas não programadas"),
+    Traducoes::aplicar(idioma);
+    return Relatorio::montar({u("Linha de envase"), u("Reduzir paradas não programadas"),
                               QImage(20, 10, QImage::Format_RGB32), linhas, QDate(2026, 3, 9)});
 }
 

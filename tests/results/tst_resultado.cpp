@@ -253,7 +253,7 @@ private slots:
         semear(db, grupos(), nomes);
         const Analise::Resultado r = Analise::analisar(Analise::lerCaso(db.estado().BancoDados, 1).matriz);
         QVERIFY(r.completo());
-        const cMapa mapa(r, 3);
+        const cMapa mapa(r);
         QSet<QString> lugares;
         for (const cMapa::Ponto& p : mapa.pontos())
             lugares << p.normH + u("/") + p.normV;

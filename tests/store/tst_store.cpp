@@ -2,6 +2,7 @@
 // a case to and from CSV, its refusals with nothing changed, and a fuzz of the reader.
 #include "analysis/Analise.h"
 #include "shell/ArquivoCaso.h"
+#include "shell/Traducoes.h"
 #include "store/CasoCsv.h"
 #include "store/Generator.h"
 #include "store/Regional.h"
@@ -66,6 +67,7 @@ struct Cena {
     std::optional<CasoCsv::Caso> importar(int caso) { return ArquivoCaso::importar(nullptr, db.estado(), caso); }
     QString exportar(int caso, int idioma = 3)
     {
+        Traducoes::aplicar(idioma);
         return ArquivoCaso::exportar(nullptr, idioma, Analise::exportacao(db.estado().BancoDados, caso));
     }
 };
@@ -220,7 +222,7 @@ private slots:
         };
         for (const auto& [bytes, esperado] : casos) {
             const CasoCsv::Leitura l = CasoCsv::ler(bytes);
-            QVERIFY2(l.valida(), qPrintable(CasoCsv::descrever(l, 1)));
+            QVERIFY2(l.valida(), qPrintable(CasoCsv::descrever(l)));
             QCOMPARE(QString::number(l.caso.julgamentos()) + u'|' + QString::number(l.caso.valor(1, 0)), esperado);
             QCOMPARE(l.caso.fatores.last(), u("D"));
         }
