@@ -2,6 +2,10 @@
 #include "info/MachineFacts.h"
 #include "info/cLogo.h"
 #include "info/frmInformacoes.h"
+#include "analysis/frmDados.h"
+#include "registration/frmCases.h"
+#include "registration/frmEventos.h"
+#include "results/frmResultado.h"
 #include "shell/Fonts.h"
 #include "shell/Twips.h"
 #include "shell/app/Menu.h"
@@ -9,6 +13,7 @@
 #include "tests/support/Respostas.h"
 #include "tests/support/TestDb.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QRadioButton>
 #include <QScreen>
@@ -167,6 +172,45 @@ private slots:
             frmInformacoes proxima(estado);
             QCOMPARE(QStringList({QString::number(c.codigo), proxima.windowTitle(), menu(&principal)}),
                      QStringList({QString::number(estado.IdiomaAtual), u(titulos[c.codigo]), u(c.menu)}));
+        }
+    }
+
+    // A language chosen here re-captions at once the screens open beside it, each from its own texts ("&Voltar" is
+    // "Return" on one, "&Return" on another); the main window waits for its own command and never goes back.
+    void trocaDeIdiomaRetraduzAsTelasAbertas()
+    {
+        TestDb db;
+        db.setCase(1, u("Bomba"), u("Falha"), 4);
+        AppState& estado = db.estado();
+        estado.CaseAtual = 1;
+        estado.QtdeFatores = 4;
+        Menu principal(estado);
+        QVERIFY(principal.Form_Load());
+        frmCases cases(estado);
+        frmEventos eventos(estado);
+        frmDados dados(estado);
+        frmResultado resultado(estado, u("s"));
+        const struct { int opcao; const char* visto; } trocas[] = {
+            {1, "Registration of Cases (Maximum 10)|Return|Number|Write and Return|&Return|Judged: 0 of 6|EMach Results|"
+                "&Map|E&xport…|&Casos"},
+            {2, "Registro de Cases (Máximo 10)|&Volter|Número|Registro e Volver|&Volver|Juzgados: 0 de 6|Resultado E-Mach|"
+                "&Mapa|E&xportar…|Cases"},
+            {3, "Cadastramento de Casos  (Máximo  10)|&Voltar|Número|&Salvar e Sair|&Voltar|Julgados: 0 de 6|Resultado Emach|"
+                "&Mapa|E&xportar…|Cases"},
+        };
+        for (const auto& t : trocas) {
+            {
+                frmInformacoes info(estado);
+                clicar(&info, qPrintable(QStringLiteral("opt%1").arg(t.opcao)));
+                clicar(&info, "cmdVOLTAR");
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+            const QStringList visto{cases.windowTitle(), texto(&cases, "cmdSair"),
+                                    filho<QAbstractItemView>(&eventos, "DBGrid1")->model()->headerData(0, Qt::Horizontal).toString(),
+                                    texto(&eventos, "cmdSair"), texto(&dados, "cmdSair"), texto(&dados, "lblJulgados"),
+                                    resultado.windowTitle(), texto(&resultado, "cmdMapa"), texto(&resultado, "cmdExportar"),
+                                    texto(&principal, "mnuCases")};
+            QCOMPARE(visto.join(u'|'), u(t.visto));
         }
     }
 
