@@ -5,18 +5,9 @@
 #include "store/Tables.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace Analise {
-
-Matriz::Matriz(int fatores) : n(qMax(0, fatores)), nomes(n), celulas(n * n)
-{
-}
-
-QString Matriz::nome(int fator) const
-{
-    const QVariant& v = nomes[fator];
-    return v.isNull() ? QStringLiteral("vago") : v.toString();
-}
 
 Caso lerCaso(const Database& banco, int caso)
 {
@@ -29,61 +20,53 @@ Caso lerCaso(const Database& banco, int caso)
     resultado.encontrado = true;
     resultado.nome = cases.Fields(QStringLiteral("Case"));
     resultado.sintoma = cases.Fields(QStringLiteral("Sintoma"));
-    resultado.qtde = int(Regional::roundHalfEven(cases.Fields(QStringLiteral("Qtde")).toDouble()));
+    resultado.campoQtde = cases.Fields(QStringLiteral("Qtde"));
+    resultado.qtde = Tables::fatores(resultado.campoQtde);
     if (resultado.qtde <= 0 || Tables::TabelaEventos(caso).isEmpty())
         return resultado;
 
     const int n = qMin(resultado.qtde, Tables::kFactorRows);
-    Recordset rs = banco.OpenRecordset(Tables::consultaFatores(caso, n), dbOpenDynaset);
-    resultado.linhasLidas = rs.RecordCount();
+    const Recordset rs = banco.OpenRecordset(Tables::consultaFatores(caso, n), dbOpenDynaset);
+    const int linhas = rs.RecordCount();
+    resultado.linhasLidas = linhas;
+    for (int r = 0; r < n && linhas > 0 && !resultado.linhaFaltando; ++r)
+        if (r >= linhas || rs.value(r, QStringLiteral("Numero")).toInt() != r + 1)
+            resultado.linhaFaltando = r + 1;
+
     Matriz m(n);
-    for (int r = 0; r < qMin(n, rs.RecordCount()); ++r) {
+    resultado.emachs.resize(n);
+    QVector<QString> campos;
+    for (int c = 1; c <= n; ++c)
+        campos << Tables::campoMatriz(c);
+    for (int r = 0; r < qMin(n, linhas); ++r) {
         m.nomes[r] = rs.value(r, QStringLiteral("Evento"));
+        resultado.emachs[r] = rs.value(r, QStringLiteral("emach"));
         for (int c = 0; c < n; ++c) {
-            const QVariant v = rs.value(r, Tables::campoMatriz(c + 1));
-            if (!v.isNull() && v.toDouble() > 0)
-                m.definir(r, c, Regional::numberText(v.toDouble()));
+            const QVariant v = rs.value(r, campos[c]);
+            const double x = v.isNull() ? 0 : v.toDouble();
+            if (x > 0 && std::isfinite(x))
+                m.definir(r, c, Regional::geral(x));
         }
     }
     resultado.matriz = m;
     return resultado;
 }
 
-double Fator::valorEmach() const
-{
-    return Regional::toNumber(emach).value_or(0);
-}
-
 QVector<Fator> Resultado::ranking() const
 {
     QVector<Fator> ordem = fatores;
-    std::stable_sort(ordem.begin(), ordem.end(),
-                     [](const Fator& a, const Fator& b) { return a.valorEmach() > b.valorEmach(); });
+    std::stable_sort(ordem.begin(), ordem.end(), [](const Fator& a, const Fator& b) { return a.emach > b.emach; });
     return ordem;
 }
 
 Resultado analisar(const Matriz& m)
 {
-    const int n = m.n;
-    TabelaTextos grade(n + 2, n + 4);
-    for (int r = 0; r < n; ++r)
-        for (int c = 0; c < n; ++c)
-            if (r != c)
-                grade.escrever(r, c + 1, m.celula(r, c));
-
+    Emach::Calculo c;
     Resultado resultado;
-    resultado.desfecho = Emach::calcular(grade, n);
-    resultado.fatores.resize(n);
-    for (int k = 0; k < n; ++k) {
-        Fator& f = resultado.fatores[k];
-        f.numero = k + 1;
-        f.nome = m.nomes[k];
-        f.pontosLinha = grade.texto(k, n + 1);
-        f.pontosColuna = grade.texto(n, k + 1);
-        f.normH = grade.texto(k, n + 2);
-        f.normV = grade.texto(n + 1, k + 1);
-        f.emach = grade.texto(k, n + 3);
-    }
+    resultado.desfecho = Emach::calcular(m, c);
+    resultado.fatores.resize(m.n);
+    for (int k = 0; k < m.n; ++k)
+        resultado.fatores[k] = {k + 1, m.nomes[k], c.pontosLinha[k], c.pontosColuna[k], c.normH[k], c.normV[k], c.emach[k]};
     return resultado;
 }
 
@@ -98,16 +81,15 @@ CasoCsv::Exportacao exportacao(const Database& banco, int caso)
     e.n = m.n;
     for (const QVariant& nome : m.nomes)
         e.fatores << nome.toString();
-    e.celulas = m.celulas;
+    for (double v : m.valores)
+        e.celulas << (v != 0 ? Regional::numberText(v) : QString());
     if (m.n == 0 || c.linhasLidas < m.n)
         return e;
 
     // Analysed means the Analyse button stored an E-Mach for every factor;
     // the figures themselves are computed again from the matrix.
-    const Recordset rs = banco.OpenRecordset(Tables::consultaFatores(caso, m.n), dbOpenDynaset);
-    for (int r = 0; r < rs.RecordCount(); ++r)
-        if (rs.value(r, QStringLiteral("emach")).isNull())
-            return e;
+    if (std::any_of(c.emachs.begin(), c.emachs.end(), [](const QVariant& v) { return v.isNull(); }))
+        return e;
     const Resultado resultado = analisar(m);
     if (!resultado.completo())
         return e;
@@ -115,9 +97,10 @@ CasoCsv::Exportacao exportacao(const Database& banco, int caso)
     for (int i = 0; i < ordem.size(); ++i) {
         const Fator& f = ordem[i];
         const CasoCsv::Classe classe = i == ordem.size() - 1 ? CasoCsv::Classe::Raiz
-            : f.valorEmach() >= 0                            ? CasoCsv::Classe::Efeito
+            : f.emach >= 0                                   ? CasoCsv::Classe::Efeito
                                                              : CasoCsv::Classe::Causal;
-        e.ranking.append({f.nome.toString(), f.pontosLinha, f.pontosColuna, f.normH, f.normV, f.emach, classe});
+        e.ranking.append({f.nome.toString(), Regional::numberText(f.pontosLinha), Regional::numberText(f.pontosColuna),
+                          Regional::format00(f.normH), Regional::format00(f.normV), Regional::format00(f.emach), classe});
     }
     return e;
 }

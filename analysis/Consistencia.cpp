@@ -1,23 +1,12 @@
 #include "analysis/Consistencia.h"
 
-#include "store/Regional.h"
+#include "store/Escala.h"
 
 namespace Consistencia {
 
 namespace {
 constexpr int kLimite = 10;
-}
-
-int nivel(const QString& texto)
-{
-    if (texto.isEmpty())
-        return -1;
-    // The very value, so a level's own text may stand for the cell.
-    const std::optional<double> v = Regional::toNumber(texto);
-    for (int i = 0; v && i < 5; ++i)
-        if (*v == kNiveis[i])
-            return i;
-    return -1;
+constexpr int kIgual = Escala::nivel(1);
 }
 
 long long maximoTriades(int n)
@@ -38,19 +27,19 @@ Resultado avaliar(const Analise::Matriz& m)
     QVector<char> sobre(n * n, 0);
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j) {
-            const QString acima = m.celula(i, j), abaixo = m.celula(j, i);
-            const int a = nivel(acima), b = nivel(abaixo);
-            if (acima.isEmpty() && abaixo.isEmpty()) {
+            const double acima = m.valor(i, j), abaixo = m.valor(j, i);
+            const int a = Escala::nivel(acima), b = Escala::nivel(abaixo);
+            if (acima == 0 && abaixo == 0) {
                 ++r.naoDirigidos;
-            } else if (a < 0 || b != 4 - a) {
+            } else if (a < 0 || b != Escala::espelho(a)) {
                 ++r.irregulares;
                 if (r.paresIrregulares.size() < kLimite)
                     r.paresIrregulares.append({i, j});
-            } else if (a == 2) {
+            } else if (a == kIgual) {
                 ++r.naoDirigidos;
             } else {
                 ++r.dirigidos;
-                sobre[a > 2 ? i * n + j : j * n + i] = 1;
+                sobre[a > kIgual ? i * n + j : j * n + i] = 1;
             }
         }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/Analise.h"
+#include "analysis/Matriz.h"
 
 #include <QString>
 #include <QVector>
@@ -9,12 +9,6 @@
 // (A over B, B over C, C over A) among the directed pairs and Kendall and
 // Babington Smith's coefficient of consistence.
 namespace Consistencia {
-
-// The five levels of the scale, from "much less" to "much more"; level i's
-// mirror is level 4 - i.
-inline constexpr double kNiveis[5] = {0.1, 0.2, 1, 5, 10};
-// The level (0 to 4) a cell text holds, or -1 for an empty or other text.
-int nivel(const QString& texto);
 
 // Three factors (0-based) in the order of their cycle: a over b, b over c, c over a.
 struct Triade {

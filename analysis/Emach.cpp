@@ -1,137 +1,105 @@
 #include "analysis/Emach.h"
 
+#include "store/Escala.h"
 #include "store/Regional.h"
 
 #include <QCoreApplication>
-#include <algorithm>
-#include <optional>
-#include <stdexcept>
-#include <vector>
-
-TabelaTextos::TabelaTextos(int linhas, int colunas)
-    : m_linhas(linhas), m_colunas(colunas), m_textos(qMax(0, linhas) * qMax(0, colunas))
-{
-}
-
-int TabelaTextos::indice(int linha, int coluna) const
-{
-    if (linha < 0 || linha >= m_linhas || coluna < 0 || coluna >= m_colunas)
-        throw std::out_of_range("Subscript out of range");
-    return linha * m_colunas + coluna;
-}
-
-QString TabelaTextos::texto(int linha, int coluna) const
-{
-    return m_textos[indice(linha, coluna)];
-}
-
-void TabelaTextos::escrever(int linha, int coluna, const QString& texto)
-{
-    m_textos[indice(linha, coluna)] = texto;
-}
 
 namespace Emach {
 
-namespace {
-double valor(const QString& texto)
+qint64 moeda(double valor)
 {
-    return Regional::toNumber(texto).value_or(0);
-}
-} // namespace
-
-qint64 moeda(const QString& texto)
-{
-    return Regional::roundHalfEven(valor(texto) * 10000.0);
+    return Regional::roundHalfEven(valor * 10000.0);
 }
 
-std::optional<QPoint> foraDaEscala(const GradeTextos& g, int n)
+std::optional<QPoint> foraDaEscala(const Analise::Matriz& m)
 {
-    for (int r = 0; r < n; ++r)
-        for (int c = 1; c <= n; ++c) {
-            const QString t = g.texto(r, c);
-            const std::optional<double> v = Regional::toNumber(t);
-            if (!t.trimmed().isEmpty() && !(v && *v >= 0.1 && *v <= 10))
+    for (int r = 0; r < m.n; ++r)
+        for (int c = 0; c < m.n; ++c) {
+            const double v = m.valor(r, c);
+            if (v != 0 && !Escala::naEscala(v))
                 return QPoint(r, c);
         }
     return std::nullopt;
 }
 
-Desfecho calcular(GradeTextos& g, int n)
+// A sum starts from 0 and adds the cells in the grid's order; an empty cell
+// adds nothing.
+double pontosLinha(const Analise::Matriz& m, int linha)
 {
-    const Regional::Lote lote;
+    const double* v = m.valores.constData() + qsizetype(linha) * m.n;
+    double soma = 0;
+    for (int c = 0; c < m.n; ++c)
+        soma += v[c];
+    return Regional::geral(soma);
+}
 
-    // Each matrix cell is read once; both sums add its value in their order.
-    std::vector<std::optional<double>> celulas(std::size_t(std::max(n, 0)) * std::max(n, 0));
-    for (int r = 0; r < n; ++r)
-        for (int c = 1; c <= n; ++c)
-            celulas[std::size_t(r) * n + (c - 1)] = Regional::toNumber(g.texto(r, c));
+double pontosColuna(const Analise::Matriz& m, int coluna)
+{
+    const double* v = m.valores.constData() + coluna;
+    double soma = 0;
+    for (int k = 0; k < m.n; ++k)
+        soma += v[qsizetype(k) * m.n];
+    return Regional::geral(soma);
+}
 
-    // Points: one pass per index does the row sum and the column sum.
-    for (int r = 0; r < n; ++r) {
-        double linha = 0;
-        for (int c = 1; c <= n; ++c)
-            if (const auto& v = celulas[std::size_t(r) * n + (c - 1)])
-                linha += *v;
-        g.escrever(r, n + 1, Regional::numberText(linha));
-
-        double coluna = 0;
-        for (int k = 0; k < n; ++k)
-            if (const auto& v = celulas[std::size_t(k) * n + r])
-                coluna += *v;
-        g.escrever(n, r + 1, Regional::numberText(coluna));
-    }
-
-    // Extremes, kept as the texts of the cells they came from.
-    QString rowMax = g.texto(0, n + 1);
-    QString rowMin = rowMax;
-    QString colMax = g.texto(n, 1);
-    QString colMin = colMax;
+Desfecho normalizar(Calculo& c)
+{
+    const int n = c.n;
+    c.normHFeitas = 0;
+    // Extremes in fixed point, strictly: on ties the first stays (the value is the same).
+    double rowMax = c.pontosLinha[0], rowMin = rowMax, colMax = c.pontosColuna[0], colMin = colMax;
     qint64 mRowMax = moeda(rowMax), mRowMin = mRowMax, mColMax = moeda(colMax), mColMin = mColMax;
-    for (int k = 0; k <= n - 2; ++k) {
-        const QString linha = g.texto(k + 1, n + 1);
-        const qint64 ml = moeda(linha);
-        if (ml > mRowMax) {
-            rowMax = linha;
-            mRowMax = ml;
-        }
-        if (ml < mRowMin) {
-            rowMin = linha;
-            mRowMin = ml;
-        }
-        const QString coluna = g.texto(n, k + 2);
-        const qint64 mc = moeda(coluna);
-        if (mc > mColMax) {
-            colMax = coluna;
-            mColMax = mc;
-        }
-        if (mc < mColMin) {
-            colMin = coluna;
-            mColMin = mc;
-        }
+    for (int k = 1; k < n; ++k) {
+        const double l = c.pontosLinha[k], col = c.pontosColuna[k];
+        const qint64 ml = moeda(l), mc = moeda(col);
+        if (ml > mRowMax)
+            rowMax = l, mRowMax = ml;
+        if (ml < mRowMin)
+            rowMin = l, mRowMin = ml;
+        if (mc > mColMax)
+            colMax = col, mColMax = mc;
+        if (mc < mColMin)
+            colMin = col, mColMin = mc;
     }
 
-    // Normalisations to 0-5, each written with two decimals.
-    const double minLinhas = valor(rowMin), faixaLinhas = valor(rowMax) - minLinhas;
-    const double minColunas = valor(colMin), faixaColunas = valor(colMax) - minColunas;
+    // Normalisations to 0-5 with two decimals, factor by factor, so a refusal
+    // of the columns comes after the first row's NormH.
+    const double faixaLinhas = rowMax - rowMin, faixaColunas = colMax - colMin;
     for (int r = 0; r < n; ++r) {
         if (faixaLinhas == 0)
-            return Desfecho::LinhasIguais;
-        const double e = valor(g.texto(r, n + 1));
-        g.escrever(r, n + 2, Regional::format00(((e - minLinhas) / faixaLinhas) * 5));
-
+            return c.desfecho = Desfecho::LinhasIguais;
+        c.normH[r] = Regional::duasCasas(((c.pontosLinha[r] - rowMin) / faixaLinhas) * 5);
+        c.normHFeitas = r + 1;
         if (faixaColunas == 0)
-            return Desfecho::ColunasIguais;
-        const double f = valor(g.texto(n, r + 1));
-        g.escrever(n + 1, r + 1, Regional::format00((5 * (f - minColunas)) / faixaColunas));
+            return c.desfecho = Desfecho::ColunasIguais;
+        c.normV[r] = Regional::duasCasas((5 * (c.pontosColuna[r] - colMin)) / faixaColunas);
     }
 
     // E-Mach from the normalisations as displayed.
-    for (int r = 0; r < n; ++r) {
-        const double normV = valor(g.texto(n + 1, r + 1));
-        const double normH = valor(g.texto(r, n + 2));
-        g.escrever(r, n + 3, Regional::format00(normV / (normH + 1) - 1));
+    for (int r = 0; r < n; ++r)
+        c.emach[r] = Regional::duasCasas(c.normV[r] / (c.normH[r] + 1) - 1);
+    return c.desfecho = Desfecho::Completo;
+}
+
+Desfecho calcular(const Analise::Matriz& m, Calculo& c)
+{
+    const int n = m.n;
+    c.n = n;
+    c.normHFeitas = 0;
+    for (QVector<double>* v : {&c.pontosLinha, &c.pontosColuna, &c.normH, &c.normV, &c.emach})
+        v->fill(0, n);
+    if (const auto p = foraDaEscala(m)) {
+        c.foraDaEscala = *p;
+        return c.desfecho = Desfecho::ForaDaEscala;
     }
-    return Desfecho::Completo;
+    if (n == 0)
+        return c.desfecho = Desfecho::LinhasIguais;
+    for (int r = 0; r < n; ++r) {
+        c.pontosLinha[r] = pontosLinha(m, r);
+        c.pontosColuna[r] = pontosColuna(m, r);
+    }
+    return normalizar(c);
 }
 
 Aviso aviso(Desfecho desfecho)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/Matriz.h"
 #include "shell/Messages.h"
 
 #include <QPoint>
@@ -7,56 +8,51 @@
 #include <QVector>
 #include <optional>
 
-// Cell texts addressed by 0-based row and column: the working store of the
-// analysis, whether it is the matrix screen's grid or a plain table.
-class GradeTextos {
-public:
-    virtual ~GradeTextos() = default;
-    virtual QString texto(int linha, int coluna) const = 0;
-    virtual void escrever(int linha, int coluna, const QString& texto) = 0;
-};
-
-// A grid of texts without a window.
-class TabelaTextos final : public GradeTextos {
-public:
-    TabelaTextos(int linhas, int colunas);
-    int linhas() const { return m_linhas; }
-    int colunas() const { return m_colunas; }
-    QString texto(int linha, int coluna) const override;
-    void escrever(int linha, int coluna, const QString& texto) override;
-
-private:
-    int indice(int linha, int coluna) const;
-    int m_linhas;
-    int m_colunas;
-    QVector<QString> m_textos;
-};
-
-// The E-Mach computation over an n x n comparison matrix held in rows 0 to
-// n-1, columns 1 to n of a grid already extended to n+2 rows and n+4 columns.
-// Every quantity is written as text and read back as displayed, so the two
-// decimals of the normalisations are what the E-Mach is computed from.
+// The E-Mach computation over a case's judgements, on numbers. Every figure
+// is held as its cell shows it: the points as their general text reads back,
+// the normalisations and the E-Mach to two decimals. So the E-Mach is computed
+// from the normalisations as displayed, and the texts written from these
+// numbers are the ones the grid has always shown.
 namespace Emach {
 
 enum class Desfecho {
     Completo,
     LinhasIguais, // every row sum the same: nothing normalised
-    ColunasIguais, // every column sum the same: NormH of row 0 already written
+    ColunasIguais, // every column sum the same: NormH of factor 1 already computed
+    ForaDaEscala, // a judgement off the scale (stored by another tool): nothing computed
 };
 
-// The first judgement cell (row, column) holding anything but an empty text
-// or a number from 0.1 to 10, as a file written by another tool can; the
-// screen analyses no such matrix.
-std::optional<QPoint> foraDaEscala(const GradeTextos& grade, int n);
+// The figures of one analysis, factor k (0-based) at index k.
+struct Calculo {
+    Desfecho desfecho = Desfecho::LinhasIguais;
+    int n = 0;
+    QVector<double> pontosLinha;
+    QVector<double> pontosColuna;
+    QVector<double> normH;
+    QVector<double> normV;
+    QVector<double> emach;
+    int normHFeitas = 0; // NormH computed: n when complete, 1 at ColunasIguais, else 0
+    QPoint foraDaEscala; // the first judgement off the scale (row, column; 0-based)
+    bool completo() const { return desfecho == Desfecho::Completo; }
+    bool temPontos() const { return desfecho != Desfecho::ForaDaEscala; }
+};
 
-// Points, extremes, normalisations and E-Mach, in that order, into:
-// (r, n+1) row points, (n, c) column points, (r, n+2) NormH, (n+1, c) NormV,
-// (r, n+3) E-Mach.
-Desfecho calcular(GradeTextos& grade, int n);
+// The first judgement that is neither empty nor from 0.1 to 10, row by row.
+std::optional<QPoint> foraDaEscala(const Analise::Matriz& matriz);
 
-// A number text as the fixed-point value with four decimals that the
-// extremes are compared in.
-qint64 moeda(const QString& texto);
+// Points, extremes, normalisations and E-Mach, in that order.
+Desfecho calcular(const Analise::Matriz& matriz, Calculo& calculo);
+
+// The same in two steps, for whoever recomputes after changing a few cells:
+// the points of one row or column as the cell shows them, then everything
+// that follows from the points already in the calculation.
+double pontosLinha(const Analise::Matriz& matriz, int linha);
+double pontosColuna(const Analise::Matriz& matriz, int coluna);
+Desfecho normalizar(Calculo& calculo);
+
+// A figure as the fixed-point value with four decimals that the extremes are
+// compared in.
+qint64 moeda(double valor);
 
 // The message of a refusal, in the current language.
 Aviso aviso(Desfecho desfecho);

@@ -1,6 +1,6 @@
 #include "analysis/Robustez.h"
 
-#include "analysis/Consistencia.h"
+#include "store/Escala.h"
 #include "store/Regional.h"
 
 #include <algorithm>
@@ -9,12 +9,11 @@ namespace Robustez {
 
 namespace {
 constexpr int kLimite = 10;
-}
 
-int menorUnico(const QVector<QString>& emachs)
+// The single factor with the lowest E-Mach (two decimals are exact in the
+// extremes' fixed point), or -1 on a tie.
+int menorUnico(const QVector<double>& emachs)
 {
-    // The texts compared as the fixed point of the extremes: two decimals are
-    // exact there.
     int menor = -1;
     bool empate = false;
     qint64 vMenor = 0;
@@ -30,12 +29,13 @@ int menorUnico(const QVector<QString>& emachs)
     }
     return empate ? -1 : menor;
 }
+} // namespace
 
 int raizUnica(const Analise::Resultado& r)
 {
     if (!r.completo())
         return -1;
-    QVector<QString> emachs;
+    QVector<double> emachs;
     for (const Analise::Fator& f : r.fatores)
         emachs.append(f.emach);
     return menorUnico(emachs);
@@ -53,46 +53,32 @@ Resultado avaliar(const Analise::Matriz& m)
     r.raiz = ordem.last().numero - 1;
     r.proximo = ordem[ordem.size() - 2].numero - 1;
     r.raizUnica = raizUnica(base) == r.raiz;
-    r.folga = Regional::format00(ordem[ordem.size() - 2].valorEmach() - ordem.last().valorEmach());
+    r.folga = Regional::format00(ordem[ordem.size() - 2].emach - ordem.last().emach);
 
-    // One grid for every recomputation: each run of Emach::calcular writes
-    // every cell it reads afterwards, so what an earlier run left is never used.
-    const Regional::Lote lote;
+    // A change of pair (i, j) changes the points of rows i and j and of
+    // columns i and j only: those four are summed again, the rest of the
+    // analysis runs whole from the points.
     const int n = m.n;
-    QString textos[5];
-    for (int i = 0; i < 5; ++i)
-        textos[i] = Regional::numberText(Consistencia::kNiveis[i]);
-    TabelaTextos grade(n + 2, n + 4);
-    // Cells holding a level share its one text (the same value), so their
-    // characters are read once; any other text stays as it is.
-    Analise::Matriz niveis = m;
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j) {
-            const int v = Consistencia::nivel(m.celula(i, j));
-            if (v >= 0)
-                niveis.definir(i, j, textos[v]);
-            if (i != j)
-                grade.escrever(i, j + 1, niveis.celula(i, j));
-        }
-    QVector<QString> emachs(n);
-
+    Emach::Calculo inicial;
+    Emach::calcular(m, inicial);
+    Emach::Calculo c = inicial;
+    Analise::Matriz w = m;
     QVector<Mudanca> todas;
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j) {
-            const int atual = Consistencia::nivel(m.celula(i, j));
+            const int atual = Escala::nivel(m.valor(i, j));
             if (atual < 0)
                 continue; // not judged, or not a level of the scale
-            for (int novo = 0; novo < 5; ++novo) {
+            for (int novo = 0; novo < Escala::kNiveis; ++novo) {
                 if (novo == atual)
                     continue;
-                grade.escrever(i, j + 1, textos[novo]);
-                grade.escrever(j, i + 1, textos[4 - novo]);
-                int nova = -1;
-                if (Emach::calcular(grade, n) == Emach::Desfecho::Completo) {
-                    for (int k = 0; k < n; ++k)
-                        emachs[k] = grade.texto(k, n + 3);
-                    nova = menorUnico(emachs);
+                w.definir(i, j, Escala::kValores[novo]);
+                w.definir(j, i, Escala::kValores[Escala::espelho(novo)]);
+                for (int k : {i, j}) {
+                    c.pontosLinha[k] = Emach::pontosLinha(w, k);
+                    c.pontosColuna[k] = Emach::pontosColuna(w, k);
                 }
+                const int nova = Emach::normalizar(c) == Emach::Desfecho::Completo ? menorUnico(c.emach) : -1;
                 ++r.total;
                 if (nova == r.raiz)
                     ++r.mantem;
@@ -101,8 +87,12 @@ Resultado avaliar(const Analise::Matriz& m)
                 if (nova != r.raiz && std::abs(novo - atual) == 1)
                     ++r.umPasso;
             }
-            grade.escrever(i, j + 1, niveis.celula(i, j));
-            grade.escrever(j, i + 1, niveis.celula(j, i));
+            w.definir(i, j, m.valor(i, j));
+            w.definir(j, i, m.valor(j, i));
+            for (int k : {i, j}) {
+                c.pontosLinha[k] = inicial.pontosLinha[k];
+                c.pontosColuna[k] = inicial.pontosColuna[k];
+            }
         }
     r.mudam = r.total - r.mantem;
     // Fewest steps first; within a distance, in pair order.

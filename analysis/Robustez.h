@@ -7,7 +7,7 @@
 
 // How firmly the root cause holds: every judged pair changed, one at a time,
 // to each of the other four levels (its mirror with it, as the matrix screen
-// records it) and the whole analysis run again through Emach::calcular.
+// records it) and the analysis run again by Emach's own steps.
 namespace Robustez {
 
 // A single change that moves the root cause.

@@ -1,6 +1,6 @@
 #include "analysis/Teclado.h"
 
-#include "store/Regional.h"
+#include "store/Escala.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -35,14 +35,14 @@ Posicao parAnterior(Posicao p, int n)
     return r < 0 ? ultimoPar(n) : Posicao{r, c};
 }
 
-bool temValor(const GradeTextos& g, Posicao p) { return Regional::isNumeric(g.texto(p.linha, p.coluna)); }
+bool temValor(const Analise::Matriz& m, Posicao p) { return m.valor(p.linha, p.coluna - 1) != 0; }
 } // namespace
 
 int opcaoDaTecla(int tecla, Qt::KeyboardModifiers mods)
 {
     if ((mods & ~Qt::KeypadModifier) != Qt::NoModifier || tecla < Qt::Key_1 || tecla > Qt::Key_5)
         return 0;
-    return 5 - (tecla - Qt::Key_1);
+    return Escala::opcaoDoNivel(Escala::nivelDoDigito(tecla - Qt::Key_0));
 }
 
 std::optional<Posicao> destino(int tecla, Qt::KeyboardModifiers mods, Posicao atual, const Grade& g)
@@ -68,25 +68,27 @@ std::optional<Posicao> destino(int tecla, Qt::KeyboardModifiers mods, Posicao at
     return Posicao{std::clamp(p.linha, 0, g.linhas - 1), std::clamp(p.coluna, g.colunasFixas, g.colunas - 1)};
 }
 
-std::optional<Posicao> proximoParVazio(const GradeTextos& grade, int n, Posicao atual)
+std::optional<Posicao> proximoParVazio(const Analise::Matriz& matriz, Posicao atual)
 {
+    const int n = matriz.n;
     if (n < 2)
         return std::nullopt;
     Posicao p = atual;
     for (int i = 0; i < n * (n - 1) / 2; ++i) {
         p = parSeguinte(p, n);
-        if (!temValor(grade, p))
+        if (!temValor(matriz, p))
             return p;
     }
     return std::nullopt;
 }
 
-int julgados(const GradeTextos& grade, int n)
+int julgados(const Analise::Matriz& matriz)
 {
+    const int n = matriz.n;
     int k = 0;
     for (int r = 0; r + 2 <= n; ++r)
         for (int c = r + 2; c <= n; ++c)
-            k += temValor(grade, {r, c});
+            k += temValor(matriz, {r, c});
     return k;
 }
 

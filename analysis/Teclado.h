@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/Emach.h"
+#include "analysis/Matriz.h"
 
 #include <Qt>
 #include <QString>
@@ -8,7 +8,7 @@
 #include <optional>
 
 // Judging from the keyboard on the matrix screen, as plain functions over
-// positions and cell texts: which option a key stands for, where a key moves
+// positions and the judgements: which option a key stands for, where a key moves
 // the current cell, which pair is the next one still to judge, and the count.
 namespace Teclado {
 
@@ -20,9 +20,9 @@ struct Posicao {
     auto operator<=>(const Posicao&) const = default;
 };
 
-// The option (1 to 5, as opt1 to opt5) that a key records, or 0. The keys go
-// along the options as they stand on screen from left to right: 1 is opt5
-// "Muito menos", 5 is opt1 "Muito Mais". Top row and keypad alike.
+// The option (1 to 5, as opt1 to opt5) that a key records, or 0: the digit
+// keys of the scale (1 is opt5 "Muito menos", 5 is opt1 "Muito Mais"), top
+// row and keypad alike.
 int opcaoDaTecla(int tecla, Qt::KeyboardModifiers mods);
 
 // What the grid holds: rows and columns, fixed columns at the left, how many
@@ -43,10 +43,10 @@ std::optional<Posicao> destino(int tecla, Qt::KeyboardModifiers mods, Posicao at
 
 // The next pair without a judgement after the current cell, row by row,
 // wrapping once; nothing when every pair holds a value.
-std::optional<Posicao> proximoParVazio(const GradeTextos& grade, int n, Posicao atual);
+std::optional<Posicao> proximoParVazio(const Analise::Matriz& matriz, Posicao atual);
 
 // How many of the n(n-1)/2 pairs hold a value.
-int julgados(const GradeTextos& grade, int n);
+int julgados(const Analise::Matriz& matriz);
 
 // "Julgados: k de N" in the current language.
 QString contagem(int k, int n);

@@ -1,24 +1,16 @@
 #include "analysis/Veredito.h"
 
+#include "store/Escala.h"
 #include "store/Regional.h"
 
 #include <QCoreApplication>
 
 namespace Veredito {
 
-namespace {
-
-QString nivel(int i)
-{
-    return Regional::numberText(Consistencia::kNiveis[i]);
-}
-
-} // namespace
-
 Faixa faixa(double zeta)
 {
     // Banded on ζ as shown (two decimals), so "0.90" never reads as a contradiction.
-    const qint64 centesimos = Emach::moeda(Regional::format00(zeta)) / 100;
+    const qint64 centesimos = Emach::moeda(Regional::duasCasas(zeta)) / 100;
     return centesimos >= 90 ? Faixa::Coerente : centesimos >= 70 ? Faixa::Algumas : Faixa::Contraditorio;
 }
 
@@ -50,7 +42,7 @@ QString consistencia(const Consistencia::Resultado& c)
                       .arg(c.pares);
     const double acaso = zetaAoAcaso(c.n);
     const QString z = Regional::format00(c.zeta), a = Regional::format00(acaso);
-    if (Emach::moeda(z) <= Emach::moeda(a))
+    if (Regional::duasCasas(c.zeta) <= Regional::duasCasas(acaso))
         frases << QCoreApplication::translate("Veredito", "ζ = %1, não melhor do que julgar ao acaso (%2 em média).").arg(z, a);
     else
         frases << QCoreApplication::translate("Veredito", "ζ = %1; julgando ao acaso, seria %2 em média.").arg(z, a);
@@ -83,7 +75,7 @@ QString firmeza(const Robustez::Resultado& r, const Analise::Matriz& m)
             .arg(m.nome(r.proximo), m.nome(r.raiz));
     // The changes come fewest steps first: the first is the one to name.
     const Robustez::Mudanca& x = r.mudancas.first();
-    const QString a = m.nome(x.linha), b = m.nome(x.coluna), de = nivel(x.nivelAtual), para = nivel(x.nivelNovo);
+    const QString a = m.nome(x.linha), b = m.nome(x.coluna), de = Escala::texto(x.nivelAtual), para = Escala::texto(x.nivelNovo);
     if (x.passos == 1) {
         QString s = x.novaRaiz >= 0
             ? QCoreApplication::translate("Veredito", "Causa raiz sensível: mudar o julgamento %1 × %2 de %3 para %4, um só passo, faz de %5 a causa raiz.")

@@ -1,7 +1,7 @@
 #include "analysis/frmDados.h"
 
-#include "analysis/Emach.h"
-#include "analysis/FlexGrid.h"
+#include "analysis/Analise.h"
+#include "analysis/GradeMatriz.h"
 #include "info/cLogo.h"
 #include "results/frmResultado.h"
 #include "shell/Cortes.h"
@@ -15,6 +15,7 @@
 #include "shell/Twips.h"
 #include "store/Connection.h"
 #include "store/DataSource.h"
+#include "store/Escala.h"
 #include "store/Regional.h"
 #include "store/Tables.h"
 
@@ -39,17 +40,6 @@ constexpr quint32 kAzul = 0x00FF0000;
 constexpr quint32 kAmarelo = 0x0000FFFF;
 constexpr quint32 kCiano = 0x00FFFF00;
 constexpr quint32 kBranco = 0x00FFFFFF;
-
-// The scale: value of the clicked cell and of its mirror, opt1 to opt5.
-constexpr double kCelula[5] = {10, 5, 1, 0.2, 0.1};
-constexpr double kEspelho[5] = {0.1, 0.2, 1, 5, 10};
-
-// "(1/10)", 25 blanks, "(1/5)", 30 blanks, "(1)", 31 blanks, "(5)", 25 blanks, "(10)".
-QString legendaEscala()
-{
-    return u("(1/10)") + QString(25, u' ') + u("(1/5)") + QString(30, u' ') + u("(1)") + QString(31, u' ') + u("(5)")
-        + QString(25, u' ') + u("(10)");
-}
 
 QLabel* rotulo(QWidget* pai, const char* nome, const char* texto, const QFont& fonte)
 {
@@ -93,26 +83,27 @@ QRadioButton* opcao(QWidget* pai, const char* nome, const char* texto, const QFo
 }
 } // namespace
 
-// One recorded pair: the cells it touched, as they were and as they became.
+// One recorded pair: the cells it touched (the pair, its mirror, the clicked
+// cell) with their colours, as they were and as they became.
 class frmDados::Julgamento final : public QUndoCommand {
 public:
-    Julgamento(frmDados& janela, Teclado::Posicao par, QVector<EstadoCelula> antes, QVector<EstadoCelula> depois)
+    Julgamento(frmDados& janela, Teclado::Posicao par, QVector<ModeloMatriz::Estado> antes, QVector<ModeloMatriz::Estado> depois)
         : m_janela(janela), m_par(par), m_antes(std::move(antes)), m_depois(std::move(depois))
     {
     }
     // Undoing puts the user back on the pair, ready to judge it again.
     void undo() override
     {
-        m_janela.restaurar(m_antes);
+        m_janela.m_modelo->alterar(m_antes);
         m_janela.irPara(m_par);
     }
-    void redo() override { m_janela.restaurar(m_depois); }
+    void redo() override { m_janela.m_modelo->alterar(m_depois); }
 
 private:
     frmDados& m_janela;
     Teclado::Posicao m_par;
-    QVector<EstadoCelula> m_antes;
-    QVector<EstadoCelula> m_depois;
+    QVector<ModeloMatriz::Estado> m_antes;
+    QVector<ModeloMatriz::Estado> m_depois;
 };
 
 frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estado(estado)
@@ -131,12 +122,11 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
         m_picLogo[k] = pic;
     }
 
-    MSFlexGrid1 = new FlexGrid(this);
+    m_modelo = new ModeloMatriz(this);
+    MSFlexGrid1 = new GradeMatriz(m_modelo, this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    MSFlexGrid1->setFixedRows(0);
-    MSFlexGrid1->setFixedCols(1);
     MSFlexGrid1->colocar(300, 2475, 10725, 4410);
-    connect(MSFlexGrid1, &FlexGrid::Click, this, &frmDados::MSFlexGrid1_Click);
+    connect(MSFlexGrid1, &GradeMatriz::Click, this, &frmDados::MSFlexGrid1_Click);
 
     cmdCalcular = botaoFigura(this, "cmdCalcular", QString(), Figura::Analisar, 24);
     Twips::colocar(cmdCalcular, 720, 345, 1140, 840);
@@ -178,7 +168,7 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     Twips::colocar(opt2, 6660, 1125, 1155, 585);
     opt1 = opcao(Frame1, "opt1", "", texto);
     Twips::colocar(opt1, 7980, 1125, 1140, 585);
-    Label5 = new QLabel(legendaEscala(), Frame1);
+    Label5 = new QLabel(Escala::legenda(), Frame1);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setWordWrap(false);
     // The legend and the button keep the window's font, not the frame's.
@@ -210,6 +200,7 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     Twips::colocar(lblJulgados, 300, 2205, 2000, 240);
     m_historico = new QUndoStack(this);
     MSFlexGrid1->installEventFilter(this);
+    connect(m_modelo, &ModeloMatriz::julgamentosMudaram, this, &frmDados::atualizarContagem);
 
     Form_Load();
     atualizarContagem();
@@ -297,8 +288,8 @@ void frmDados::titularAnalise()
 {
     const int n = m_nFatores;
     //: Spanish shows these headings in Portuguese
-    MSFlexGrid1->setTextMatrix(n, 0, tr("Pontos da Coluna"));
-    MSFlexGrid1->setTextMatrix(n + 1, 0, tr("Normatização V 0-5"));
+    m_modelo->setTextMatrix(n, 0, tr("Pontos da Coluna"));
+    m_modelo->setTextMatrix(n + 1, 0, tr("Normatização V 0-5"));
     desenharLogo(n + 1, m_posLogo, tr("Pontos da Linha"));
     desenharLogo(n + 2, m_posLogo + 400, tr("Normatização H 0-5"));
     desenharLogo(n + 3, m_posLogo + 850, u("Emach"));
@@ -316,29 +307,26 @@ void frmDados::Form_Load()
         return;
 
     // Another tool may have written a count the screen cannot be built for.
-    const QVariant campoQtde = rsCasesDados.Fields(QStringLiteral("Qtde"));
-    if (!(campoQtde.toDouble() >= 4 && campoQtde.toDouble() <= 25)) {
-        recusar(campoQtde.toString(), 0);
+    const Analise::Caso caso = Analise::lerCaso(m_estado.BancoDados, m_estado.caseAtual());
+    const int n = caso.qtde;
+    if (n < 4 || n > 25) {
+        recusar(caso.campoQtde.toString(), 0);
         return;
     }
-    const QString qtde = Regional::format0(campoQtde.toDouble());
-    const int n = int(Regional::toNumber(qtde).value_or(0));
+    const QString qtde = Regional::format0(n);
     m_nFatores = n;
     m_estado.QtdeFatores = qtde;
 
+    // The rows the saves walk; each save runs the query again.
     Data1->setDatabaseName(m_estado.caminhoBanco());
     Data1->setRecordSource(Tables::consultaFatores(m_estado.caseAtual(), n));
-    Data1->Refresh();
     // Rows 1 to n, every one (a table with no rows keeps its empty grid).
-    const Recordset& linhas = Data1->Recordset();
-    for (int r = 0; r < n && linhas.RecordCount() > 0; ++r) {
-        if (r >= linhas.RecordCount() || linhas.value(r, QStringLiteral("Numero")).toInt() != r + 1) {
-            recusar(qtde, r + 1);
-            return;
-        }
+    if (caso.linhaFaltando) {
+        recusar(qtde, caso.linhaFaltando);
+        return;
     }
 
-    lblSintoma->setText(rsCasesDados.Fields(QStringLiteral("Sintoma")).toString());
+    lblSintoma->setText(caso.sintoma.toString());
 
     if (n > 16) {
         Twips::tamanhoExterno(this, 11400 + 160 * (n - 17), 8400 + 260 * (n - 17));
@@ -347,27 +335,19 @@ void frmDados::Form_Load()
 
     MSFlexGrid1->setWidth(340 * n + 2200);
     MSFlexGrid1->setHeight(260 * n);
-    MSFlexGrid1->setCols(n + 1);
-    MSFlexGrid1->setRows(n);
+    m_modelo->setCols(n + 1);
+    m_modelo->setRows(n);
     MSFlexGrid1->setColWidth(0, 2000);
 
-    Recordset& rs = Data1->Recordset();
-    if (rs.RecordCount() <= 0)
+    if (caso.linhasLidas <= 0)
         return;
 
-    const QString evento = QStringLiteral("Evento");
-    rs.MoveFirst();
+    // Names and judgements, each cell holding the number it shows.
+    m_modelo->carregar(caso.matriz);
     for (int r = 0; r < n; ++r) {
-        MSFlexGrid1->setColAlignment(r + 1, FlexGrid::flexAlignLeftBottom);
+        MSFlexGrid1->setColAlignment(r + 1, ModeloMatriz::flexAlignLeftBottom);
         MSFlexGrid1->setColWidth(r + 1, 350);
-        const QVariant nomeFator = rs.Fields(evento);
-        if (nomeFator.isNull()) {
-            m_nomeFator[r + 1] = u("vago");
-        } else {
-            MSFlexGrid1->setTextMatrix(r, 0, nomeFator.toString());
-            m_nomeFator[r + 1] = nomeFator.toString();
-        }
-        rs.MoveNext();
+        m_nomeFator[r + 1] = caso.matriz.nome(r);
     }
 
     for (int c = 1; c <= n; ++c) {
@@ -376,24 +356,11 @@ void frmDados::Form_Load()
         MSFlexGrid1->setCellBackColor(kAzul);
     }
 
-    rs.MoveFirst();
     m_posLogo = 2370;
     for (int k = 1; k <= n; ++k) {
-        const QVariant nomeFator = rs.Fields(evento);
-        const QString caption = nomeFator.isNull() ? u("Vago") : nomeFator.toString();
-        rs.MoveNext();
-        desenharLogo(k, m_posLogo, caption);
+        const QVariant& nomeFator = caso.matriz.nomes[k - 1];
+        desenharLogo(k, m_posLogo, nomeFator.isNull() ? u("Vago") : nomeFator.toString());
         m_posLogo += 345;
-    }
-
-    for (int c = 1; c <= n; ++c) {
-        rs.MoveFirst();
-        for (int r = 0; r < n; ++r) {
-            const QVariant v = rs.Fields(Tables::campoMatriz(c));
-            if (!v.isNull() && v.toDouble() > 0)
-                MSFlexGrid1->setTextMatrix(r, c, Regional::numberText(v.toDouble()));
-            rs.MoveNext();
-        }
     }
 }
 
@@ -446,51 +413,62 @@ void frmDados::cmdGravar_Click()
 {
     // The pair, its mirror and the painted cell, as they stand, for undo.
     const Teclado::Posicao par{m_linhaSel - 1, m_colunaSel};
-    const QVector<Teclado::Posicao> tocadas{par, {m_colunaSel - 1, m_linhaSel}, {MSFlexGrid1->Row(), MSFlexGrid1->Col()}};
-    const QVector<EstadoCelula> antes = fotografar(tocadas);
+    const Teclado::Posicao espelho{m_colunaSel - 1, m_linhaSel};
+    const Teclado::Posicao atual{MSFlexGrid1->Row(), MSFlexGrid1->Col()};
     QString p;
     QString q;
     const QRadioButton* opcoes[5] = {opt1, opt2, opt3, opt4, opt5};
     for (int i = 0; i < 5; ++i) {
         if (opcoes[i]->isChecked()) {
-            p = Regional::numberText(kCelula[i]);
-            q = Regional::numberText(kEspelho[i]);
+            const int nivel = Escala::nivelDaOpcao(i + 1);
+            p = Escala::texto(nivel);
+            q = Escala::texto(Escala::espelho(nivel));
             break;
         }
     }
     Frame1->hide();
-    MSFlexGrid1->setCellBackColor(kBranco);
     // A cell right of the diagonal in the result columns has no mirror inside
     // the grid; only the cells that exist are written.
-    auto escrever = [this](int linha, int coluna, const QString& t) {
-        if (linha >= 0 && linha < MSFlexGrid1->Rows() && coluna >= 0 && coluna < MSFlexGrid1->Cols())
-            MSFlexGrid1->setTextMatrix(linha, coluna, t);
-    };
-    escrever(m_linhaSel - 1, m_colunaSel, p);
-    escrever(m_colunaSel - 1, m_linhaSel, q);
-    m_historico->push(new Julgamento(*this, par, antes, fotografar(tocadas)));
+    QVector<ModeloMatriz::Estado> antes, depois;
+    for (const Teclado::Posicao& c : {par, espelho, atual}) {
+        const bool existe = c.linha >= 0 && c.linha < m_modelo->Rows() && c.coluna >= 0 && c.coluna < m_modelo->Cols();
+        const bool repetida = std::any_of(antes.begin(), antes.end(),
+                                          [&](const ModeloMatriz::Estado& e) { return e.linha == c.linha && e.coluna == c.coluna; });
+        if (!existe || repetida)
+            continue;
+        antes.append(m_modelo->estado(c.linha, c.coluna));
+        ModeloMatriz::Estado e = antes.last();
+        if (c == atual)
+            e.fundo = kBranco;
+        if (c == par)
+            e.texto = p;
+        else if (c == espelho)
+            e.texto = q;
+        depois.append(e);
+    }
+    m_historico->push(new Julgamento(*this, par, antes, depois));
 }
 
 void frmDados::salvar(bool comEmach)
 {
     // Nothing was loaded (no case row, no factor rows): nothing to write back.
-    if (!Data1->isOpen() || Data1->Recordset().RecordCount() <= 0)
+    if (m_modelo->fatores() <= 0)
         return;
     const int n = m_nFatores;
+    // The file is checked and held for this writer before its rows are read.
+    Transaction t(m_estado.BancoDados.connection());
+    Data1->Refresh();
     Recordset& rs = Data1->Recordset();
-    Transaction t(Data1->connection());
+    if (rs.RecordCount() <= 0)
+        return;
     rs.MoveFirst();
     for (int r = 1; r <= n; ++r) {
         rs.Edit();
-        for (int c = 1; c <= n; ++c) {
-            const QString celula = MSFlexGrid1->TextMatrix(r - 1, c);
-            if (Regional::isNumeric(celula))
-                rs.setField(Tables::campoMatriz(c), celula);
-            else
-                rs.setField(Tables::campoMatriz(c), 0);
-        }
+        // Each cell as the number it shows; an empty cell is 0.
+        for (int c = 1; c <= n; ++c)
+            rs.setField(Tables::campoMatriz(c), m_modelo->valor(r - 1, c));
         if (comEmach)
-            rs.setField(QStringLiteral("emach"), MSFlexGrid1->TextMatrix(r - 1, n + 3));
+            rs.setField(QStringLiteral("emach"), m_calculo.emach.value(r - 1));
         rs.Update();
         if (!rs.eof())
             rs.MoveNext();
@@ -518,12 +496,12 @@ void frmDados::cmdCalcular_Click()
     cmdCalcular->hide();
     cmdResultado->show();
 
-    FlexGrid& g = *MSFlexGrid1;
-    g.setCols(n + 4);
-    g.setRows(n + 2);
-    g.setColAlignment(n + 1, FlexGrid::flexAlignLeftBottom);
-    g.setColAlignment(n + 2, FlexGrid::flexAlignLeftBottom);
-    g.setColAlignment(n + 3, FlexGrid::flexAlignLeftBottom);
+    GradeMatriz& g = *MSFlexGrid1;
+    m_modelo->setCols(n + 4);
+    m_modelo->setRows(n + 2);
+    g.setColAlignment(n + 1, ModeloMatriz::flexAlignLeftBottom);
+    g.setColAlignment(n + 2, ModeloMatriz::flexAlignLeftBottom);
+    g.setColAlignment(n + 3, ModeloMatriz::flexAlignLeftBottom);
     g.setColWidth(n + 1, 400);
     g.setColWidth(n + 2, 400);
     g.setColWidth(n + 3, 500);
@@ -553,15 +531,17 @@ void frmDados::cmdCalcular_Click()
 
     titularAnalise();
 
-    // A judgement off the scale (stored by another tool) is named, and
-    // nothing is computed from it.
-    if (const auto par = Emach::foraDaEscala(g, n)) {
-        const Aviso a = Emach::avisoForaDaEscala(NomeFator(par->x() + 1), NomeFator(par->y()),
-                                                        g.TextMatrix(par->x(), par->y()));
+    // The figures go into their cells as far as the computation came; a
+    // judgement off the scale (stored by another tool) is named instead.
+    const Emach::Desfecho desfecho = Emach::calcular(m_modelo->matriz(), m_calculo);
+    m_modelo->mostrarCalculo(m_calculo);
+    if (desfecho == Emach::Desfecho::ForaDaEscala) {
+        const QPoint par = m_calculo.foraDaEscala;
+        const Aviso a = Emach::avisoForaDaEscala(NomeFator(par.x() + 1), NomeFator(par.y() + 1),
+                                                 g.TextMatrix(par.x(), par.y() + 1));
         MsgBox(a.texto, Icone::Exclamacao, a.titulo);
         return;
     }
-    const Emach::Desfecho desfecho = Emach::calcular(g, n);
     if (desfecho != Emach::Desfecho::Completo) {
         const Aviso a = Emach::aviso(desfecho);
         MsgBox(a.texto, Icone::Exclamacao, a.titulo);
@@ -601,27 +581,6 @@ void frmDados::closeEvent(QCloseEvent* event)
     event->setAccepted(!isVisible());
 }
 
-QVector<frmDados::EstadoCelula> frmDados::fotografar(const QVector<Teclado::Posicao>& celulas) const
-{
-    QVector<EstadoCelula> out;
-    for (const Teclado::Posicao& p : celulas) {
-        const bool existe = p.linha >= 0 && p.linha < MSFlexGrid1->Rows() && p.coluna >= 0 && p.coluna < MSFlexGrid1->Cols();
-        const bool repetida = std::any_of(out.begin(), out.end(), [&](const EstadoCelula& e) { return e.posicao == p; });
-        if (existe && !repetida)
-            out.append({p, MSFlexGrid1->TextMatrix(p.linha, p.coluna), MSFlexGrid1->fundoCelula(p.linha, p.coluna)});
-    }
-    return out;
-}
-
-void frmDados::restaurar(const QVector<EstadoCelula>& estados)
-{
-    for (const EstadoCelula& e : estados) {
-        MSFlexGrid1->setTextMatrix(e.posicao.linha, e.posicao.coluna, e.texto);
-        MSFlexGrid1->setFundoCelula(e.posicao.linha, e.posicao.coluna, e.fundo);
-    }
-    atualizarContagem();
-}
-
 void frmDados::irPara(Teclado::Posicao p)
 {
     MSFlexGrid1->setRow(p.linha);
@@ -644,14 +603,14 @@ void frmDados::julgarPorTecla(int opcao)
         opcoes[opcao - 1]->setChecked(true);
     cmdGravar_Click();
     if (opcao > 0) {
-        if (const auto proximo = Teclado::proximoParVazio(*MSFlexGrid1, m_nFatores, atual))
+        if (const auto proximo = Teclado::proximoParVazio(m_modelo->matriz(), atual))
             irPara(*proximo);
     }
 }
 
 void frmDados::atualizarContagem()
 {
-    lblJulgados->setText(Teclado::contagem(Teclado::julgados(*MSFlexGrid1, m_nFatores), m_nFatores));
+    lblJulgados->setText(Teclado::contagem(Teclado::julgados(m_modelo->matriz()), m_nFatores));
 }
 
 bool frmDados::event(QEvent* event)
@@ -684,8 +643,7 @@ bool frmDados::eventFilter(QObject* objeto, QEvent* event)
     if (objeto == MSFlexGrid1 && event->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(event);
         const Teclado::Posicao atual{MSFlexGrid1->Row(), MSFlexGrid1->Col()};
-        const Teclado::Grade grade{MSFlexGrid1->Rows(), MSFlexGrid1->Cols(), MSFlexGrid1->FixedCols(),
-                                   MSFlexGrid1->linhasPorPagina(), m_nFatores};
+        const Teclado::Grade grade{MSFlexGrid1->Rows(), MSFlexGrid1->Cols(), 1, MSFlexGrid1->linhasPorPagina(), m_nFatores};
         if (const auto destino = Teclado::destino(k->key(), k->modifiers(), atual, grade)) {
             if (*destino != atual)
                 irPara(*destino);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/Emach.h"
 #include "analysis/Teclado.h"
 #include "shell/AppState.h"
 #include "store/Recordset.h"
@@ -10,8 +11,9 @@
 #include <memory>
 
 class DataSource;
-class FlexGrid;
+class GradeMatriz;
 class LogoPicture;
+class ModeloMatriz;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
@@ -21,7 +23,9 @@ class cLogo;
 
 // The analysis window of the current case: the factors as a square matrix of
 // pairwise judgements, each mirrored with its reciprocal, and the analysis
-// that turns the matrix into every factor's E-Mach.
+// that turns the matrix into every factor's E-Mach. The grid MSFlexGrid1 is a
+// view of the model modelo(), which the judgements, undo and the analysis
+// change; its signal julgamentosMudaram() follows every judgement.
 class frmDados final : public QDialog {
     Q_OBJECT
 public:
@@ -37,6 +41,7 @@ public:
     int ColunaSel() const { return m_colunaSel; }
     // Header strip k (1 to 28); nullptr for any other k.
     LogoPicture* picLogo(int k) const;
+    ModeloMatriz* modelo() const { return m_modelo; }
 
     // Opens nothing when the stored case could not be shown (a count outside
     // 4 to 25, a factor row missing): the user was told while loading.
@@ -74,22 +79,16 @@ private:
     void liberarGrade();
     cLogo& Logo();
 
-    // Keyboard judging: one undo command per recorded pair.
+    // One undo command per recorded pair.
     class Julgamento;
-    struct EstadoCelula {
-        Teclado::Posicao posicao;
-        QString texto;
-        std::optional<quint32> fundo;
-    };
-    QVector<EstadoCelula> fotografar(const QVector<Teclado::Posicao>& celulas) const;
-    void restaurar(const QVector<EstadoCelula>& estados);
     void irPara(Teclado::Posicao p);
     void julgarPorTecla(int opcao);
     void atualizarContagem();
 
     AppState& m_estado;
 
-    FlexGrid* MSFlexGrid1 = nullptr;
+    ModeloMatriz* m_modelo = nullptr;
+    GradeMatriz* MSFlexGrid1 = nullptr;
     QVector<LogoPicture*> m_picLogo; // element 0 unused
     QToolButton* cmdCalcular = nullptr;
     QToolButton* cmdResultado = nullptr;
@@ -115,6 +114,7 @@ private:
 
     int m_nFatores = 0;
     bool m_recusada = false;
+    Emach::Calculo m_calculo;
     QVector<QString> m_nomeFator = QVector<QString>(41);
     int m_linhaSel = 0;
     int m_colunaSel = 0;

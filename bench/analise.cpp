@@ -2,7 +2,7 @@
 // a full 25-factor matrix (300 judged pairs, 1200 recomputations of E-Mach).
 #include "analysis/Consistencia.h"
 #include "analysis/Robustez.h"
-#include "store/Regional.h"
+#include "store/Escala.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -23,8 +23,8 @@ int main(int argc, char** argv)
         for (int j = i + 1; j < n; ++j) {
             semente = semente * 1103515245u + 12345u;
             const int nivel = int((semente >> 16) % 5);
-            m.definir(i, j, Regional::numberText(Consistencia::kNiveis[nivel]));
-            m.definir(j, i, Regional::numberText(Consistencia::kNiveis[4 - nivel]));
+            m.definir(i, j, Escala::kValores[nivel]);
+            m.definir(j, i, Escala::kValores[Escala::espelho(nivel)]);
         }
     }
     // Wall time, and the thread's processor time beside it: on a busy

@@ -12,7 +12,6 @@
 #include "shell/Traducoes.h"
 #include "shell/Twips.h"
 #include "store/DataSource.h"
-#include "store/Regional.h"
 #include "store/RecordsetModel.h"
 #include "store/Tables.h"
 
@@ -144,7 +143,7 @@ void frmEventos::Form_Load()
         Verificacao::cortar(Verificacao::textoCampo(rsCases.Fields(QStringLiteral("Sintoma"))), kVisivel));
     // A case without a stored count has no factor rows to show.
     const QVariant qtde = rsCases.Fields(QStringLiteral("Qtde"));
-    const int n = qtde.isNull() ? 0 : int(Regional::roundHalfEven(qtde.toDouble()));
+    const int n = Tables::fatores(qtde);
     txtQtde->setText(Verificacao::textoCampo(qtde));
     m_estado.QtdeFatores = n;
 

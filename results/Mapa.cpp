@@ -2,6 +2,7 @@
 
 #include "results/Relatorio.h"
 #include "results/cMapa.h"
+#include "store/Escala.h"
 #include "store/Regional.h"
 
 #include <QCoreApplication>
@@ -95,8 +96,7 @@ QStringList linhasRobustez(const Robustez::Resultado& r, const Analise::Matriz& 
         const QString para = x.novaRaiz < 0 ? Texto::tr("sem causa raiz única") : Texto::tr("nova causa raiz %1").arg(nome(m, x.novaRaiz, maximo));
         l << u("   ")
                 + Texto::tr("%1 × %2: %3 → %4, %5 passo(s): %6").arg(nome(m, x.linha, maximo), nome(m, x.coluna, maximo),
-                                   Regional::numberText(Consistencia::kNiveis[x.nivelAtual]),
-                                   Regional::numberText(Consistencia::kNiveis[x.nivelNovo]), QString::number(x.passos), para);
+                                   Escala::texto(x.nivelAtual), Escala::texto(x.nivelNovo), QString::number(x.passos), para);
     }
     return l;
 }

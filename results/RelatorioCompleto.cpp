@@ -8,6 +8,7 @@
 #include "results/cMapa.h"
 #include "shell/AppState.h"
 #include "shell/Messages.h"
+#include "store/Regional.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -124,7 +125,7 @@ QString palavraClasse(const Analise::Fator& f, bool ultimo)
 {
     if (ultimo)
         return QCoreApplication::translate("RelatorioCompleto", "Causa Raíz ou principal FCS");
-    return f.valorEmach() >= 0 ? QCoreApplication::translate("RelatorioCompleto", "Efeito") : QCoreApplication::translate("RelatorioCompleto", "Fator causal");
+    return f.emach >= 0 ? QCoreApplication::translate("RelatorioCompleto", "Efeito") : QCoreApplication::translate("RelatorioCompleto", "Fator causal");
 }
 
 void cabecalho(Folha& f, const Dados& d)
@@ -176,9 +177,9 @@ void ranking(Folha& f, const Dados& d)
         if (f.garantir(h * int(nome.size())))
             cabecalhoTabela();
         f.texto(kMargem, f.y, QString::number(fa.numero));
-        direita(fimNormH, f.y, fa.normH);
-        direita(fimNormV, f.y, fa.normV);
-        direita(fimEmach, f.y, fa.emach);
+        direita(fimNormH, f.y, Regional::format00(fa.normH));
+        direita(fimNormV, f.y, Regional::format00(fa.normV));
+        direita(fimEmach, f.y, Regional::format00(fa.emach));
         f.texto(xClasse, f.y, palavraClasse(fa, i == ordem.size() - 1));
         for (const QString& l : nome) {
             f.texto(xNome, f.y, l);
@@ -257,8 +258,8 @@ void matriz(Folha& f, const Dados& d)
             cabecalhoTabela();
         f.texto(kMargem, f.y, QString::number(r + 1));
         for (int c = 0; c < n; ++c)
-            if (c != r)
-                f.texto(xCelulas + c * coluna, f.y, m.celula(r, c));
+            if (c != r && m.valor(r, c) != 0)
+                f.texto(xCelulas + c * coluna, f.y, Regional::numberText(m.valor(r, c)));
         for (const QString& l : nome) {
             f.texto(kMargem + 550, f.y, l);
             f.y += h;

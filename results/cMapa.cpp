@@ -54,14 +54,14 @@ cMapa::cMapa(const Analise::Resultado& resultado) : m_textos(Mapa::textos())
     for (const Analise::Fator& f : resultado.fatores) {
         Ponto p;
         p.nome = f.nome.isNull() ? u("vago") : f.nome.toString();
-        p.pontosLinha = f.pontosLinha;
-        p.pontosColuna = f.pontosColuna;
-        p.normH = f.normH;
-        p.normV = f.normV;
-        p.emach = f.emach;
-        p.x = Regional::toNumber(f.normH).value_or(0);
-        p.y = Regional::toNumber(f.normV).value_or(0);
-        p.cor = f.numero == raiz ? kVerde : f.valorEmach() >= 0 ? kCiano : kAmarelo;
+        p.pontosLinha = Regional::numberText(f.pontosLinha);
+        p.pontosColuna = Regional::numberText(f.pontosColuna);
+        p.normH = Regional::format00(f.normH);
+        p.normV = Regional::format00(f.normV);
+        p.emach = Regional::format00(f.emach);
+        p.x = f.normH;
+        p.y = f.normV;
+        p.cor = f.numero == raiz ? kVerde : f.emach >= 0 ? kCiano : kAmarelo;
         if (f.numero == raiz)
             m_raiz = int(m_pontos.size());
         m_pontos.append(p);

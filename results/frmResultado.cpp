@@ -287,7 +287,7 @@ void frmResultado::Form_Load()
         Combo1->addItem(i.DeviceName);
     Combo1->setEditText(atual);
 
-    const int n = std::clamp(int(m_estado.QtdeFatores.toDouble()), 0, Tables::kFactorRows);
+    const int n = std::clamp(Tables::fatores(m_estado.QtdeFatores), 0, Tables::kFactorRows);
     Data1->setDatabaseName(m_estado.caminhoBanco());
     Data1->setRecordSource(Tables::consultaRanking(m_estado.caseAtual(), n));
     Data1->Refresh();

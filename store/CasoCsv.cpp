@@ -3,6 +3,7 @@
 
 #include "store/Connection.h"
 #include "store/Database.h"
+#include "store/Escala.h"
 #include "store/Escrita.h"
 #include "store/Regional.h"
 #include "store/StoreError.h"
@@ -27,8 +28,6 @@ namespace {
 
 // The problems a message can name; the rest are only counted.
 constexpr int kProblemasGuardados = 20;
-
-const double kNiveis[] = {10, 5, 1, 0.2, 0.1};
 
 // A name a spreadsheet would run as a formula: its first character after any
 // apostrophes. Writing puts one more apostrophe in front and reading takes it
@@ -209,9 +208,8 @@ std::optional<double> nivel(const QString& bruto)
         return std::nullopt;
     bool ok = false;
     const double v = QLocale::c().toDouble(t, &ok);
-    for (double n : kNiveis)
-        if (ok && v == n)
-            return n;
+    if (ok && Escala::nivel(v) >= 0)
+        return v;
     return std::nullopt;
 }
 
@@ -600,7 +598,7 @@ Leitura ler(const QByteArray& bytes)
         }
     // Exact mirrors: 1/10 as the level 0.1, not a neighbour of it.
     for (double& x : v)
-        for (double n : kNiveis)
+        for (double n : Escala::kValores)
             if (x != 0 && std::abs(x - n) < 1e-9)
                 x = n;
 
@@ -650,7 +648,7 @@ bool temFatores(const Database& banco, int caso)
     cases.Seek(QStringLiteral("="), caso);
     if (cases.NoMatch())
         return false;
-    const int n = qMin(int(cases.Fields(QStringLiteral("Qtde")).toDouble()), Tables::kFactorRows);
+    const int n = qMin(Tables::fatores(cases.Fields(QStringLiteral("Qtde"))), Tables::kFactorRows);
     if (n <= 0 || Tables::TabelaEventos(caso).isEmpty())
         return false;
     const Recordset rs = banco.OpenRecordset(Tables::consultaFatores(caso, n), dbOpenDynaset);

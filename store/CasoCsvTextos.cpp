@@ -1,6 +1,6 @@
 #include "store/CasoCsv.h"
 #include "store/CasoCsvTextos.h"
-#include "store/Regional.h"
+#include "store/Escala.h"
 
 #include <QCoreApplication>
 
@@ -23,9 +23,10 @@ struct Texto {
 QString niveis()
 {
     // With a decimal comma the list is split by semicolons, so 0,2 reads as one number.
-    const QString sep = Regional::numberText(0.2).contains(u',') ? QStringLiteral("; ") : QStringLiteral(", ");
-    const QStringList n{QStringLiteral("10"), QStringLiteral("5"), QStringLiteral("1"), Regional::numberText(0.2),
-                        Regional::numberText(0.1)};
+    QStringList n;
+    for (int nivel = Escala::kNiveis - 1; nivel >= 0; --nivel)
+        n << Escala::texto(nivel);
+    const QString sep = n.join(QString()).contains(u',') ? QStringLiteral("; ") : QStringLiteral(", ");
     return n.join(sep) + Texto::tr(" (ou 1/5") + sep + QStringLiteral("1/10)");
 }
 

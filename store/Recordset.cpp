@@ -68,6 +68,8 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, const QString& sour
     for (int i = first; i < rec.count(); ++i) {
         m_fields << rec.fieldName(i);
         m_types << declared.value(rec.fieldName(i).toLower(), 'r');
+        if (const QString chave = rec.fieldName(i).toCaseFolded(); !m_indices.contains(chave))
+            m_indices.insert(chave, i - first); // the first of a repeated name
     }
     while (q.next()) {
         QVector<QVariant> row;
@@ -134,10 +136,8 @@ void Recordset::setPosition(int row)
 
 int Recordset::fieldIndex(const QString& name) const
 {
-    for (int i = 0; i < m_fields.size(); ++i)
-        if (m_fields[i].compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
+    // A matrix is read and saved field by field: a name is looked up, not compared with every other.
+    return m_indices.value(name.toCaseFolded(), -1);
 }
 
 int Recordset::requireField(const QString& name) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -54,6 +55,7 @@ private:
     Kind m_kind = Kind::Query;
     QString m_index;
     QStringList m_fields;
+    QHash<QString, int> m_indices; // field names case-folded
     QVector<char> m_types; // 't' text, 'i' integer, 'r' real, per field
     QVector<QVector<QVariant>> m_rows;
     QVector<qint64> m_rowids;

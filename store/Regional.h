@@ -28,15 +28,11 @@ QString format00(double value);
 // conversions of the program do.
 long long roundHalfEven(double value);
 
-// While one lives on a thread, the default locale's signs are read once, when
-// the first one starts: a long run of conversions (an analysis, or a
-// thousand of them) does not ask the system locale for every cell.
-class Lote final {
-public:
-    Lote();
-    ~Lote();
-    Lote(const Lote&) = delete;
-    Lote& operator=(const Lote&) = delete;
-};
+// The value a text of these forms reads back as, found without writing it:
+// geral(v) is toNumber(numberText(v)) and duasCasas(v) is toNumber(format00(v))
+// in every locale (halves away from zero, as the formatting rounds them). A
+// figure held this way is the figure its cell shows.
+double geral(double value);
+double duasCasas(double value);
 
 } // namespace Regional

@@ -1,6 +1,9 @@
 #include "store/Tables.h"
 
+#include "store/Regional.h"
+
 #include <QDir>
+#include <algorithm>
 
 namespace Tables {
 
@@ -38,6 +41,15 @@ QString TabelaEventos(const QVariant& caso)
     if (!ok || v != double(int(v)))
         return QString();
     return TabelaEventos(int(v));
+}
+
+int fatores(const QVariant& qtde)
+{
+    if (qtde.isNull())
+        return 0;
+    bool ok = true;
+    const double v = qtde.typeId() == QMetaType::QString ? Regional::toNumber(qtde.toString()).value_or(0) : qtde.toDouble(&ok);
+    return ok ? int(std::clamp<long long>(Regional::roundHalfEven(v), -1000000, 1000000)) : 0;
 }
 
 QString campoMatriz(int coluna)

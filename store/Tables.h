@@ -15,6 +15,11 @@ inline constexpr int kMatrixFields = 30;
 QString TabelaEventos(int caso);
 QString TabelaEventos(const QVariant& caso);
 
+// A case's factor count, the one way every screen reads Qtde (format "#0"):
+// the nearest whole number, halves to even. A text (as the program-wide count
+// holds it) is read in the regional format; Null or no number is 0.
+int fatores(const QVariant& qtde);
+
 // "N" followed by the column number in two digits: N01 ... N30.
 QString campoMatriz(int coluna);
 

@@ -1,4 +1,4 @@
-#include "analysis/FlexGrid.h"
+#include "analysis/GradeMatriz.h"
 #include "analysis/Teclado.h"
 #include "analysis/frmDados.h"
 #include "info/cLogo.h"
@@ -10,7 +10,9 @@
 #include "tests/support/Respostas.h"
 #include "tests/support/TestDb.h"
 
+#include <QAccessible>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QToolButton>
@@ -47,7 +49,7 @@ QImage faixa(const QString& caption)
 struct Tela {
     TestDb db;
     std::unique_ptr<frmDados> w;
-    FlexGrid* g = nullptr;
+    GradeMatriz* g = nullptr;
 
     Tela(int caso, int n, QVariantList nomes = {}, int idioma = 3)
     {
@@ -59,11 +61,11 @@ struct Tela {
         db.estado().CaseAtual = caso;
         db.estado().IdiomaAtual = qint16(idioma);
     }
-    FlexGrid* abrir()
+    GradeMatriz* abrir()
     {
         w = std::make_unique<frmDados>(db.estado());
         w->show();
-        return g = filho<FlexGrid>(w.get(), "MSFlexGrid1");
+        return g = filho<GradeMatriz>(w.get(), "MSFlexGrid1");
     }
     QToolButton* botao(const char* nome) const { return filho<QToolButton>(w.get(), nome); }
     QRadioButton* opcao(int k) const { return filho<QRadioButton>(w.get(), QStringLiteral("opt%1").arg(k)); }
@@ -75,8 +77,9 @@ struct Tela {
     }
     void clicar(int r, int c) const
     {
-        QVERIFY2(!g->cellRect(r, c).isEmpty(), "cell out of sight");
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->cellRect(r, c).center());
+        const auto [alvo, ponto] = g->pontoDaCelula(r, c);
+        QVERIFY2(alvo, "cell out of sight");
+        QTest::mouseClick(alvo, Qt::LeftButton, {}, ponto);
     }
     // Row factor a against column factor b with option opt (0: none).
     void julgar(int a, int b, int opt) const
@@ -118,7 +121,7 @@ private slots:
         t.db.exec(QStringLiteral("UPDATE Eventos2 SET N02 = 0.1, N03 = 0.2, N04 = 1e308 WHERE Numero = 1"));
         t.db.exec(QStringLiteral("UPDATE Eventos2 SET N01 = 0, N03 = -5, N04 = NULL WHERE Numero = 2"));
         t.db.exec(QStringLiteral("UPDATE Eventos2 SET N01 = 5 WHERE Numero = 3"));
-        FlexGrid* g = t.abrir();
+        GradeMatriz* g = t.abrir();
         QCOMPARE(t.db.estado().QtdeFatores, QVariant(QStringLiteral("4")));
         QCOMPARE(texto(t.w.get(), "lblSintoma"), u("Paradas da linha"));
 
@@ -132,7 +135,7 @@ private slots:
         QCOMPARE(t.celulas(0, 1, 3, 4), QStringList({"", "0.1", "0.2", "1E+308", "", "", "", "", "5", "", "", "", "", "", "", ""}));
         QCOMPARE(g->ColWidth(0), 2000);
         for (int c = 1; c <= 4; ++c)
-            QCOMPARE(QList<int>({g->ColWidth(c), g->ColAlignment(c)}), QList<int>({350, int(FlexGrid::flexAlignLeftBottom)}));
+            QCOMPARE(QList<int>({g->ColWidth(c), g->ColAlignment(c)}), QList<int>({350, int(ModeloMatriz::flexAlignLeftBottom)}));
         QCOMPARE(t.estado(), QList<bool>({true, false, false, false}));
 
         // Far off the scale, in the last column: the analysis names the pair, computes nothing.
@@ -151,7 +154,7 @@ private slots:
         for (const auto& [n, topo, largura, altura] : {std::tuple{16, 7155, 11475, 8295}, {17, 7080, 11400 - 90, 8400 - 310},
                                                        {25, 9160, 12680 - 90, 10480 - 310}}) {
             Tela t(10, n);
-            FlexGrid* g = t.abrir();
+            GradeMatriz* g = t.abrir();
             QCOMPARE(t.w->size(), QSize(Twips::px(largura), Twips::px(altura)));
             QCOMPARE(t.botao("cmdSair")->geometry(), Twips::rect(285, topo, 1065, 840));
             QCOMPARE(QList<int>({g->Cols(), g->Rows(), g->Width(), g->Height()}), QList<int>({n + 1, n, 340 * n + 2200, 260 * n}));
@@ -194,7 +197,7 @@ private slots:
         t.db.estado().CaseAtual = 11;
         t.db.estado().QtdeFatores = QStringLiteral("6");
         Respostas sink;
-        FlexGrid* g = t.abrir();
+        GradeMatriz* g = t.abrir();
         QCOMPARE(QList<int>({g->Cols(), g->Rows(), g->Width(), sink.count()}), QList<int>({2, 2, 10725, 0}));
         t.botao("cmdSair")->click();
         QVERIFY(t.w->isHidden() && t.w->picLogo(1)->isHidden() && t.db.estado().QtdeFatores == QVariant(u("6")));
@@ -205,7 +208,7 @@ private slots:
         for (const char* localidade : {"en_US", "pt_BR"}) {
             QLocale::setDefault(QLocale(QString::fromLatin1(localidade)));
             Tela t(1, 6);
-            FlexGrid* g = t.abrir();
+            GradeMatriz* g = t.abrir();
             t.clicar(0, 6);
             QVERIFY(t.painel());
             QCOMPARE(QStringList({texto(t.w.get(), "lblFatorX"), texto(t.w.get(), "lblFatorY")}), QStringList({"F1", "F6"}));
@@ -257,7 +260,7 @@ private slots:
                 : QStringList{u("Pontos da Coluna"), u("Normatização V 0-5"), u("Pontos da Linha"), u("Normatização H 0-5"), u("Emach")};
             QLocale::setDefault(QLocale(QString::fromLatin1(localidade)));
             Tela t(1, 4, {}, idioma);
-            FlexGrid* g = t.abrir();
+            GradeMatriz* g = t.abrir();
             t.clicar(0, 2);
             if (idioma == 1)
                 teclar(g, "Num+4 Num+1 Num+1 Num+4 Num+3 Num+1");
@@ -278,7 +281,7 @@ private slots:
                 QCOMPARE(QList<QColor>({g->corCelula(k, 5), g->corCelula(k, 6), g->corCelula(k, 7), g->corCelula(4, k + 1), g->corCelula(5, k + 1)}),
                          QList<QColor>({kAmarelo, kAmarelo, kCiano, kAmarelo, kAmarelo}));
             QCOMPARE(QList<int>({g->ColWidth(5), g->ColWidth(6), g->ColWidth(7), g->ColAlignment(7)}),
-                     QList<int>({400, 400, 500, int(FlexGrid::flexAlignLeftBottom)}));
+                     QList<int>({400, 400, 500, int(ModeloMatriz::flexAlignLeftBottom)}));
             for (int i = 0; i < 3; ++i)
                 QCOMPARE(t.w->picLogo(5 + i)->imagemAtual().toImage(), faixa(legendas[2 + i]));
             QCOMPARE(t.estado(), QList<bool>({false, true, true, false}));
@@ -303,15 +306,18 @@ private slots:
     // sums and NormH of row 0 are written when the second shows. The matrix was saved first (the diagonal as 0).
     void refusalsShowTheMessageAndSaveTheMatrix()
     {
-        const struct { const char* sql; QStringList aviso; } casos[] = {
-            {"", {u("Valores incompleta!"), u("Rellenar completamente la hoja de cálculo antes de analizar"),
-                  "0", "", "0", "", "0", "", "0", ""}},
-            {"UPDATE Eventos SET N02 = (Numero = 1), N03 = (Numero = 1), N04 = (Numero = 1), N01 = (Numero = 2)",
-             {u("Valores incompla!"), u("Rellenar completamente la hoja de cálculo antes de analizar "),
-              "3", "5.00", "1", "", "0", "", "0", ""}},
+        // The titles and texts in each language (any but English and Spanish is Portuguese).
+        const char* colunasIguais = "UPDATE Eventos SET N02 = (Numero = 1), N03 = (Numero = 1), N04 = (Numero = 1), N01 = (Numero = 2)";
+        const QStringList vazia{"0", "", "0", "", "0", "", "0", ""}, colunas{"3", "5.00", "1", "", "0", "", "0", ""};
+        const struct { int idioma; const char* sql; QStringList aviso; } casos[] = {
+            {2, "", QStringList{u("Valores incompleta!"), u("Rellenar completamente la hoja de cálculo antes de analizar")} + vazia},
+            {2, colunasIguais, QStringList{u("Valores incompla!"), u("Rellenar completamente la hoja de cálculo antes de analizar ")} + colunas},
+            {1, colunasIguais, QStringList{u("Values incomplete"), u("Fully populate the spreadsheet before analyzing")} + colunas},
+            {3, "", QStringList{u("Valores incompletos!"), u("Preencher totalmente a planilha antes de analizar")} + vazia},
+            {4, colunasIguais, QStringList{u("Valores incompletos!"), u("Preencher totalmente a planilha antes de analizar")} + colunas},
         };
         for (const auto& c : casos) {
-            Tela t(1, 4, {}, 2);
+            Tela t(1, 4, {}, c.idioma);
             if (*c.sql)
                 t.db.exec(QString::fromLatin1(c.sql));
             t.abrir();
@@ -355,7 +361,7 @@ private slots:
         };
         for (const auto& k : casos) {
             Tela t(1, 4, {}, k.idioma);
-            FlexGrid* g = t.abrir();
+            GradeMatriz* g = t.abrir();
             t.clicar(k.clique.x(), k.clique.y());
             teclar(g, u(k.teclas));
             QStringList pares, espelhos;
@@ -381,6 +387,21 @@ private slots:
         }
     }
 
+    // What the screen's model gives whoever builds on it: one signal per change of a judgement, the judgements as
+    // numbers, and every cell through the view's accessibility.
+    void modelForWhoBuildsOnIt()
+    {
+        Tela t(1, 4);
+        t.abrir();
+        ModeloMatriz* m = t.w->modelo();
+        QSignalSpy mudou(m, &ModeloMatriz::julgamentosMudaram);
+        t.clicar(0, 2);
+        teclar(t.g, "5 Left Del Ctrl+Z");
+        QCOMPARE(QList<double>({double(mudou.count()), m->matriz().valor(0, 1), m->matriz().valor(1, 0)}), QList<double>({3, 10, 0.1}));
+        QAccessibleTableInterface* tabela = QAccessible::queryAccessibleInterface(t.g)->tableInterface();
+        QCOMPARE(tabela->cellAt(0, 2)->text(QAccessible::Name) + u' ' + tabela->cellAt(1, 1)->text(QAccessible::Name), u("10 0.1"));
+    }
+
     void nothingHiddenNothingCut()
     {
         const QString longo = u("Desgaste prematuro do rolamento do eixo principal da bomba de recalque por falta de "
@@ -396,7 +417,7 @@ private slots:
                     t.db.exec(QStringLiteral("UPDATE Eventos SET N%1 = ? WHERE Numero = ?").arg(c, 2, 10, QChar(u'0')), {niveis[i], r});
                     t.db.exec(QStringLiteral("UPDATE Eventos SET N%1 = ? WHERE Numero = ?").arg(r, 2, 10, QChar(u'0')), {niveis[4 - i], c});
                 }
-            FlexGrid* g = t.abrir();
+            GradeMatriz* g = t.abrir();
 
             // The panel hides the grid under it: not one blue diagonal pixel shows.
             t.clicar(0, 2);
@@ -411,8 +432,10 @@ private slots:
             QCOMPARE(y->text(), longo);
             QCOMPARE(dicaEm(y, y->rect().center()), longo);
             QCOMPARE(dicaEm(filho<QLabel>(t.w.get(), "lblFatorX"), QPoint(2, 2)), QString());
-            QCOMPARE(dicaEm(g->viewport(), g->cellRect(1, 0).center()), longo);
-            QCOMPARE(dicaEm(g->viewport(), g->cellRect(0, 0).center()), QString());
+            for (const auto& [r, dica] : {std::pair{1, longo}, {0, QString()}}) {
+                const auto [alvo, ponto] = g->pontoDaCelula(r, 0);
+                QCOMPARE(dicaEm(alvo, ponto), dica);
+            }
             QCOMPARE(QStringList({t.w->picLogo(1)->toolTip(), t.w->picLogo(2)->toolTip()}), QStringList({QString(), longo}));
 
             // Analysed: every number whole in its cell, and no control over the grid.

@@ -1,6 +1,6 @@
 // A process killed at chosen moments in the middle of saves never leaves a damaged file or a
 // half-written case: after every kill, case 1 is whole as the save killed left it, before or after.
-#include "analysis/FlexGrid.h"
+#include "analysis/ModeloMatriz.h"
 #include "analysis/frmDados.h"
 #include "registration/frmCases.h"
 #include "store/CasoCsv.h"
@@ -46,7 +46,7 @@ int gravar(const QString& pasta, bool importar)
             frmCases(estado).cmdLimpar_Click();
         } else {
             frmDados dados(estado);
-            auto* grade = dados.findChild<FlexGrid*>(QStringLiteral("MSFlexGrid1"));
+            ModeloMatriz* grade = dados.modelo();
             for (int r = 0; r < 25; ++r)
                 for (int c = 1; c <= 25; ++c)
                     grade->setTextMatrix(r, c, c == r + 1 ? QString() : QString::fromLatin1(padroes[(g / 2) % 3]));

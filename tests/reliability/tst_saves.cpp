@@ -1,7 +1,7 @@
 // Saves lose nothing. A failing one says why in the user's language, the window keeps what it shows, nothing is
 // half-written, and the retry saves. Whatever is pasted into a box or a grid cell is stored exactly (or cut at
 // its limit), a count only whole and in range.
-#include "analysis/FlexGrid.h"
+#include "analysis/ModeloMatriz.h"
 #include "analysis/frmDados.h"
 #include "registration/frmCases.h"
 #include "registration/frmEventos.h"
@@ -50,7 +50,7 @@ std::unique_ptr<frmDados> matriz(TestDb& db, int idioma = 3)
     w->show();
     for (int r = 0; r < 25; ++r)
         for (int c = 1; c <= 25; ++c)
-            filho<FlexGrid>(w.get(), "MSFlexGrid1")->setTextMatrix(r, c, c == r + 1 ? QString() : u("0.2"));
+            w->modelo()->setTextMatrix(r, c, c == r + 1 ? QString() : u("0.2"));
     return w;
 }
 } // namespace

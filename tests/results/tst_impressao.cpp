@@ -7,6 +7,7 @@
 #include "results/frmResultado.h"
 #include "shell/Fonts.h"
 #include "shell/Traducoes.h"
+#include "store/Escala.h"
 #include "tests/support/Janela.h"
 #include "tests/support/Respostas.h"
 
@@ -121,7 +122,7 @@ QStringList semearCompleto(TestDb& db)
         nomes << (QStringLiteral("Fator %1: pressão da máquina fora da faixa especificada pelo fornecedor do molde, turno C").arg(r + 1)).left(80);
         for (int c = 0; c < 25; ++c)
             db.exec(QStringLiteral("UPDATE Eventos SET %1 = ?, Evento = ? WHERE Numero = ?").arg(Tables::campoMatriz(c + 1)),
-                    {r == c ? QVariant() : Consistencia::kNiveis[(r < c ? r * 3 + c * 7 : 399 - r * 7 - c * 3) % 5], nomes[r], r + 1});
+                    {r == c ? QVariant() : Escala::kValores[(r < c ? r * 3 + c * 7 : 399 - r * 7 - c * 3) % 5], nomes[r], r + 1});
     }
     db.estado().CaseAtual = 1;
     return nomes;
