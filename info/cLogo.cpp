@@ -4,7 +4,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -127,6 +127,29 @@ int cLogo::alturaFaixa(int h)
     return s == 0 ? 1 : s;
 }
 
+namespace {
+// The letters' own ink spread one pixel every way, in one colour: an edge
+// round every letter.
+QImage borda(const QImage& letras, const QColor& cor)
+{
+    const int w = letras.width(), h = letras.height();
+    QImage out(w, h, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < h; ++y) {
+        auto* linha = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            int a = 0;
+            for (int yy = qMax(0, y - 1); yy <= qMin(h - 1, y + 1); ++yy) {
+                const auto* fonte = reinterpret_cast<const QRgb*>(letras.constScanLine(yy));
+                for (int xx = qMax(0, x - 1); xx <= qMin(w - 1, x + 1); ++xx)
+                    a = qMax(a, qAlpha(fonte[xx]));
+            }
+            linha[x] = qPremultiply(qRgba(cor.red(), cor.green(), cor.blue(), a));
+        }
+    }
+    return out;
+}
+} // namespace
+
 void cLogo::Draw()
 {
     LogoPicture* pic = m_picture;
@@ -145,13 +168,17 @@ void cLogo::Draw()
     const double dG = double(m_end.g) - m_start.g;
     const double dB = double(m_end.b) - m_start.b;
 
-    QPainter p(&dc);
-    const int left = 0;
-    const int right = w;
+    // The bands are written straight into an image of the strip, row by row,
+    // and the image painted once.
+    QImage faixas(qMax(w, 0), qMax(h, 0), QImage::Format_RGB32);
     int bottom = h;
     for (int y = h; y >= 0; y -= s) {
         const int top = bottom - s;
-        p.fillRect(QRect(left, top, right - left, bottom - top), QColor(atual.r, atual.g, atual.b));
+        const QRgb cor = qRgb(atual.r, atual.g, atual.b);
+        for (int linha = qMax(top, 0); linha < qMin(bottom, h); ++linha) {
+            auto* px = reinterpret_cast<QRgb*>(faixas.scanLine(linha));
+            std::fill(px, px + w, cor);
+        }
         bottom = top;
         // The next band takes the colour of the distance just covered, so the
         // two lowest bands share the start colour.
@@ -161,6 +188,8 @@ void cLogo::Draw()
         atual.g = qint16(inteiro(m_start.g + ((h - y) * dG) / h));
         atual.b = qint16(inteiro(m_start.b + ((h - y) * dB) / h));
     }
+    QPainter p(&dc);
+    p.drawImage(0, 0, faixas);
 
     // The font of the box, at whole points, turned to run upwards.
     const QFont base = pic->font();
@@ -172,22 +201,29 @@ void cLogo::Draw()
     f.setItalic(base.italic());
     f.setUnderline(base.underline());
     f.setStrikeOut(base.strikeOut());
-    // The reference point is the top-left corner of the text's own cell:
-    // with the text turned 90 degrees the glyphs' tops face the left edge.
+    const QFontMetrics metricas(f);
+    // The caption is laid out along a line, with a pixel of room round it,
+    // then turned upwards onto the strip: the reference point is the top-left
+    // corner of the text's own cell, so the glyphs' tops face the left edge.
+    const QColor frente = Cores::cor(pic->ForeColor());
+    QImage letras(metricas.horizontalAdvance(m_caption) + 2, metricas.height() + 2, QImage::Format_ARGB32_Premultiplied);
+    letras.fill(Qt::transparent);
+    {
+        QPainter q(&letras);
+        q.setFont(f);
+        q.setPen(frente);
+        q.drawText(QPointF(1, 1 + metricas.ascent()), m_caption);
+    }
     p.translate(0, h - 16);
     p.rotate(-90);
     // A thin dark edge keeps light letters readable over the light end of
     // the gradient, and dark ones are drawn as they are.
-    const QColor frente = Cores::cor(pic->ForeColor());
-    QPainterPath letras;
-    letras.addText(QPointF(0, QFontMetrics(f).ascent()), f, m_caption);
-    p.setRenderHint(QPainter::Antialiasing);
     if (frente.lightness() > 128)
-        p.strokePath(letras, QPen(QColor(40, 40, 40), 1.5));
-    p.fillPath(letras, frente);
+        p.drawImage(QPointF(-1, -1), borda(letras, QColor(40, 40, 40)));
+    p.drawImage(QPointF(-1, -1), letras);
     p.end();
     // A caption longer than the strip is cut at its top: the whole of it
     // shows as a tooltip.
-    pic->setToolTip(QFontMetrics(f).horizontalAdvance(m_caption) > h - 16 ? m_caption : QString());
+    pic->setToolTip(metricas.horizontalAdvance(m_caption) > h - 16 ? m_caption : QString());
     pic->Refresh();
 }
