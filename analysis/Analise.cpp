@@ -59,6 +59,15 @@ QVector<Fator> Resultado::ranking() const
     return ordem;
 }
 
+QVector<QString> textos(const Matriz& m)
+{
+    QVector<QString> t;
+    t.reserve(m.valores.size());
+    for (double v : m.valores)
+        t << (v != 0 ? Regional::numberText(v) : QString());
+    return t;
+}
+
 Resultado analisar(const Matriz& m)
 {
     Emach::Calculo c;
@@ -81,8 +90,7 @@ CasoCsv::Exportacao exportacao(const Database& banco, int caso)
     e.n = m.n;
     for (const QVariant& nome : m.nomes)
         e.fatores << nome.toString();
-    for (double v : m.valores)
-        e.celulas << (v != 0 ? Regional::numberText(v) : QString());
+    e.celulas = textos(m);
     if (m.n == 0 || c.linhasLidas < m.n)
         return e;
 

@@ -52,6 +52,9 @@ struct Resultado {
     QVector<Fator> ranking() const;
 };
 
+// The cells as the matrix screen shows them (an empty text for 0), row-major.
+QVector<QString> textos(const Matriz& matriz);
+
 // The analysis of a matrix through Emach::calcular.
 Resultado analisar(const Matriz& matriz);
 

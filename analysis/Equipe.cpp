@@ -1,7 +1,6 @@
 #include "analysis/Equipe.h"
 
-#include "analysis/Consistencia.h"
-#include "store/Regional.h"
+#include "store/Escala.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -12,15 +11,15 @@ namespace Equipe {
 
 int nivel(double v)
 {
-    for (int i = 0; i < 5; ++i)
-        if (std::abs(v - Consistencia::kNiveis[i]) < 1e-9)
+    for (int i = 0; i < Escala::kNiveis; ++i)
+        if (std::abs(v - Escala::kValores[i]) < 1e-9)
             return i - 2;
     return kSemNivel;
 }
 
 double valor(int nivel)
 {
-    return nivel >= -2 && nivel <= 2 ? Consistencia::kNiveis[nivel + 2] : 0;
+    return nivel >= -2 && nivel <= 2 ? Escala::kValores[nivel + 2] : 0;
 }
 
 Correspondencia corresponder(const QStringList& daEquipe, const QStringList& doArquivo)
@@ -211,7 +210,7 @@ QVector<Par> Resultado::paresADiscutir() const
 }
 
 namespace {
-Analise::Matriz matrizDe(const QStringList& fatores, const QVector<int>& niveis, const QString (&textos)[5])
+Analise::Matriz matrizDe(const QStringList& fatores, const QVector<int>& niveis)
 {
     const int n = int(fatores.size());
     Analise::Matriz m(n);
@@ -219,7 +218,7 @@ Analise::Matriz matrizDe(const QStringList& fatores, const QVector<int>& niveis,
         m.nomes[i] = fatores[i];
         for (int j = 0; j < n; ++j)
             if (niveis[i * n + j] != kSemNivel)
-                m.definir(i, j, textos[niveis[i * n + j] + 2]);
+                m.definir(i, j, valor(niveis[i * n + j]));
     }
     return m;
 }
@@ -227,11 +226,6 @@ Analise::Matriz matrizDe(const QStringList& fatores, const QVector<int>& niveis,
 
 Resultado combinar(const QStringList& fatores, const QVector<Membro>& membros, bool robustez)
 {
-    const Regional::Lote lote;
-    QString textos[5];
-    for (int i = 0; i < 5; ++i)
-        textos[i] = Regional::numberText(Consistencia::kNiveis[i]);
-
     Resultado r;
     const int n = int(fatores.size());
     const int m = int(membros.size());
@@ -265,13 +259,13 @@ Resultado combinar(const QStringList& fatores, const QVector<Membro>& membros, b
         }
     std::stable_sort(r.pares.begin(), r.pares.end(), [](const Par& a, const Par& b) { return a.dispersao > b.dispersao; });
 
-    r.matriz = matrizDe(fatores, equipe, textos);
+    r.matriz = matrizDe(fatores, equipe);
     r.analise = Analise::analisar(r.matriz);
 
     QVector<QVector<double>> rankings;
     for (int k = 0; k < m; ++k) {
         MembroAnalisado a;
-        a.analise = Analise::analisar(matrizDe(fatores, membros[k].niveis, textos));
+        a.analise = Analise::analisar(matrizDe(fatores, membros[k].niveis));
         if (n < 2 || !a.analise.completo()) {
             r.foraDoW << k;
         } else {
@@ -321,10 +315,7 @@ ResumoEquipe resumo(const Resultado& r, const QStringList& fatores, const QStrin
 
 bool vigente(const ResumoEquipe& s, const Analise::Matriz& m)
 {
-    QVector<double> valores(m.n * m.n, 0.0);
-    for (int i = 0; i < valores.size(); ++i)
-        valores[i] = Regional::toNumber(m.celulas[i]).value_or(0);
-    return s.mesmaMatriz(valores);
+    return s.mesmaMatriz(m.valores);
 }
 
 } // namespace Equipe

@@ -84,7 +84,7 @@ struct MembroAnalisado {
 struct Resultado {
     int n = 0;
     QVector<int> niveis; // the team's levels, n x n, row-major
-    Analise::Matriz matriz; // the same as cell texts, with the team's names
+    Analise::Matriz matriz; // the same as numbers, with the team's names
     QVector<Par> pares; // every pair, largest spread first, ties row by row; the unjudged last
     QVector<MembroAnalisado> membros;
     QVector<int> foraDoW; // members whose matrix the analysis refuses

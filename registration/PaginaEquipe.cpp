@@ -106,9 +106,9 @@ void escrever(Printer& prn, const Pagina& d)
             prn.setCurrentX(1000);
             prn.Print(curto(d.fatores.value(f.numero - 1), 60), true);
             prn.setCurrentX(7800);
-            prn.Print(f.emach, true);
+            prn.Print(Regional::format00(f.emach), true);
             prn.setCurrentX(9000);
-            prn.Print(i == ordem.size() - 1 ? r.raiz : f.valorEmach() >= 0 ? r.efeito : r.causal);
+            prn.Print(i == ordem.size() - 1 ? r.raiz : f.emach >= 0 ? r.efeito : r.causal);
         }
     }
 

@@ -12,6 +12,7 @@
 #include "shell/Messages.h"
 #include "shell/Twips.h"
 #include "store/CasoCsvTextos.h"
+#include "store/Regional.h"
 #include "store/StoreError.h"
 
 #include <QEvent>
@@ -303,10 +304,10 @@ void frmEquipe::mostrar()
     for (int i = 0; i < ordem.size(); ++i) {
         const Analise::Fator& f = ordem[i];
         const bool ultima = i == ordem.size() - 1;
-        const quint32 cor = ultima ? kVerde : f.valorEmach() >= 0 ? kCiano : kAmarelo;
+        const quint32 cor = ultima ? kVerde : f.emach >= 0 ? kCiano : kAmarelo;
         grdRanking->setItem(i, 0, celula(m_fatores.value(f.numero - 1), cor));
-        grdRanking->setItem(i, 1, celula(QStringLiteral("  ") + f.emach, cor));
-        grdRanking->setItem(i, 2, celula(ultima ? rel.raiz : f.valorEmach() >= 0 ? rel.efeito : rel.causal, cor));
+        grdRanking->setItem(i, 1, celula(QStringLiteral("  ") + Regional::format00(f.emach), cor));
+        grdRanking->setItem(i, 2, celula(ultima ? rel.raiz : f.emach >= 0 ? rel.efeito : rel.causal, cor));
     }
     grdRanking->resizeColumnsToContents();
 
@@ -481,8 +482,7 @@ void frmEquipe::cmdGravar_Click()
     const CasoCsv::Caso dados = Equipe::caso(m_resultado, m_fatores);
     try {
         const Analise::Caso atual = Analise::lerCaso(m_estado.BancoDados, m_caso);
-        const bool julgado = std::any_of(atual.matriz.celulas.begin(), atual.matriz.celulas.end(),
-                                         [](const QString& t) { return !t.isEmpty(); });
+        const bool julgado = std::any_of(atual.matriz.valores.begin(), atual.matriz.valores.end(), [](double v) { return v != 0; });
         if (julgado
             && !Confirmar(this, titulo,
                           tr("O case %1 (%2) já tem julgamentos. Substituí-los pela matriz da equipe de %3 membros?")
@@ -521,15 +521,16 @@ void frmEquipe::cmdExportar_Click()
     e.sintoma = m_sintoma;
     e.n = r.n;
     e.fatores = m_fatores;
-    e.celulas = r.matriz.celulas;
+    e.celulas = Analise::textos(r.matriz);
     if (r.analise.completo()) {
         const QVector<Analise::Fator> ordem = r.analise.ranking();
         for (int i = 0; i < ordem.size(); ++i) {
             const Analise::Fator& f = ordem[i];
             const CasoCsv::Classe classe = i == ordem.size() - 1 ? CasoCsv::Classe::Raiz
-                : f.valorEmach() >= 0                            ? CasoCsv::Classe::Efeito
+                : f.emach >= 0                                   ? CasoCsv::Classe::Efeito
                                                                  : CasoCsv::Classe::Causal;
-            e.ranking.append({m_fatores.value(f.numero - 1), f.pontosLinha, f.pontosColuna, f.normH, f.normV, f.emach, classe});
+            e.ranking.append({m_fatores.value(f.numero - 1), Regional::numberText(f.pontosLinha), Regional::numberText(f.pontosColuna),
+                              Regional::format00(f.normH), Regional::format00(f.normV), Regional::format00(f.emach), classe});
         }
     }
     QStringList cabecalho{tr("Fator"), tr("Fator")};

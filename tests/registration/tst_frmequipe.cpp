@@ -4,6 +4,7 @@
 #include "results/Printers.h"
 #include "shell/Fonts.h"
 #include "shell/Twips.h"
+#include "store/Regional.h"
 #include "tests/support/Janela.h"
 #include "tests/support/Respostas.h"
 
@@ -79,7 +80,7 @@ QString emachs(TestDb& db, int caso)
 {
     QStringList l;
     for (const Analise::Fator& f : Analise::analisar(Analise::lerCaso(db.estado().BancoDados, caso).matriz).fatores)
-        l << f.emach;
+        l << Regional::format00(f.emach);
     return l.join(u' ');
 }
 } // namespace
