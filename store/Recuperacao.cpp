@@ -62,8 +62,9 @@ Dados doCaso(const Database& banco, int caso)
     cases.Seek(QStringLiteral("="), caso);
     if (cases.NoMatch() || Tables::TabelaEventos(caso).isEmpty())
         return d;
-    const double qtde = cases.Fields(QStringLiteral("Qtde")).toDouble();
-    const int n = qtde >= 1 && qtde <= Tables::kFactorRows ? int(qtde) : 0;
+    // The count as the matrix screen reads it, or the file would not fit its grid.
+    const int qtde = Tables::fatores(cases.Fields(QStringLiteral("Qtde")));
+    const int n = qtde >= 1 && qtde <= Tables::kFactorRows ? qtde : 0;
     Recordset rs = banco.OpenRecordset(Tables::consultaFatores(caso, n), dbOpenDynaset);
     for (rs.MoveFirst(); !rs.eof(); rs.MoveNext())
         d.fatores << rs.Fields(QStringLiteral("Evento")).toString();

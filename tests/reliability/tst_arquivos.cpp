@@ -142,6 +142,9 @@ private slots:
             QFile::remove(posto);
             QCOMPARE(db.texto(matriz), u("0|10|0.1|0|"));
         }
+        // A count another tool stored as 3.6 is four factors, as the matrix screen opens it.
+        db.exec(u("UPDATE Cases SET Qtde = 3.6 WHERE Numero = 2"));
+        QCOMPARE(Recuperacao::doCaso(banco, 2).n(), 4);
     }
 
     void logApagadoRefeitoEAvisado()
