@@ -292,6 +292,7 @@ void Printer::imprimirEm(QWidget* janela, const QString& impressora, const std::
                          const AvisoPdf& pdf)
 {
     if (!Selecionar_Impressora(impressora)) {
+        // Portuguese in every language, like the start-up error box: not translated.
         MsgBox(QStringLiteral("Impressora não encontrada"), Icone::Critico, QStringLiteral("Verifique....."));
         return;
     }

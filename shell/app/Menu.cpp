@@ -271,6 +271,7 @@ bool Menu::Form_Load()
             return false;
         }
     } catch (const std::exception& e) {
+        // The start-up error box reads in Portuguese whatever the language: not translated.
         MsgBox(promptErro(QString::fromStdString(e.what())), Icone::Critico, u("Erro"));
         return false;
     }
