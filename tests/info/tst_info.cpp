@@ -4,7 +4,9 @@
 #include "info/frmInformacoes.h"
 #include "analysis/frmDados.h"
 #include "registration/frmCases.h"
+#include "registration/frmEquipe.h"
 #include "registration/frmEventos.h"
+#include "results/frmMapa.h"
 #include "results/frmResultado.h"
 #include "shell/Fonts.h"
 #include "shell/Twips.h"
@@ -180,7 +182,7 @@ private slots:
     void trocaDeIdiomaRetraduzAsTelasAbertas()
     {
         TestDb db;
-        db.setCase(1, u("Bomba"), u("Falha"), 4);
+        db.exemplo(1, {u("A"), u("B"), u("C"), u("D")});
         AppState& estado = db.estado();
         estado.CaseAtual = 1;
         estado.QtdeFatores = 4;
@@ -190,13 +192,16 @@ private slots:
         frmEventos eventos(estado);
         frmDados dados(estado);
         frmResultado resultado(estado, u("s"));
+        frmEquipe equipe(estado, 1);
+        const Analise::Caso caso = Analise::lerCaso(estado.BancoDados, 1);
+        frmMapa mapa(estado, caso, Analise::analisar(caso.matriz));
         const struct { int opcao; const char* visto; } trocas[] = {
-            {1, "Registration of Cases (Maximum 10)|Return|Number|Write and Return|&Return|Judged: 0 of 6|EMach Results|"
-                "&Map|E&xport…|&Casos"},
-            {2, "Registro de Cases (Máximo 10)|&Volter|Número|Registro e Volver|&Volver|Juzgados: 0 de 6|Resultado E-Mach|"
-                "&Mapa|E&xportar…|Cases"},
-            {3, "Cadastramento de Casos  (Máximo  10)|&Voltar|Número|&Salvar e Sair|&Voltar|Julgados: 0 de 6|Resultado Emach|"
-                "&Mapa|E&xportar…|Cases"},
+            {1, "Registration of Cases (Maximum 10)|Return|Number|Write and Return|&Return|Judged: 6 of 6|EMach Results|"
+                "&Map|E&xport…|Team judgement|Influence map|&Casos"},
+            {2, "Registro de Cases (Máximo 10)|&Volter|Número|Registro e Volver|&Volver|Juzgados: 6 de 6|Resultado E-Mach|"
+                "&Mapa|E&xportar…|Juicio en equipo|Mapa de influencia|Cases"},
+            {3, "Cadastramento de Casos  (Máximo  10)|&Voltar|Número|&Salvar e Sair|&Voltar|Julgados: 6 de 6|Resultado Emach|"
+                "&Mapa|E&xportar…|Julgamento em equipe|Mapa de influência|Cases"},
         };
         for (const auto& t : trocas) {
             {
@@ -209,7 +214,7 @@ private slots:
                                     filho<QAbstractItemView>(&eventos, "DBGrid1")->model()->headerData(0, Qt::Horizontal).toString(),
                                     texto(&eventos, "cmdSair"), texto(&dados, "cmdSair"), texto(&dados, "lblJulgados"),
                                     resultado.windowTitle(), texto(&resultado, "cmdMapa"), texto(&resultado, "cmdExportar"),
-                                    texto(&principal, "mnuCases")};
+                                    equipe.windowTitle(), mapa.windowTitle(), texto(&principal, "mnuCases")};
             QCOMPARE(visto.join(u'|'), u(t.visto));
         }
     }
