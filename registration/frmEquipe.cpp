@@ -24,8 +24,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSizeGrip>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -127,6 +129,8 @@ void frmEquipe::montarTela()
     setMinimumSize(800, 560);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setSizeGripEnabled(true);
+    if (auto* alca = findChild<QSizeGrip*>())
+        alca->setAccessibleName(tr("Alça para redimensionar"));
 
     fraMembros = new QGroupBox(this);
     fraMembros->setObjectName(QStringLiteral("fraMembros"));
@@ -175,6 +179,7 @@ void frmEquipe::montarTela()
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
+    Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     for (const Impressora& i : Printers::lista())
         Combo1->addItem(i.DeviceName);

@@ -263,6 +263,7 @@ void frmResultado::mostrarVereditos()
     vereditos.removeAll(QString());
     txtVeredito->setPlainText(vereditos.join(QLatin1Char('\n')));
     txtVeredito->setAccessibleName(tr("Veredito"));
+    txtVeredito->viewport()->setAccessibleName(txtVeredito->accessibleName());
 }
 
 void frmResultado::changeEvent(QEvent* e)

@@ -1,8 +1,11 @@
 #include "shell/Dialogos.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -36,6 +39,21 @@ QString comTerminacao(const QString& arquivo, const QString& escolhido, const QS
 // same everywhere and speaks the program's language.
 constexpr QFileDialog::Options kArquivo = QFileDialog::DontUseNativeDialog;
 
+// What a screen reader meets in a box besides its text: the icon, named by
+// what it tells, and the row of buttons.
+void nomearCaixa(QMessageBox& box)
+{
+    const char* const icone = box.icon() == QMessageBox::Critical      ? QT_TRANSLATE_NOOP("Mensagens", "Erro")
+                              : box.icon() == QMessageBox::Information ? QT_TRANSLATE_NOOP("Mensagens", "Informação")
+                              : box.icon() == QMessageBox::Question    ? QT_TRANSLATE_NOOP("Mensagens", "Pergunta")
+                                                                       : QT_TRANSLATE_NOOP("Mensagens", "Aviso");
+    for (QLabel* l : box.findChildren<QLabel*>())
+        if (!l->pixmap().isNull())
+            l->setAccessibleName(QCoreApplication::translate("Mensagens", icone));
+    if (auto* botoes = box.findChild<QDialogButtonBox*>())
+        botoes->setAccessibleName(QCoreApplication::translate("Mensagens", "Botões"));
+}
+
 class Dialogos final : public Respondedor {
 public:
     void mostrar(Icone icone, const QString& titulo, const QString& texto) override
@@ -47,6 +65,7 @@ public:
                                                                     : QMessageBox::Warning;
         QMessageBox box(tipo, titulo, visto, QMessageBox::Ok, QApplication::activeWindow());
         box.setTextFormat(Qt::PlainText);
+        nomearCaixa(box);
         box.exec();
     }
     QString arquivoParaGravar(QWidget* pai, const QString& titulo, const QString& sugestao, const QString& filtro) override
@@ -68,6 +87,7 @@ public:
         QMessageBox box(QMessageBox::Question, titulo, pergunta, QMessageBox::Yes | QMessageBox::No, pai);
         box.setDefaultButton(QMessageBox::No);
         box.setTextFormat(Qt::PlainText);
+        nomearCaixa(box);
         return box.exec() == QMessageBox::Yes;
     }
     bool perguntar(QWidget* pai, const QString& titulo, const QString& pergunta, const QString& sim, const QString& nao) override
@@ -77,6 +97,7 @@ public:
         box.setEscapeButton(box.addButton(nao, QMessageBox::RejectRole));
         box.setDefaultButton(botaoSim);
         box.setTextFormat(Qt::PlainText);
+        nomearCaixa(box);
         box.exec();
         return box.clickedButton() == botaoSim;
     }

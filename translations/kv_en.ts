@@ -456,6 +456,29 @@ No file was created or changed.</translation>
     </message>
 </context>
 <context>
+    <name>Mensagens</name>
+    <message>
+        <source>Erro</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Pergunta</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Aviso</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Botões</source>
+        <translation>Buttons</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Menu principal</source>
@@ -1110,6 +1133,10 @@ Restore them now?</translation>
     <message>
         <source>O julgamento da equipe foi salvo em:</source>
         <translation>The team judgement was saved to:</translation>
+    </message>
+    <message>
+        <source>Alça para redimensionar</source>
+        <translation>Resize handle</translation>
     </message>
 </context>
 <context>

@@ -454,6 +454,29 @@ Ningún archivo fue creado ni cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>Mensagens</name>
+    <message>
+        <source>Erro</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Pergunta</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Aviso</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Botões</source>
+        <translation>Botones</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Menu principal</source>
@@ -1108,6 +1131,10 @@ Restaurá-los agora?</source>
     <message>
         <source>O julgamento da equipe foi salvo em:</source>
         <translation>El juicio del equipo se guardó en:</translation>
+    </message>
+    <message>
+        <source>Alça para redimensionar</source>
+        <translation>Asa para cambiar el tamaño</translation>
     </message>
 </context>
 <context>
