@@ -106,6 +106,18 @@ private slots:
         m.mnuDados_Click();
         QVERIFY(resultadoComFoco);
         QTRY_VERIFY(comFoco(&m));
+        // The team window over the case register.
+        bool casesComFoco = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* cases = QApplication::activeModalWidget();
+            aoAbrir("cmdSair");
+            clicar(cases, "cmdEquipe");
+            casesComFoco = QTest::qWaitFor([&] { return comFoco(cases); });
+            clicar(cases, "cmdSair");
+        });
+        m.mnuCases_Click();
+        QVERIFY(casesComFoco);
+        QTRY_VERIFY(comFoco(&m));
         QCOMPARE(sink.count(), 0);
     }
 
