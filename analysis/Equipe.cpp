@@ -1,9 +1,11 @@
 #include "analysis/Equipe.h"
 
 #include "store/Escala.h"
+#include "store/Regional.h"
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -193,6 +195,21 @@ QString frase(ResumoEquipe::Concordancia c)
     case ResumoEquipe::Concordancia::SemW: break;
     }
     return QCoreApplication::translate("Equipe", "A concordância pede ao menos dois membros cuja matriz possa ser analisada.");
+}
+
+QString linhaW(const Kendall& k)
+{
+    if (!k.calculado)
+        return QString();
+    const QLocale l;
+    const QString p = k.p < 0.001 ? QStringLiteral("< ") + l.toString(0.001, 'f', 3) : QStringLiteral("= ") + l.toString(k.p, 'f', 3);
+    return QCoreApplication::translate("Equipe", "W de Kendall = %1; qui-quadrado = %2 com %3 graus de liberdade; p %4")
+        .arg(l.toString(k.W, 'f', 3), l.toString(k.quiQuadrado, 'f', 3), QString::number(k.grausLiberdade), p);
+}
+
+QString textoNivel(int nivel)
+{
+    return nivel == kSemNivel ? QString() : Regional::numberText(valor(nivel));
 }
 
 int Resultado::nivel(int linha, int coluna) const

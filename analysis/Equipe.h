@@ -68,6 +68,11 @@ double quiQuadradoCauda(double x, int graus);
 ResumoEquipe::Concordancia concordancia(const Kendall& k);
 // The plain sentence of each band, in the current language.
 QString frase(ResumoEquipe::Concordancia c);
+// The sentence of the agreement's figures, in the user's number format;
+// empty when no W was computed.
+QString linhaW(const Kendall& k);
+// A level as the matrix shows it (10, 5, 1, 0.2, 0.1); empty when left empty.
+QString textoNivel(int nivel);
 
 struct Par {
     int linha = 0, coluna = 0; // linha < coluna

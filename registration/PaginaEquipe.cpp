@@ -19,21 +19,6 @@ QString curto(const QString& t, int maximo)
 }
 } // namespace
 
-QString linhaW(const Equipe::Kendall& k)
-{
-    if (!k.calculado)
-        return QString();
-    const QLocale l;
-    const QString p = k.p < 0.001 ? QStringLiteral("< ") + l.toString(0.001, 'f', 3) : QStringLiteral("= ") + l.toString(k.p, 'f', 3);
-    return tr("W de Kendall = %1; qui-quadrado = %2 com %3 graus de liberdade; p %4")
-        .arg(l.toString(k.W, 'f', 3), l.toString(k.quiQuadrado, 'f', 3), QString::number(k.grausLiberdade), p);
-}
-
-QString textoNivel(int nivel)
-{
-    return nivel == Equipe::kSemNivel ? QString() : Regional::numberText(Equipe::valor(nivel));
-}
-
 void escrever(Printer& prn, const Pagina& d)
 {
     const Relatorio::Textos r = Relatorio::textos();
@@ -68,7 +53,7 @@ void escrever(Printer& prn, const Pagina& d)
     linha(tr("Membros: %1").arg(membros.join(QStringLiteral(", "))));
     y += 250;
     if (e.kendall.calculado) {
-        linha(linhaW(e.kendall));
+        linha(Equipe::linhaW(e.kendall));
         y += 250;
     }
     linha(Equipe::frase(Equipe::concordancia(e.kendall)));
@@ -126,10 +111,10 @@ void escrever(Printer& prn, const Pagina& d)
         QStringList niveis;
         for (int k = 0; k < p.niveis.size(); ++k)
             niveis << curto(d.membros.value(k), 12) + QStringLiteral(" ")
-                    + (p.niveis[k] == Equipe::kSemNivel ? QStringLiteral("–") : textoNivel(p.niveis[k]));
+                    + (p.niveis[k] == Equipe::kSemNivel ? QStringLiteral("–") : Equipe::textoNivel(p.niveis[k]));
         y += 200;
         linha(tr("%1 × %2: equipe %3, dispersão %4").arg(curto(d.fatores.value(p.linha), 30), curto(d.fatores.value(p.coluna), 30),
-                                                       textoNivel(p.nivel), QString::number(p.dispersao)));
+                                                       Equipe::textoNivel(p.nivel), QString::number(p.dispersao)));
         y += 170;
         linha(niveis.join(QStringLiteral("; ")), 1300);
     }

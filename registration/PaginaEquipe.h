@@ -25,12 +25,6 @@ struct Pagina {
 // How many pairs to discuss the page lists.
 inline constexpr int kParesNoPapel = 10;
 
-// The sentence of the agreement's figures, in the user's number format;
-// empty when no W was computed.
-QString linhaW(const Equipe::Kendall& k);
-// A level as the matrix shows it (10, 5, 1, 0.2, 0.1); empty when left empty.
-QString textoNivel(int nivel);
-
 void escrever(Printer& prn, const Pagina& pagina);
 QList<ItemColocado> montar(const Pagina& pagina);
 

@@ -347,8 +347,8 @@ void frmEquipe::mostrar()
         grdPares->setItem(i, c++, celula(m_fatores.value(p.linha), fundo));
         grdPares->setItem(i, c++, celula(m_fatores.value(p.coluna), fundo));
         for (int k = 0; k < p.niveis.size(); ++k)
-            grdPares->setItem(i, c++, celula(PaginaEquipe::textoNivel(p.niveis[k]), fundo));
-        grdPares->setItem(i, c++, celula(PaginaEquipe::textoNivel(p.nivel), fundo));
+            grdPares->setItem(i, c++, celula(Equipe::textoNivel(p.niveis[k]), fundo));
+        grdPares->setItem(i, c++, celula(Equipe::textoNivel(p.nivel), fundo));
         grdPares->setItem(i, c++, celula(p.dispersao >= 0 ? QString::number(p.dispersao) : QString(), fundo));
     }
     grdPares->resizeColumnsToContents();
@@ -369,7 +369,7 @@ void frmEquipe::mostrarConcordancia()
                       .arg(Equipe::kMaxMembros);
     } else {
         if (r.kendall.calculado)
-            linhas << PaginaEquipe::linhaW(r.kendall);
+            linhas << Equipe::linhaW(r.kendall);
         linhas << Equipe::frase(Equipe::concordancia(r.kendall));
         for (int k : r.foraDoW)
             linhas << tr("%1 fica fora da concordância: %2")
@@ -544,8 +544,8 @@ void frmEquipe::cmdExportar_Click()
     for (const Equipe::Par& p : r.pares) {
         QStringList l{m_fatores.value(p.linha), m_fatores.value(p.coluna)};
         for (int v : p.niveis)
-            l << PaginaEquipe::textoNivel(v);
-        l << PaginaEquipe::textoNivel(p.nivel) << (p.dispersao >= 0 ? QString::number(p.dispersao) : QString());
+            l << Equipe::textoNivel(v);
+        l << Equipe::textoNivel(p.nivel) << (p.dispersao >= 0 ? QString::number(p.dispersao) : QString());
         e.anexo << l;
     }
 

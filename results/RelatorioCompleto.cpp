@@ -1,5 +1,6 @@
 #include "results/RelatorioCompleto.h"
 
+#include "analysis/Equipe.h"
 #include "analysis/Veredito.h"
 #include "results/Logo.h"
 #include "results/Mapa.h"
@@ -268,9 +269,52 @@ void matriz(Folha& f, const Dados& d)
     }
 }
 
+// The members' agreement and every pair they should discuss, each with every member's level.
+void equipe(Folha& f, const Dados& d)
+{
+    if (!d.equipe)
+        return;
+    const ResumoEquipe& e = *d.equipe;
+    auto tr = [](const char* s) { return QCoreApplication::translate("RelatorioCompleto", s); };
+    f.fonte(10, false);
+    f.titulo(tr("Julgamento em equipe"), 3 * f.prn().TextHeight());
+    f.fonte(10, false);
+    f.paragrafo(tr("Membros: %1").arg(e.membros.join(QStringLiteral(", "))));
+    Equipe::Kendall k;
+    k.calculado = e.concordancia != ResumoEquipe::Concordancia::SemW;
+    k.W = e.W;
+    k.quiQuadrado = e.quiQuadrado;
+    k.grausLiberdade = e.grausLiberdade;
+    k.p = e.p;
+    if (k.calculado)
+        f.paragrafo(Equipe::linhaW(k));
+    f.fonte(10, true);
+    f.paragrafo(Equipe::frase(e.concordancia));
+    f.fonte(10, false);
+    for (const QString& m : e.foraDoW)
+        f.paragrafo(tr("Fora da concordância: %1 (a matriz não pode ser analisada)").arg(m));
+
+    f.y += 120;
+    f.fonte(10, true);
+    f.paragrafo(tr("Pares a discutir"));
+    f.fonte(9, false);
+    if (e.paresADiscutir.isEmpty())
+        f.paragrafo(tr("Nenhum par com dispersão de 2 ou mais."));
+    for (const ResumoEquipe::Par& p : e.paresADiscutir) {
+        QStringList niveis;
+        for (int k = 0; k < p.niveis.size(); ++k)
+            niveis << e.membros.value(k) + QStringLiteral(" ")
+                    + (p.niveis[k] == ResumoEquipe::kSemNivel ? QStringLiteral("–") : Equipe::textoNivel(p.niveis[k]));
+        f.y += 40;
+        f.paragrafo(tr("%1 × %2: equipe %3, dispersão %4")
+                        .arg(d.matriz.nome(p.linha), d.matriz.nome(p.coluna), Equipe::textoNivel(p.nivelEquipe), QString::number(p.dispersao)));
+        f.paragrafo(niveis.join(QStringLiteral("; ")), kMargem + 300);
+    }
+}
+
 } // namespace
 
-Dados reunir(const Analise::Caso& caso, const Analise::Resultado& resultado, const QDate& data)
+Dados reunir(const Analise::Caso& caso, const Analise::Resultado& resultado, const QDate& data, const ResumoEquipe* equipe)
 {
     Dados d;
     d.nomeCase = caso.nome.toString();
@@ -289,6 +333,8 @@ Dados reunir(const Analise::Caso& caso, const Analise::Resultado& resultado, con
         for (Analise::Fator& f : pontos.fatores)
             f.nome = QString::number(f.numero);
     d.mapa = std::make_shared<cMapa>(pontos);
+    if (equipe && Equipe::vigente(*equipe, caso.matriz))
+        d.equipe = *equipe;
     return d;
 }
 
@@ -306,6 +352,7 @@ void escrever(Printer& prn, const Dados& d, const QSizeF& area)
     veredito(f, Mapa::linhasConsistencia(d.consistencia, d.matriz), Veredito::consistencia(d.consistencia));
     veredito(f, Mapa::linhasRobustez(d.robustez, d.matriz), Veredito::firmeza(d.robustez, d.matriz));
     matriz(f, d);
+    equipe(f, d);
 
     // The footer of the one-page report and the page's number, on every page.
     const int paginas = prn.Page();
@@ -337,7 +384,8 @@ void imprimir(QWidget* janela, AppState& estado, const QString& impressora)
         return;
     }
     const QDate hoje = QDate::currentDate();
-    const Dados d = reunir(caso, resultado, hoje);
+    const auto e = estado.equipes.find(estado.caseAtual());
+    const Dados d = reunir(caso, resultado, hoje, e == estado.equipes.end() ? nullptr : &e->second);
     Printer::imprimirEm(janela, impressora, [&d](Printer& prn) { escrever(prn, d, Printer::areaTwips(Printers::atual())); },
                         {QCoreApplication::translate("RelatorioCompleto", "Salvar relatório completo em PDF"), Printers::nomeProposto(d.nomeCase, hoje),
                          QCoreApplication::translate("RelatorioCompleto", "O relatório completo foi salvo em:"), QCoreApplication::translate("RelatorioCompleto", "Relatório completo")});

@@ -2,6 +2,7 @@
 
 #include "analysis/Analise.h"
 #include "analysis/Consistencia.h"
+#include "shell/ResumoEquipe.h"
 #include "analysis/Robustez.h"
 #include "results/Printer.h"
 
@@ -10,6 +11,7 @@
 #include <QSizeF>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QWidget;
 class cMapa;
@@ -31,10 +33,12 @@ struct Dados {
     Robustez::Resultado robustez;
     std::shared_ptr<const cMapa> mapa;
     bool mapaNumerado = false; // the points carry the factors' numbers, their names being too long for a map
+    std::optional<ResumoEquipe> equipe; // while the case still holds the team's matrix
 };
 
-// Everything the report shows of a case whose analysis is complete.
-Dados reunir(const Analise::Caso& caso, const Analise::Resultado& resultado, const QDate& data);
+// Everything the report shows of a case whose analysis is complete; the team's
+// judgement only while the case's matrix is still the one the team wrote.
+Dados reunir(const Analise::Caso& caso, const Analise::Resultado& resultado, const QDate& data, const ResumoEquipe* equipe = nullptr);
 
 // The button's caption.
 QString textoBotao();

@@ -246,6 +246,10 @@ Nothing was changed.</translation>
         <source>A concordância pede ao menos dois membros cuja matriz possa ser analisada.</source>
         <translation>Agreement needs at least two members whose matrix can be analysed.</translation>
     </message>
+    <message>
+        <source>W de Kendall = %1; qui-quadrado = %2 com %3 graus de liberdade; p %4</source>
+        <translation>Kendall&apos;s W = %1; chi-square = %2 with %3 degrees of freedom; p %4</translation>
+    </message>
 </context>
 <context>
     <name>Escrita</name>
@@ -556,10 +560,6 @@ No file was created or changed.</translation>
 <context>
     <name>PaginaEquipe</name>
     <message>
-        <source>W de Kendall = %1; qui-quadrado = %2 com %3 graus de liberdade; p %4</source>
-        <translation>Kendall&apos;s W = %1; chi-square = %2 with %3 degrees of freedom; p %4</translation>
-    </message>
-    <message>
         <source>Julgamento em equipe</source>
         <translation>Team judgement</translation>
     </message>
@@ -696,6 +696,30 @@ No file was created or changed.</translation>
     <message>
         <source>Cada ponto leva o número do fator (Nº da classificação).</source>
         <translation>Each point carries the factor&apos;s number (No. in the ranking).</translation>
+    </message>
+    <message>
+        <source>Julgamento em equipe</source>
+        <translation>Team judgement</translation>
+    </message>
+    <message>
+        <source>Membros: %1</source>
+        <translation>Members: %1</translation>
+    </message>
+    <message>
+        <source>Fora da concordância: %1 (a matriz não pode ser analisada)</source>
+        <translation>Left out of the agreement: %1 (the matrix cannot be analysed)</translation>
+    </message>
+    <message>
+        <source>Pares a discutir</source>
+        <translation>Pairs to discuss</translation>
+    </message>
+    <message>
+        <source>Nenhum par com dispersão de 2 ou mais.</source>
+        <translation>No pair with a spread of 2 or more.</translation>
+    </message>
+    <message>
+        <source>%1 × %2: equipe %3, dispersão %4</source>
+        <translation>%1 × %2: team %3, spread %4</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,10 @@ No se cambió nada.</translation>
         <source>A concordância pede ao menos dois membros cuja matriz possa ser analisada.</source>
         <translation>La concordancia requiere al menos dos miembros cuya matriz pueda analizarse.</translation>
     </message>
+    <message>
+        <source>W de Kendall = %1; qui-quadrado = %2 com %3 graus de liberdade; p %4</source>
+        <translation>W de Kendall = %1; chi cuadrado = %2 con %3 grados de libertad; p %4</translation>
+    </message>
 </context>
 <context>
     <name>Escrita</name>
@@ -554,10 +558,6 @@ Ningún archivo fue creado ni cambiado.</translation>
 <context>
     <name>PaginaEquipe</name>
     <message>
-        <source>W de Kendall = %1; qui-quadrado = %2 com %3 graus de liberdade; p %4</source>
-        <translation>W de Kendall = %1; chi cuadrado = %2 con %3 grados de libertad; p %4</translation>
-    </message>
-    <message>
         <source>Julgamento em equipe</source>
         <translation>Juicio en equipo</translation>
     </message>
@@ -694,6 +694,30 @@ Ningún archivo fue creado ni cambiado.</translation>
     <message>
         <source>Cada ponto leva o número do fator (Nº da classificação).</source>
         <translation>Cada punto lleva el número del factor (N.º de la clasificación).</translation>
+    </message>
+    <message>
+        <source>Julgamento em equipe</source>
+        <translation>Juicio en equipo</translation>
+    </message>
+    <message>
+        <source>Membros: %1</source>
+        <translation>Miembros: %1</translation>
+    </message>
+    <message>
+        <source>Fora da concordância: %1 (a matriz não pode ser analisada)</source>
+        <translation>Fuera de la concordancia: %1 (la matriz no puede analizarse)</translation>
+    </message>
+    <message>
+        <source>Pares a discutir</source>
+        <translation>Pares a discutir</translation>
+    </message>
+    <message>
+        <source>Nenhum par com dispersão de 2 ou mais.</source>
+        <translation>Ningún par con dispersión de 2 o más.</translation>
+    </message>
+    <message>
+        <source>%1 × %2: equipe %3, dispersão %4</source>
+        <translation>%1 × %2: equipo %3, dispersión %4</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,14 @@ QStringList semearCompleto(TestDb& db)
                     {r == c ? QVariant() : Escala::kValores[(r < c ? r * 3 + c * 7 : 399 - r * 7 - c * 3) % 5], nomes[r], r + 1});
     }
     db.estado().CaseAtual = 1;
+    // As the team window leaves it after writing the team matrix into the case.
+    ResumoEquipe& e = db.estado().equipes[1];
+    e.membros = {u("Ana Lima"), u("Bruno")};
+    e.concordancia = ResumoEquipe::Concordancia::Moderada;
+    e.W = 0.5, e.quiQuadrado = 24, e.grausLiberdade = 24, e.p = 0.462;
+    e.paresADiscutir = {{0, 24, nomes[0], nomes[24], {2, -2}, 0, 4}};
+    e.fatores = nomes;
+    e.matriz = Analise::lerCaso(db.estado().BancoDados, 1).matriz.valores;
     return nomes;
 }
 
@@ -328,6 +336,12 @@ private slots:
         TestDb db;
         const QStringList nomes = semearCompleto(db);
         QStringList pt = imprimirCompleto(db, a4, 3), es = imprimirCompleto(db, QString(), 2);
+        // The team's part only while the case holds the team's matrix.
+        Analise::Caso caso = Analise::lerCaso(db.estado().BancoDados, 1);
+        const Analise::Resultado r = Analise::analisar(caso.matriz);
+        QVERIFY(RelatorioCompleto::reunir(caso, r, QDate(), &db.estado().equipes[1]).equipe);
+        caso.matriz.definir(3, 4, caso.matriz.valor(3, 4) == 5 ? 10 : 5);
+        QVERIFY(!RelatorioCompleto::reunir(caso, r, QDate(), &db.estado().equipes[1]).equipe);
         QProcess filho;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u("LC_ALL"), u("en_US.UTF-8"));
@@ -335,11 +349,16 @@ private slots:
         filho.start(QCoreApplication::applicationFilePath(), {u("relatorio"), carta, u("2")});
         QVERIFY(filho.waitForFinished(-1) && filho.exitCode() == 0);
 
+        const QString par = nomes[0] + u(" × ") + nomes[24];
         const struct { QString arquivo, papel, titulo, ranking, mapa; QStringList vereditos; } pdfs[] = {
             {a4, u("(A4)"), u("Relatório completo"), u("Classificação dos fatores"), u("Mapa de influência"),
-             pt << u("Cada ponto leva o número do fator (Nº da classificação).")},
+             pt << u("Cada ponto leva o número do fator (Nº da classificação).")
+                << u("Julgamento em equipe Membros: Ana Lima, Bruno W de Kendall = 0.500; qui-quadrado = 24.000 com 24 graus de liberdade; p = 0.462")
+                << par + u(": equipe 1, dispersão 4 Ana Lima 10; Bruno 0.1")},
             {carta, u("(letter)"), u("Informe completo"), u("Clasificación de los factores"), u("Mapa de influencia"),
-             es << u("Cada punto lleva el número del factor (N.º de la clasificación).")}};
+             es << u("Cada punto lleva el número del factor (N.º de la clasificación).")
+                << u("Juicio en equipo Miembros: Ana Lima, Bruno W de Kendall = 0.500; chi cuadrado = 24.000 con 24 grados de libertad; p = 0.462")
+                << par + u(": equipo 1, dispersión 4 Ana Lima 10; Bruno 0.1")}};
         for (const auto& pdf : pdfs) {
             const QString info = saidaDe(u("pdfinfo"), {pdf.arquivo});
             const int paginas = QRegularExpression(u("Pages: +(\\d+)")).match(info).captured(1).toInt();
