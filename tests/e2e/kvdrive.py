@@ -182,6 +182,11 @@ class KV:
         subprocess.run(["import", "-display", self.display, "-window", "root", os.path.join(self.shots, f"{name}.png")],
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
+    def picture(self, wid, name):
+        """One window alone: scripts/pictures.sh takes these into docs/ for the README."""
+        subprocess.run(["import", "-display", self.display, "-window", str(wid), os.path.join(self.shots, f"{name}.png")],
+                       check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
     def query_until(self, statement, expected):
         """Reads until the program has saved what the last key or click caused."""
         end = time.time() + 10
