@@ -2,6 +2,8 @@
 
 #include "store/Escala.h"
 
+#include <algorithm>
+
 namespace Consistencia {
 
 namespace {
@@ -43,6 +45,7 @@ Resultado avaliar(const Analise::Matriz& m)
             }
         }
 
+    r.emTriade.fill(false, n * n);
     auto s = [&](int x, int y) { return sobre[x * n + y] != 0; };
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j)
@@ -55,11 +58,27 @@ Resultado avaliar(const Analise::Matriz& m)
                 else
                     continue;
                 ++r.d;
+                r.emTriade[i * n + j] = r.emTriade[i * n + k] = r.emTriade[j * n + k] = true;
                 if (r.triades.size() < kLimite)
                     r.triades.append(t);
             }
     r.zeta = r.dMax > 0 ? 1.0 - double(r.d) / double(r.dMax) : 1.0;
     return r;
+}
+
+std::optional<Par> proximaContradicao(const Resultado& r, Par atual, bool paraTras)
+{
+    const int n = r.n, total = n * n;
+    if (total == 0)
+        return std::nullopt;
+    const int passo = paraTras ? -1 : 1;
+    int k = std::clamp(atual.linha, 0, n - 1) * n + std::clamp(atual.coluna, 0, n - 1);
+    for (int vistos = 0; vistos < total; ++vistos) {
+        k = (k + passo + total) % total;
+        if (r.emTriade.value(k))
+            return Par{k / n, k % n};
+    }
+    return std::nullopt;
 }
 
 } // namespace Consistencia

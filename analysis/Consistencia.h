@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QVector>
+#include <optional>
 
 // Whether a case's judgements agree with one another: the circular triads
 // (A over B, B over C, C over A) among the directed pairs and Kendall and
@@ -31,11 +32,18 @@ struct Resultado {
     double zeta = 1;
     QVector<Triade> triades; // the first ten, in factor order
     QVector<Par> paresIrregulares; // the first ten
+    // n x n, row-major: at (linha, coluna), linha < coluna, whether that pair closes a circular triad.
+    QVector<bool> emTriade;
+    bool contradiz(int linha, int coluna) const { return emTriade.value(linha * n + coluna); }
 };
 
 // (n^3 - n) / 24 for odd n, (n^3 - 4n) / 24 for even n.
 long long maximoTriades(int n);
 
 Resultado avaliar(const Analise::Matriz& matriz);
+
+// The pair of a circular triad after `atual` (before it, `paraTras`), row by
+// row along the upper triangle, wrapping round; nothing when none is left.
+std::optional<Par> proximaContradicao(const Resultado& r, Par atual, bool paraTras);
 
 } // namespace Consistencia

@@ -126,6 +126,20 @@ private slots:
                          QList<long long>({c.d, c.dMax, c.dirigidos, c.semDirecao, 0}));
                 QCOMPARE(Regional::format00(r.zeta), u(c.zeta));
             }
+        // The pairs of the two 3-cycles, either way round, in F8's order (row by row, wrapping) and back.
+        for (const Analise::Matriz& m : {casos[3].m, transposta(casos[3].m)}) {
+            const Consistencia::Resultado r = Consistencia::avaliar(m);
+            QStringList ida;
+            Consistencia::Par p{5, 5};
+            for (int k = 0; k < 7; ++k) {
+                p = Consistencia::proximaContradicao(r, p, false).value();
+                ida << QStringLiteral("%1%2").arg(p.linha).arg(p.coluna);
+            }
+            QCOMPARE(ida.join(u(" ")), u("01 02 12 34 35 45 01"));
+            const Consistencia::Par volta = Consistencia::proximaContradicao(r, {0, 1}, true).value();
+            QCOMPARE(QList<int>({volta.linha, volta.coluna}), QList<int>({4, 5}));
+        }
+        QVERIFY(!Consistencia::proximaContradicao(Consistencia::avaliar(casos[0].m), {0, 1}, false));
         QCOMPARE(QList<long long>({Consistencia::maximoTriades(24), Consistencia::maximoTriades(25)}), QList<long long>({572, 650}));
         const Consistencia::Triade t = Consistencia::avaliar(torneio(4, ciclo3)).triades.value(0);
         QCOMPARE(QList<int>({t.a, t.b, t.c}), QList<int>({0, 1, 2}));
