@@ -19,6 +19,7 @@
 #include "store/Regional.h"
 #include "store/Tables.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -202,8 +203,17 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     MSFlexGrid1->installEventFilter(this);
     connect(m_modelo, &ModeloMatriz::julgamentosMudaram, this, &frmDados::atualizarContagem);
 
+    // The contradictions, counted after every change of a judgement.
+    lblContradicoes = new QLabel(this);
+    lblContradicoes->setObjectName(QStringLiteral("lblContradicoes"));
+    chkContradicoes = new QCheckBox(this);
+    chkContradicoes->setObjectName(QStringLiteral("chkContradicoes"));
+    connect(m_modelo, &ModeloMatriz::julgamentosMudaram, this, &frmDados::atualizarContradicoes);
+    connect(chkContradicoes, &QCheckBox::toggled, this, &frmDados::atualizarContradicoes);
+
     Form_Load();
     atualizarContagem();
+    colocarContradicoes();
     // The display gone: the judgements are saved as Back saves them.
     Encerramento::aoPerderTela(this, [this] { salvar(false); });
 
@@ -273,6 +283,10 @@ void frmDados::retraduzir()
     opt2->setText(tr("Mais"));
     opt1->setText(tr("Muito Mais"));
     atualizarContagem();
+    if (chkContradicoes) {
+        chkContradicoes->setText(tr("&Mostrar contradições"));
+        atualizarContradicoes();
+    }
     if (m_nFatores > 0 && MSFlexGrid1->Cols() == m_nFatores + 4)
         titularAnalise();
 }
@@ -528,6 +542,7 @@ void frmDados::cmdCalcular_Click()
     g.setWidth(g.Width() + 1300);
     g.setHeight(g.Height() + 500);
     liberarGrade();
+    colocarContradicoes();
 
     titularAnalise();
 
@@ -608,6 +623,38 @@ void frmDados::julgarPorTecla(int opcao)
     }
 }
 
+void frmDados::colocarContradicoes()
+{
+    // Under the comparison panel's foot; from 22 factors (and after an analysis) the grid reaches lower.
+    const int topo = std::max(4335 + 3705 + 15, MSFlexGrid1->Top() + MSFlexGrid1->Height() + 15);
+    Twips::colocar(chkContradicoes, 1605, topo, 3200, 240);
+    Twips::colocar(lblContradicoes, 4905, topo, 2600, 240);
+}
+
+void frmDados::atualizarContradicoes()
+{
+    if (!lblContradicoes)
+        return;
+    m_contradicoes = Consistencia::avaliar(m_modelo->matriz());
+    lblContradicoes->setText(tr("Contradições: %1").arg(m_contradicoes.d));
+    QVector<QPoint> celulas;
+    const int n = m_contradicoes.n;
+    for (int i = 0; chkContradicoes->isChecked() && i < n; ++i)
+        for (int j = i + 1; j < n; ++j)
+            if (m_contradicoes.contradiz(i, j))
+                celulas << QPoint(i, j + 1); // the model takes (row, column)
+    m_modelo->setContornos(celulas);
+}
+
+void frmDados::irParaContradicao(bool paraTras)
+{
+    // Asking for the next contradiction shows them all.
+    chkContradicoes->setChecked(true);
+    const Consistencia::Par atual{MSFlexGrid1->Row(), MSFlexGrid1->Col() - 1};
+    if (const auto par = Consistencia::proximaContradicao(m_contradicoes, atual, paraTras))
+        irPara({par->linha, par->coluna + 1});
+}
+
 void frmDados::atualizarContagem()
 {
     lblJulgados->setText(Teclado::contagem(Teclado::julgados(m_modelo->matriz()), m_nFatores));
@@ -623,6 +670,8 @@ bool frmDados::event(QEvent* event)
             julgarPorTecla(opcao);
         } else if ((k->key() == Qt::Key_Delete || k->key() == Qt::Key_Backspace) && mods == Qt::NoModifier) {
             julgarPorTecla(0);
+        } else if (k->key() == Qt::Key_F8 && (mods == Qt::NoModifier || mods == Qt::ShiftModifier)) {
+            irParaContradicao(mods == Qt::ShiftModifier);
         } else if (k->key() == Qt::Key_Z && ctrl) {
             m_historico->undo();
         } else if ((k->key() == Qt::Key_Y && ctrl) || (k->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier))) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/Consistencia.h"
 #include "analysis/Emach.h"
 #include "analysis/Teclado.h"
 #include "shell/AppState.h"
@@ -14,6 +15,7 @@ class DataSource;
 class GradeMatriz;
 class LogoPicture;
 class ModeloMatriz;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
@@ -84,6 +86,13 @@ private:
     void irPara(Teclado::Posicao p);
     void julgarPorTecla(int opcao);
     void atualizarContagem();
+    // The circular triads of the judgements on screen: their count, and the
+    // outlines of their pairs while the toggle is on.
+    void atualizarContradicoes();
+    // F8 and Shift+F8: the next or previous outlined pair, shown on the panel.
+    void irParaContradicao(bool paraTras);
+    // The count and the toggle under the panel, or under the grid once it reaches lower.
+    void colocarContradicoes();
 
     AppState& m_estado;
 
@@ -110,6 +119,9 @@ private:
     QLabel* lblSintoma = nullptr;
     QToolButton* cmdGravar = nullptr;
     QLabel* lblJulgados = nullptr;
+    QLabel* lblContradicoes = nullptr;
+    QCheckBox* chkContradicoes = nullptr;
+    Consistencia::Resultado m_contradicoes;
     QUndoStack* m_historico = nullptr;
 
     int m_nFatores = 0;

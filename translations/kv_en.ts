@@ -1007,6 +1007,14 @@ Restore them now?</translation>
         <source>Dados do case inválidos</source>
         <translation>Case data not valid</translation>
     </message>
+    <message>
+        <source>&amp;Mostrar contradições</source>
+        <translation>&amp;Show contradictions</translation>
+    </message>
+    <message>
+        <source>Contradições: %1</source>
+        <translation>Contradictions: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmEquipe</name>

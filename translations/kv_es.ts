@@ -1005,6 +1005,14 @@ Restaurá-los agora?</source>
         <source>Dados do case inválidos</source>
         <translation>Datos del case no válidos</translation>
     </message>
+    <message>
+        <source>&amp;Mostrar contradições</source>
+        <translation>&amp;Mostrar contradicciones</translation>
+    </message>
+    <message>
+        <source>Contradições: %1</source>
+        <translation>Contradicciones: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmEquipe</name>

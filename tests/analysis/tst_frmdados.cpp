@@ -11,6 +11,7 @@
 #include "tests/support/TestDb.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QRandomGenerator>
@@ -400,6 +401,56 @@ private slots:
         QCOMPARE(QList<double>({double(mudou.count()), m->matriz().valor(0, 1), m->matriz().valor(1, 0)}), QList<double>({3, 10, 0.1}));
         QAccessibleTableInterface* tabela = QAccessible::queryAccessibleInterface(t.g)->tableInterface();
         QCOMPARE(tabela->cellAt(0, 2)->text(QAccessible::Name) + u' ' + tabela->cellAt(1, 1)->text(QAccessible::Name), u("10 0.1"));
+    }
+
+    // A circular triad judged, counted and outlined; F8 walks its pairs; erasing, undoing and an "equal" change it.
+    void contradicoes()
+    {
+        Tela t(1, 4, {}, 2);
+        t.abrir();
+        QCOMPARE(texto(t.w.get(), "lblContradicoes") + u'|' + texto(t.w.get(), "chkContradicoes"), u("Contradicciones: 0|&Mostrar contradicciones"));
+        t.w.reset();
+        t.db.estado().IdiomaAtual = 3;
+        t.abrir();
+        ModeloMatriz* m = t.w->modelo();
+        auto visto = [&] {
+            QString contornos;
+            for (int r = 0; r < 4; ++r)
+                for (int c = 1; c <= 4; ++c)
+                    if (m->contorno(r, c))
+                        contornos += QStringLiteral("%1%2 ").arg(r).arg(c);
+            return texto(t.w.get(), "lblContradicoes") + u'|' + contornos.trimmed();
+        };
+        // F1 over F2, F3 over F1 (F1 "Muito menos" than F3), F2 over F3.
+        t.clicar(0, 2);
+        teclar(t.g, "5 1");
+        QCOMPARE(visto(), u("Contradições: 0|"));
+        t.clicar(1, 3);
+        teclar(t.g, "5");
+        QCOMPARE(visto(), u("Contradições: 1|"));
+        filho<QCheckBox>(t.w.get(), "chkContradicoes")->click();
+        QCOMPARE(visto(), u("Contradições: 1|02 03 13"));
+
+        // From F2 x F4 on, wrapping; the panel shows each pair.
+        QStringList passos;
+        for (const char* tecla : {"F8", "F8", "F8", "Shift+F8", "Shift+F8"}) {
+            teclar(t.g, u(tecla));
+            passos << QStringLiteral("%1%2 %3").arg(t.g->Row()).arg(t.g->Col()).arg(t.painel() ? texto(t.w.get(), "lblFatorX") + QStringLiteral("x") + texto(t.w.get(), "lblFatorY") : u("-"));
+        }
+        QCOMPARE(passos, QStringList({u("02 F1xF2"), u("03 F1xF3"), u("13 F2xF3"), u("03 F1xF3"), u("02 F1xF2")}));
+
+        teclar(t.g, "Del");
+        QCOMPARE(visto(), u("Contradições: 0|"));
+        teclar(t.g, "Ctrl+Z");
+        QCOMPARE(visto(), u("Contradições: 1|02 03 13"));
+        t.clicar(1, 3);
+        teclar(t.g, "3");
+        QCOMPARE(visto(), u("Contradições: 0|"));
+        teclar(t.g, "Ctrl+Z");
+        filho<QCheckBox>(t.w.get(), "chkContradicoes")->click();
+        QCOMPARE(visto(), u("Contradições: 1|"));
+        teclar(t.g, "F8");
+        QCOMPARE(visto(), u("Contradições: 1|02 03 13"));
     }
 
     void nothingHiddenNothingCut()
