@@ -1,6 +1,7 @@
 #include "analysis/Analise.h"
 
 #include "store/Database.h"
+#include "store/Ranking.h"
 #include "store/Regional.h"
 #include "store/Tables.h"
 
@@ -55,7 +56,8 @@ Caso lerCaso(const Database& banco, int caso)
 QVector<Fator> Resultado::ranking() const
 {
     QVector<Fator> ordem = fatores;
-    std::stable_sort(ordem.begin(), ordem.end(), [](const Fator& a, const Fator& b) { return a.emach > b.emach; });
+    std::stable_sort(ordem.begin(), ordem.end(),
+                     [](const Fator& a, const Fator& b) { return Ranking::antes(a.emach, a.numero, b.emach, b.numero); });
     return ordem;
 }
 
@@ -104,9 +106,7 @@ CasoCsv::Exportacao exportacao(const Database& banco, int caso)
     const QVector<Fator> ordem = resultado.ranking();
     for (int i = 0; i < ordem.size(); ++i) {
         const Fator& f = ordem[i];
-        const CasoCsv::Classe classe = i == ordem.size() - 1 ? CasoCsv::Classe::Raiz
-            : f.emach >= 0                                   ? CasoCsv::Classe::Efeito
-                                                             : CasoCsv::Classe::Causal;
+        const CasoCsv::Classe classe = Ranking::classe(f.emach, i == ordem.size() - 1);
         e.ranking.append({f.nome.toString(), Regional::numberText(f.pontosLinha), Regional::numberText(f.pontosColuna),
                           Regional::format00(f.normH), Regional::format00(f.normV), Regional::format00(f.emach), classe});
     }

@@ -2,6 +2,7 @@
 
 #include "analysis/Veredito.h"
 #include "results/Relatorio.h"
+#include "store/Ranking.h"
 #include "store/Regional.h"
 
 #include <QCoreApplication>
@@ -93,7 +94,8 @@ void escrever(Printer& prn, const Pagina& d)
             prn.setCurrentX(7800);
             prn.Print(Regional::format00(f.emach), true);
             prn.setCurrentX(9000);
-            prn.Print(i == ordem.size() - 1 ? r.raiz : f.emach >= 0 ? r.efeito : r.causal);
+            const CasoCsv::Classe classe = Ranking::classe(f.emach, i == ordem.size() - 1);
+            prn.Print(classe == CasoCsv::Classe::Raiz ? r.raiz : classe == CasoCsv::Classe::Efeito ? r.efeito : r.causal);
         }
     }
 

@@ -12,6 +12,7 @@
 #include "shell/Messages.h"
 #include "shell/Twips.h"
 #include "store/CasoCsvTextos.h"
+#include "store/Ranking.h"
 #include "store/Regional.h"
 #include "store/StoreError.h"
 
@@ -34,9 +35,6 @@
 namespace {
 
 // Class colours of the result screen (0x00BBGGRR) and the mark of a pair to discuss.
-constexpr quint32 kCiano = 0xFFFF00;
-constexpr quint32 kAmarelo = 0x00FFFF;
-constexpr quint32 kVerde = 0x00FF00;
 constexpr quint32 kDiscutir = 0xC8DCFF;
 
 // The folder of the last member file, for the next dialog.
@@ -309,10 +307,11 @@ void frmEquipe::mostrar()
     for (int i = 0; i < ordem.size(); ++i) {
         const Analise::Fator& f = ordem[i];
         const bool ultima = i == ordem.size() - 1;
-        const quint32 cor = ultima ? kVerde : f.emach >= 0 ? kCiano : kAmarelo;
+        const CasoCsv::Classe classe = Ranking::classe(f.emach, ultima);
+        const quint32 cor = Ranking::cor(classe);
         grdRanking->setItem(i, 0, celula(m_fatores.value(f.numero - 1), cor));
         grdRanking->setItem(i, 1, celula(QStringLiteral("  ") + Regional::format00(f.emach), cor));
-        grdRanking->setItem(i, 2, celula(ultima ? rel.raiz : f.emach >= 0 ? rel.efeito : rel.causal, cor));
+        grdRanking->setItem(i, 2, celula(classe == CasoCsv::Classe::Raiz ? rel.raiz : classe == CasoCsv::Classe::Efeito ? rel.efeito : rel.causal, cor));
     }
     grdRanking->resizeColumnsToContents();
 
@@ -531,9 +530,7 @@ void frmEquipe::cmdExportar_Click()
         const QVector<Analise::Fator> ordem = r.analise.ranking();
         for (int i = 0; i < ordem.size(); ++i) {
             const Analise::Fator& f = ordem[i];
-            const CasoCsv::Classe classe = i == ordem.size() - 1 ? CasoCsv::Classe::Raiz
-                : f.emach >= 0                                   ? CasoCsv::Classe::Efeito
-                                                                 : CasoCsv::Classe::Causal;
+            const CasoCsv::Classe classe = Ranking::classe(f.emach, i == ordem.size() - 1);
             e.ranking.append({m_fatores.value(f.numero - 1), Regional::numberText(f.pontosLinha), Regional::numberText(f.pontosColuna),
                               Regional::format00(f.normH), Regional::format00(f.normV), Regional::format00(f.emach), classe});
         }

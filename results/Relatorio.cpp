@@ -1,5 +1,6 @@
 #include "results/Relatorio.h"
 
+#include "store/Ranking.h"
 #include "store/Regional.h"
 
 #include <QCoreApplication>
@@ -133,10 +134,8 @@ void escrever(Printer& prn, const Dados& d)
         prn.setCurrentX(9000);
         // The last row gets only the root-cause word below, so the two words
         // never overprint each other.
-        if (!ultima && e && *e >= 0)
-            prn.Print(t.efeito, true);
-        if (!ultima && e && *e < 0)
-            prn.Print(t.causal, true);
+        if (!ultima && e)
+            prn.Print(Ranking::classe(*e, false) == CasoCsv::Classe::Efeito ? t.efeito : t.causal, true);
     }
 
     prn.setCurrentX(9000);

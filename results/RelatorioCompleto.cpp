@@ -9,6 +9,7 @@
 #include "results/cMapa.h"
 #include "shell/AppState.h"
 #include "shell/Messages.h"
+#include "store/Ranking.h"
 #include "store/Regional.h"
 
 #include <QCoreApplication>
@@ -124,9 +125,10 @@ private:
 
 QString palavraClasse(const Analise::Fator& f, bool ultimo)
 {
-    if (ultimo)
+    const CasoCsv::Classe classe = Ranking::classe(f.emach, ultimo);
+    if (classe == CasoCsv::Classe::Raiz)
         return QCoreApplication::translate("RelatorioCompleto", "Causa Raíz ou principal FCS");
-    return f.emach >= 0 ? QCoreApplication::translate("RelatorioCompleto", "Efeito") : QCoreApplication::translate("RelatorioCompleto", "Fator causal");
+    return classe == CasoCsv::Classe::Efeito ? QCoreApplication::translate("RelatorioCompleto", "Efeito") : QCoreApplication::translate("RelatorioCompleto", "Fator causal");
 }
 
 void cabecalho(Folha& f, const Dados& d)

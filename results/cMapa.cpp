@@ -1,6 +1,7 @@
 #include "results/cMapa.h"
 
 #include "shell/Twips.h"
+#include "store/Ranking.h"
 #include "store/Regional.h"
 
 #include <QFontMetricsF>
@@ -14,9 +15,9 @@ namespace {
 
 QString u(const char* s) { return QString::fromUtf8(s); }
 
-constexpr quint32 kCiano = 0xFFFF00;
-constexpr quint32 kAmarelo = 0x00FFFF;
-constexpr quint32 kVerde = 0x00FF00;
+constexpr quint32 kCiano = Ranking::kCorEfeito;
+constexpr quint32 kAmarelo = Ranking::kCorCausal;
+constexpr quint32 kVerde = Ranking::kCorRaiz;
 // The plotted range: a little beyond 0 to 5, so points on the edges show whole.
 constexpr double kDe = -0.3;
 constexpr double kAte = 5.3;
@@ -61,7 +62,7 @@ cMapa::cMapa(const Analise::Resultado& resultado) : m_textos(Mapa::textos())
         p.emach = Regional::format00(f.emach);
         p.x = f.normH;
         p.y = f.normV;
-        p.cor = f.numero == raiz ? kVerde : f.emach >= 0 ? kCiano : kAmarelo;
+        p.cor = Ranking::cor(Ranking::classe(f.emach, f.numero == raiz));
         if (f.numero == raiz)
             m_raiz = int(m_pontos.size());
         m_pontos.append(p);

@@ -22,6 +22,7 @@
 #include "shell/Twips.h"
 #include "store/CasoCsvTextos.h"
 #include "store/DataSource.h"
+#include "store/Ranking.h"
 #include "store/Regional.h"
 #include "store/Tables.h"
 
@@ -47,12 +48,26 @@ constexpr int kLargura = 8805;
 constexpr int kAlturaCliente = 4890;
 constexpr int kMoldura = 5200 - kAlturaCliente;
 
-constexpr quint32 kCiano = 0xFFFF00;
-constexpr quint32 kAmarelo = 0x00FFFF;
-constexpr quint32 kVerde = 0x00FF00;
+constexpr quint32 kCiano = Ranking::kCorEfeito;
+constexpr quint32 kAmarelo = Ranking::kCorCausal;
+constexpr quint32 kVerde = Ranking::kCorRaiz;
 constexpr quint32 kVermelho = 0x0000FF;
 constexpr quint32 kFaceBotao = 0x8000000F;
 constexpr quint32 kFundoJanela = 0x80000005;
+
+// The query leaves equal E-Machs in whatever order the engine finds them
+// (an index another tool added can reverse it); the ranking everywhere else
+// has them in factor order, and so has this screen and its report.
+void ordenarEmpates(Recordset& rs)
+{
+    const auto emach = [&rs](int linha) {
+        const QVariant v = rs.value(linha, u("emach"));
+        return v.isNull() ? std::nullopt : std::optional<double>(v.toDouble());
+    };
+    rs.ordenar([&](int a, int b) {
+        return Ranking::antes(emach(a), rs.value(a, u("Numero")).toInt(), emach(b), rs.value(b, u("Numero")).toInt());
+    });
+}
 
 QFont sansSerif(bool negrito = false)
 {
@@ -292,6 +307,7 @@ void frmResultado::Form_Load()
     Data1->setDatabaseName(m_estado.caminhoBanco());
     Data1->setRecordSource(Tables::consultaRanking(m_estado.caseAtual(), n));
     Data1->Refresh();
+    ordenarEmpates(Data1->Recordset());
 
     definirAltura(alturaJanela(n));
 
@@ -341,7 +357,7 @@ void frmResultado::Form_Load()
                     const double e = emach.toDouble();
                     MSFlexGrid2->item(i, 1)->setText(u("  ") + Regional::format00(e));
                     MSFlexGrid2->item(i, 1)->setData(Qt::AccessibleTextRole, Regional::format00(e));
-                    colorirLinha(i, e >= 0 ? kCiano : kAmarelo);
+                    colorirLinha(i, Ranking::cor(Ranking::classe(e, false)));
                 } else {
                     // No E-Mach yet: no number and no class.
                     MSFlexGrid2->item(i, 1)->setText(u("  "));
@@ -350,7 +366,7 @@ void frmResultado::Form_Load()
             rs.MoveNext();
         }
         if (n > 0)
-            colorirLinha(n, kVerde);
+            colorirLinha(n, Ranking::cor(CasoCsv::Classe::Raiz));
         rs.MoveFirst();
         MSFlexGrid2->setVisible(true);
     }

@@ -7,6 +7,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
+#include <numeric>
 
 namespace {
 const QString kNoCurrent = QStringLiteral("No current record.");
@@ -132,6 +134,22 @@ void Recordset::setPosition(int row)
     if (row < 0 || row >= m_rows.size())
         throw StoreError(kNoCurrent);
     m_pos = row;
+}
+
+void Recordset::ordenar(const std::function<bool(int, int)>& antes)
+{
+    QVector<int> ordem(m_rows.size());
+    std::iota(ordem.begin(), ordem.end(), 0);
+    std::stable_sort(ordem.begin(), ordem.end(), antes);
+    QVector<QVector<QVariant>> linhas;
+    QVector<qint64> rowids;
+    for (int r : ordem) {
+        linhas << m_rows[r];
+        rowids << m_rowids[r];
+    }
+    m_rows = linhas;
+    m_rowids = rowids;
+    m_pos = 0;
 }
 
 int Recordset::fieldIndex(const QString& name) const

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 class Connection;
@@ -31,6 +32,9 @@ public:
     bool eof() const { return m_rows.isEmpty() || m_pos >= m_rows.size(); }
     int RecordCount() const { return int(m_rows.size()); }
     void setPosition(int row);
+    // Puts the rows in a new order, keeping the source's among rows neither
+    // comes before; `antes` compares two rows by their indexes. Back at the first row.
+    void ordenar(const std::function<bool(int linhaA, int linhaB)>& antes);
 
     // Fields of the current row.
     bool hasField(const QString& name) const { return fieldIndex(name) >= 0; }
