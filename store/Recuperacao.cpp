@@ -160,8 +160,10 @@ void limparTemporarios(const Database& banco)
 {
     // One KV per program folder: at its start no write of ours is under way there.
     QDir pasta = QFileInfo(caminhoDe(banco)).absoluteDir();
-    for (const QString& nome : pasta.entryList({QStringLiteral(".kv-*.tmp")}, QDir::Files | QDir::Hidden))
-        pasta.remove(nome);
+    // Matched by hand: a name filter is a regular expression, compiled at every start.
+    for (const QString& nome : pasta.entryList(QDir::Files | QDir::Hidden))
+        if (nome.size() >= 8 && nome.startsWith(QLatin1String(".kv-")) && nome.endsWith(QLatin1String(".tmp")))
+            pasta.remove(nome);
 }
 
 void aplicar(const Database& banco, const Dados& d)

@@ -6,6 +6,6 @@
 // dominoes, drawn by the program itself (500 x 376 pixels).
 namespace Dominoes {
 QImage imagem();
-// The program's icon: the falling tiles, square.
-QImage icone();
+// The program's icon: the falling tiles of that picture, square.
+QImage icone(const QImage& imagem = Dominoes::imagem());
 }

@@ -21,6 +21,7 @@
 #include <QLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QShortcut>
@@ -102,6 +103,21 @@ const char* texto(const char* controle)
     return "";
 }
 
+// A picture stretched to the label as it paints. A label's own stretching
+// keeps a second, scaled copy and scales it on worker threads at start-up.
+class FiguraEsticada final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(contentsRect(), pixmap());
+    }
+};
+
 QLabel* faixa(QWidget* pai, const char* nome)
 {
     auto* l = new QLabel(pai);
@@ -120,7 +136,9 @@ QLabel* faixa(QWidget* pai, const char* nome)
 Menu::Menu(AppState& estado, QWidget* parent) : QMainWindow(parent), m_estado(estado)
 {
     setWindowTitle(u("KV - Orvalis"));
-    setWindowIcon(QIcon(QPixmap::fromImage(Dominoes::icone())));
+    // One picture, drawn once, handed over to the label without a copy.
+    QImage figura = Dominoes::imagem();
+    setWindowIcon(QIcon(QPixmap::fromImage(Dominoes::icone(figura))));
 
     // The design-time captions are the Portuguese texts themselves, shown
     // untranslated: only a language's set re-captions this window.
@@ -146,9 +164,9 @@ Menu::Menu(AppState& estado, QWidget* parent) : QMainWindow(parent), m_estado(es
     setCentralWidget(centro);
     centro->setFixedSize(Twips::px(8985), Twips::px(6090));
 
-    auto* image1 = new QLabel(centro);
+    auto* image1 = new FiguraEsticada(centro);
     image1->setObjectName(QStringLiteral("Image1"));
-    image1->setPixmap(QPixmap::fromImage(Dominoes::imagem()));
+    image1->setPixmap(QPixmap::fromImage(std::move(figura)));
     image1->setScaledContents(true);
     Twips::colocar(image1, 240, 360, 8460, 5040);
 
