@@ -248,6 +248,8 @@ void frmDados::desenharLogo(int k, int left, const QString& caption)
         return;
     Twips::colocar(pic, left, 0, 255, 2475);
     pic->show();
+    // A screen reader reads the strip's caption, which is only painted.
+    pic->setAccessibleName(caption);
     Logo().setDrawingObject(pic);
     Logo().setCaption(caption);
     Logo().Draw();
@@ -268,6 +270,7 @@ void frmDados::liberarGrade()
 void frmDados::retraduzir()
 {
     setWindowTitle(tr("Entrada de dados para análise"));
+    MSFlexGrid1->setAccessibleName(tr("Matriz de comparações"));
     Label1->setText(tr("O fator: "));
     Label2->setText(tr("Contribui: "));
     Label3->setText(tr("Do que o fator: "));

@@ -177,7 +177,6 @@ void frmEquipe::montarTela()
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
-    Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     for (const Impressora& i : Printers::lista())
         Combo1->addItem(i.DeviceName);
@@ -236,6 +235,7 @@ void frmEquipe::legendar()
     grdPares->setAccessibleName(tr("Pares a discutir"));
     Label7->setText(tr("Impressora:"));
     Combo1->setAccessibleName(tr("Impressora"));
+    Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
     cmdGravar->setText(tr("&Gravar no case"));
     cmdExportar->setText(tr("E&xportar…"));
     cmdImprimir->setText(tr("&Imprimir"));

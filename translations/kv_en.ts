@@ -1015,6 +1015,10 @@ Restore them now?</translation>
         <source>Contradições: %1</source>
         <translation>Contradictions: %1</translation>
     </message>
+    <message>
+        <source>Matriz de comparações</source>
+        <translation>Comparison matrix</translation>
+    </message>
 </context>
 <context>
     <name>frmEquipe</name>

@@ -1013,6 +1013,10 @@ Restaurá-los agora?</source>
         <source>Contradições: %1</source>
         <translation>Contradicciones: %1</translation>
     </message>
+    <message>
+        <source>Matriz de comparações</source>
+        <translation>Matriz de comparaciones</translation>
+    </message>
 </context>
 <context>
     <name>frmEquipe</name>
