@@ -16,6 +16,7 @@
 #include "store/Connection.h"
 #include "store/DataSource.h"
 #include "store/Escala.h"
+#include "store/Recuperacao.h"
 #include "store/Regional.h"
 #include "store/Tables.h"
 
@@ -216,6 +217,14 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     colocarContradicoes();
     // The display gone: the judgements are saved as Back saves them.
     Encerramento::aoPerderTela(this, [this] { salvar(false); });
+    // Until they are saved, every change also goes into the recovery file.
+    if (!m_recusada && m_nFatores > 0) {
+        m_baseRecuperacao = Recuperacao::doCaso(m_estado.BancoDados, m_estado.caseAtual());
+        if (m_baseRecuperacao.n() == m_nFatores && m_modelo->fatores() == m_nFatores) {
+            m_recuperacao = std::make_unique<Recuperacao::Gravador>(m_estado.BancoDados);
+            connect(m_modelo, &ModeloMatriz::julgamentosMudaram, this, &frmDados::guardarRecuperacao);
+        }
+    }
 
     if (const QScreen* tela = QGuiApplication::primaryScreen())
         move(tela->availableGeometry().center() - rect().center());
@@ -491,6 +500,16 @@ void frmDados::salvar(bool comEmach)
             rs.MoveNext();
     }
     t.commit();
+    if (m_recuperacao)
+        m_recuperacao->descartar();
+}
+
+void frmDados::guardarRecuperacao()
+{
+    Recuperacao::Dados d = m_baseRecuperacao;
+    d.valores = m_modelo->matriz().valores;
+    d.quando = QDateTime::currentDateTime();
+    m_recuperacao->guardar(std::move(d));
 }
 
 bool frmDados::Gravar_Fatores()

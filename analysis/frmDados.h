@@ -5,6 +5,7 @@
 #include "analysis/Teclado.h"
 #include "shell/AppState.h"
 #include "store/Recordset.h"
+#include "store/Recuperacao.h"
 
 #include <QDialog>
 #include <QString>
@@ -93,6 +94,8 @@ private:
     void irParaContradicao(bool paraTras);
     // The count and the toggle under the panel, or under the grid once it reaches lower.
     void colocarContradicoes();
+    // Hands the matrix to the recovery file's writer after every change.
+    void guardarRecuperacao();
 
     AppState& m_estado;
 
@@ -133,5 +136,8 @@ private:
     int m_posLogo = 0;
     std::unique_ptr<cLogo> m_logo;
     Recordset rsCasesDados;
+    // The judgements not saved yet, mirrored into the recovery file.
+    Recuperacao::Dados m_baseRecuperacao;
+    std::unique_ptr<Recuperacao::Gravador> m_recuperacao;
 
 };
