@@ -14,7 +14,6 @@
 #include "shell/Messages.h"
 #include "shell/Traducoes.h"
 #include "shell/Twips.h"
-#include "store/CasoCsvTextos.h"
 #include "store/Connection.h"
 #include "store/DataSource.h"
 #include "store/Regional.h"
@@ -204,7 +203,7 @@ void frmCases::retraduzir()
     cmdLimpar->setText(tr("&Limpar histórico anterior"));
     cmdGravar->setText(tr("&Gravar"));
     setWindowTitle(tr("Cadastramento de Casos  (Máximo  10)"));
-    const CasoCsv::Mensagens m = CasoCsv::mensagens();
+    const ArquivoCaso::Mensagens m = ArquivoCaso::mensagens();
     cmdImportar->setText(m.botaoImportar);
     cmdExportar->setText(m.botaoExportar);
     cmdEquipe->setText(tr("E&quipe…"));

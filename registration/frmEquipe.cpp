@@ -6,12 +6,12 @@
 #include "results/Mapa.h"
 #include "results/Printers.h"
 #include "results/Relatorio.h"
+#include "shell/ArquivoCaso.h"
 #include "shell/Dialogos.h"
 #include "shell/Gravacao.h"
 #include "shell/Janelas.h"
 #include "shell/Messages.h"
 #include "shell/Twips.h"
-#include "store/CasoCsvTextos.h"
 #include "store/Ranking.h"
 #include "store/Regional.h"
 #include "store/StoreError.h"
@@ -452,7 +452,7 @@ int frmEquipe::adicionar(const QStringList& arquivos)
 
 void frmEquipe::cmdAdicionar_Click()
 {
-    adicionar(EscolherArquivosAbrir(this, tr("Adicionar membros"), pasta(), CasoCsv::mensagens().filtro));
+    adicionar(EscolherArquivosAbrir(this, tr("Adicionar membros"), pasta(), ArquivoCaso::mensagens().filtro));
 }
 
 void frmEquipe::cmdRemover_Click()
@@ -495,7 +495,7 @@ void frmEquipe::cmdGravar_Click()
                               .arg(m_membros.size())))
             return;
     } catch (const StoreError& e) {
-        MsgBox(CasoCsv::mensagens().falhaGravar.arg(e.text()), Icone::Exclamacao, titulo);
+        MsgBox(ArquivoCaso::mensagens().falhaGravar.arg(e.text()), Icone::Exclamacao, titulo);
         return;
     }
     if (!Gravacao::gravar(m_estado, [&] { CasoCsv::gravar(m_estado.BancoDados, m_caso, dados); }))
@@ -546,7 +546,7 @@ void frmEquipe::cmdExportar_Click()
         e.anexo << l;
     }
 
-    const CasoCsv::Mensagens m = CasoCsv::mensagens();
+    const ArquivoCaso::Mensagens m = ArquivoCaso::mensagens();
     QString base = m_nomeCase.trimmed().isEmpty() ? QStringLiteral("case%1").arg(m_caso) : m_nomeCase.trimmed();
     base.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
     const QString sugestao = QDir(pasta()).filePath(base + QStringLiteral(" - ") + tr("equipe") + QStringLiteral(".csv"));

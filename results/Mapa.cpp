@@ -1,5 +1,6 @@
 #include "results/Mapa.h"
 
+#include "results/Classes.h"
 #include "results/Relatorio.h"
 #include "results/cMapa.h"
 #include "store/Escala.h"
@@ -46,9 +47,9 @@ Textos textos()
     t.pontosLinha = Texto::tr("Pontos da Linha");
     t.pontosColuna = Texto::tr("Pontos da Coluna");
     // The result screen's legend words.
-    t.efeitos = QCoreApplication::translate("frmResultado", "Efeitos");
-    t.causais = QCoreApplication::translate("frmResultado", "Fatores Causais");
-    t.raiz = QCoreApplication::translate("frmResultado", "Causa Raíz ou principal FCS");
+    t.efeitos = Classes::legenda(CasoCsv::Classe::Efeito);
+    t.causais = Classes::legenda(CasoCsv::Classe::Causal);
+    t.raiz = Classes::legenda(CasoCsv::Classe::Raiz);
     t.dialogoExportar = Texto::tr("Exportar mapa");
     t.exportarFalhou = Texto::tr("Mapa não exportado");
     t.salvarPdf = Texto::tr("Salvar mapa em PDF");

@@ -3,6 +3,7 @@
 #include "analysis/Analise.h"
 #include "analysis/Veredito.h"
 
+#include "results/Classes.h"
 #include "results/Logo.h"
 #include "results/Mapa.h"
 #include "results/frmMapa.h"
@@ -20,7 +21,6 @@
 #include "shell/TabelaAcessivel.h"
 #include "shell/Traducoes.h"
 #include "shell/Twips.h"
-#include "store/CasoCsvTextos.h"
 #include "store/DataSource.h"
 #include "store/Ranking.h"
 #include "store/Regional.h"
@@ -259,16 +259,16 @@ void frmResultado::colorirLinha(int linha, quint32 cor)
 
 void frmResultado::retraduzir()
 {
-    findChild<QLabel*>(u("Label2"))->setText(tr("Efeitos"));
-    findChild<QLabel*>(u("Label4"))->setText(tr("Fatores Causais"));
-    findChild<QLabel*>(u("Label5"))->setText(tr("Causa Raíz ou principal FCS"));
+    findChild<QLabel*>(u("Label2"))->setText(Classes::legenda(CasoCsv::Classe::Efeito));
+    findChild<QLabel*>(u("Label4"))->setText(Classes::legenda(CasoCsv::Classe::Causal));
+    findChild<QLabel*>(u("Label5"))->setText(Classes::legenda(CasoCsv::Classe::Raiz));
     Label7->setText(tr("Impressora:"));
     cmdSair->setText(tr("&Sair"));
     cmdPrinter->setText(tr("&Imprimir"));
     setWindowTitle(tr("Resultado Emach"));
     Frame2->setTitle(tr("Objetivo a alcançar: "));
     cmdMapa->setText(Mapa::textos().mnuMapa);
-    cmdExportar->setText(CasoCsv::mensagens().botaoExportar);
+    cmdExportar->setText(ArquivoCaso::mensagens().botaoExportar);
     cmdRelatorio->setText(RelatorioCompleto::textoBotao());
 }
 

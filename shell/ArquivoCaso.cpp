@@ -3,7 +3,6 @@
 #include "shell/Dialogos.h"
 #include "shell/Gravacao.h"
 #include "shell/Messages.h"
-#include "store/CasoCsvTextos.h"
 #include "store/CasoXlsx.h"
 #include "store/Database.h"
 #include "store/StoreError.h"
@@ -16,6 +15,10 @@
 namespace ArquivoCaso {
 
 namespace {
+struct Texto {
+    Q_DECLARE_TR_FUNCTIONS(ArquivoCaso)
+};
+
 // The folder of the last file the user chose, for the next dialog.
 QString& pasta()
 {
@@ -38,14 +41,30 @@ QString nomeSugerido(const CasoCsv::Exportacao& d)
 }
 } // namespace
 
+Mensagens mensagens()
+{
+    Mensagens m;
+    m.botaoExportar = Texto::tr("E&xportar…");
+    m.botaoImportar = Texto::tr("&Importar…");
+    m.tituloExportar = Texto::tr("Exportar case");
+    m.tituloImportar = Texto::tr("Importar case");
+    m.filtro = Texto::tr("Arquivos CSV (*.csv);;Todos os arquivos (*)");
+    m.semFatores = Texto::tr("O case %1 não tem fatores para exportar.");
+    m.falhaArquivo = Texto::tr("Não foi possível gravar o arquivo\n%1\n\n%2\n\nNenhum arquivo foi criado ou alterado.");
+    m.confirmar = Texto::tr("O case %1 (%2) já tem %3 fatores.\nSubstituí-los pelos %4 fatores do arquivo?");
+    m.importado = Texto::tr("%1 fatores e %2 julgamentos importados para o case %3.");
+    m.falhaGravar = Texto::tr("O case não pôde ser gravado:\n%1\n\nNada foi alterado.");
+    return m;
+}
+
 QString exportar(QWidget* janela, int idioma, const CasoCsv::Exportacao& dados)
 {
-    const CasoCsv::Mensagens m = CasoCsv::mensagens();
+    const Mensagens m = mensagens();
     if (dados.n <= 0) {
         MsgBox(m.semFatores.arg(dados.caso), Icone::Exclamacao, m.tituloExportar);
         return QString();
     }
-    const QString filtro = QCoreApplication::translate("ArquivoCaso", "Arquivos CSV (*.csv);;Planilhas do Excel (*.xlsx);;Todos os arquivos (*)");
+    const QString filtro = Texto::tr("Arquivos CSV (*.csv);;Planilhas do Excel (*.xlsx);;Todos os arquivos (*)");
     const QString arquivo = EscolherArquivoGravar(janela, m.tituloExportar, nomeSugerido(dados), filtro);
     if (arquivo.isEmpty())
         return QString();
@@ -63,7 +82,7 @@ QString exportar(QWidget* janela, int idioma, const CasoCsv::Exportacao& dados)
 std::optional<CasoCsv::Caso> importar(QWidget* janela, AppState& estado, int caso,
                                       const std::function<void(const CasoCsv::Caso&)>& aoGravar)
 {
-    const CasoCsv::Mensagens m = CasoCsv::mensagens();
+    const Mensagens m = mensagens();
     const QString arquivo = EscolherArquivoAbrir(janela, m.tituloImportar, pasta(), m.filtro);
     if (arquivo.isEmpty())
         return std::nullopt;
@@ -99,7 +118,7 @@ std::optional<CasoCsv::Caso> importar(QWidget* janela, AppState& estado, int cas
     QString lido = m.importado.arg(dados.n()).arg(dados.julgamentos()).arg(caso);
     if (leitura.windows1252)
         lido += QStringLiteral("\n\n")
-            + QCoreApplication::translate("ArquivoCaso", "O arquivo não estava em UTF-8: foi lido como Windows-1252, a codificação antiga do Windows.");
+            + Texto::tr("O arquivo não estava em UTF-8: foi lido como Windows-1252, a codificação antiga do Windows.");
     MsgBox(lido, Icone::Informacao, m.tituloImportar);
     return dados;
 }

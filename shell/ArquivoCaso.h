@@ -12,6 +12,21 @@ class QWidget;
 // the question and the messages around the store's reading and writing.
 namespace ArquivoCaso {
 
+// The captions and messages around a case file, in the current language.
+struct Mensagens {
+    QString botaoExportar;
+    QString botaoImportar;
+    QString tituloExportar;
+    QString tituloImportar;
+    QString filtro;
+    QString semFatores; // %1 case number
+    QString falhaArquivo; // %1 path, %2 the system's reason
+    QString confirmar; // %1 case number, %2 its name, %3 factors it holds, %4 factors of the file
+    QString importado; // %1 factors, %2 judgements, %3 case number
+    QString falhaGravar; // %1 the store's reason
+};
+Mensagens mensagens();
+
 // Asks where to write the case and writes it, as a CSV file or, for a name
 // ending in .xlsx, a spreadsheet workbook. A file that cannot be written gets
 // a message and leaves no partial file. Returns the path written.

@@ -109,22 +109,6 @@ Rotulos rotulos(int idioma)
     return r;
 }
 
-Mensagens mensagens()
-{
-    Mensagens m;
-    m.botaoExportar = Texto::tr("E&xportar…");
-    m.botaoImportar = Texto::tr("&Importar…");
-    m.tituloExportar = Texto::tr("Exportar case");
-    m.tituloImportar = Texto::tr("Importar case");
-    m.filtro = Texto::tr("Arquivos CSV (*.csv);;Todos os arquivos (*)");
-    m.semFatores = Texto::tr("O case %1 não tem fatores para exportar.");
-    m.falhaArquivo = Texto::tr("Não foi possível gravar o arquivo\n%1\n\n%2\n\nNenhum arquivo foi criado ou alterado.");
-    m.confirmar = Texto::tr("O case %1 (%2) já tem %3 fatores.\nSubstituí-los pelos %4 fatores do arquivo?");
-    m.importado = Texto::tr("%1 fatores e %2 julgamentos importados para o case %3.");
-    m.falhaGravar = Texto::tr("O case não pôde ser gravado:\n%1\n\nNada foi alterado.");
-    return m;
-}
-
 QString descrever(const Leitura& l, int maximo)
 {
     if (l.valida())

@@ -11,6 +11,65 @@
         <source>O arquivo não estava em UTF-8: foi lido como Windows-1252, a codificação antiga do Windows.</source>
         <translation>The file was not in UTF-8: it was read as Windows-1252, the old Windows encoding.</translation>
     </message>
+    <message>
+        <source>E&amp;xportar…</source>
+        <translation>E&amp;xport…</translation>
+    </message>
+    <message>
+        <source>&amp;Importar…</source>
+        <translation>&amp;Import…</translation>
+    </message>
+    <message>
+        <source>Exportar case</source>
+        <translation>Export case</translation>
+    </message>
+    <message>
+        <source>Importar case</source>
+        <translation>Import case</translation>
+    </message>
+    <message>
+        <source>Arquivos CSV (*.csv);;Todos os arquivos (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>O case %1 não tem fatores para exportar.</source>
+        <translation>Case %1 has no factors to export.</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o arquivo
+%1
+
+%2
+
+Nenhum arquivo foi criado ou alterado.</source>
+        <translation>The file
+%1
+could not be written.
+
+%2
+
+No file was created or changed.</translation>
+    </message>
+    <message>
+        <source>O case %1 (%2) já tem %3 fatores.
+Substituí-los pelos %4 fatores do arquivo?</source>
+        <translation>Case %1 (%2) already holds %3 factors.
+Replace them with the %4 factors of the file?</translation>
+    </message>
+    <message>
+        <source>%1 fatores e %2 julgamentos importados para o case %3.</source>
+        <translation>Imported %1 factors and %2 judgements into case %3.</translation>
+    </message>
+    <message>
+        <source>O case não pôde ser gravado:
+%1
+
+Nada foi alterado.</source>
+        <translation>The case could not be saved:
+%1
+
+Nothing was changed.</translation>
+    </message>
 </context>
 <context>
     <name>CasoCsv</name>
@@ -111,65 +170,6 @@
         <translation>%1 is not the reciprocal of %2 (line %3, column %4)</translation>
     </message>
     <message>
-        <source>E&amp;xportar…</source>
-        <translation>E&amp;xport…</translation>
-    </message>
-    <message>
-        <source>&amp;Importar…</source>
-        <translation>&amp;Import…</translation>
-    </message>
-    <message>
-        <source>Exportar case</source>
-        <translation>Export case</translation>
-    </message>
-    <message>
-        <source>Importar case</source>
-        <translation>Import case</translation>
-    </message>
-    <message>
-        <source>Arquivos CSV (*.csv);;Todos os arquivos (*)</source>
-        <translation>CSV files (*.csv);;All files (*)</translation>
-    </message>
-    <message>
-        <source>O case %1 não tem fatores para exportar.</source>
-        <translation>Case %1 has no factors to export.</translation>
-    </message>
-    <message>
-        <source>Não foi possível gravar o arquivo
-%1
-
-%2
-
-Nenhum arquivo foi criado ou alterado.</source>
-        <translation>The file
-%1
-could not be written.
-
-%2
-
-No file was created or changed.</translation>
-    </message>
-    <message>
-        <source>O case %1 (%2) já tem %3 fatores.
-Substituí-los pelos %4 fatores do arquivo?</source>
-        <translation>Case %1 (%2) already holds %3 factors.
-Replace them with the %4 factors of the file?</translation>
-    </message>
-    <message>
-        <source>%1 fatores e %2 julgamentos importados para o case %3.</source>
-        <translation>Imported %1 factors and %2 judgements into case %3.</translation>
-    </message>
-    <message>
-        <source>O case não pôde ser gravado:
-%1
-
-Nada foi alterado.</source>
-        <translation>The case could not be saved:
-%1
-
-Nothing was changed.</translation>
-    </message>
-    <message>
         <source>Nada foi alterado.</source>
         <translation>Nothing was changed.</translation>
     </message>
@@ -195,6 +195,21 @@ Nothing was changed.</translation>
     <message>
         <source>A planilha não pôde ser montada (%1).</source>
         <translation>The workbook could not be built (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>Classes</name>
+    <message>
+        <source>Fatores Causais</source>
+        <translation>Causal Factors</translation>
+    </message>
+    <message>
+        <source>Causa Raíz ou principal FCS</source>
+        <translation>Root Cause or principal FCS</translation>
+    </message>
+    <message>
+        <source>Efeitos</source>
+        <translation>Effects or Spurious Factors</translation>
     </message>
 </context>
 <context>
@@ -1290,18 +1305,6 @@ Restore them now?</translation>
     <message>
         <source>Verde</source>
         <translation>Green</translation>
-    </message>
-    <message>
-        <source>Efeitos</source>
-        <translation>Effects or Spurious Factors</translation>
-    </message>
-    <message>
-        <source>Fatores Causais</source>
-        <translation>Causal Factors</translation>
-    </message>
-    <message>
-        <source>Causa Raíz ou principal FCS</source>
-        <translation>Root Cause or principal FCS</translation>
     </message>
     <message>
         <source>Impressora:</source>

@@ -11,6 +11,64 @@
         <source>O arquivo não estava em UTF-8: foi lido como Windows-1252, a codificação antiga do Windows.</source>
         <translation>El archivo no estaba en UTF-8: se leyó como Windows-1252, la codificación antigua de Windows.</translation>
     </message>
+    <message>
+        <source>E&amp;xportar…</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Importar…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>Exportar case</source>
+        <translation>Exportar case</translation>
+    </message>
+    <message>
+        <source>Importar case</source>
+        <translation>Importar case</translation>
+    </message>
+    <message>
+        <source>Arquivos CSV (*.csv);;Todos os arquivos (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>O case %1 não tem fatores para exportar.</source>
+        <translation>El case %1 no tiene factores para exportar.</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o arquivo
+%1
+
+%2
+
+Nenhum arquivo foi criado ou alterado.</source>
+        <translation>No se pudo grabar el archivo
+%1
+
+%2
+
+Ningún archivo fue creado ni cambiado.</translation>
+    </message>
+    <message>
+        <source>O case %1 (%2) já tem %3 fatores.
+Substituí-los pelos %4 fatores do arquivo?</source>
+        <translation>El case %1 (%2) ya tiene %3 factores.
+¿Reemplazarlos por los %4 factores del archivo?</translation>
+    </message>
+    <message>
+        <source>%1 fatores e %2 julgamentos importados para o case %3.</source>
+        <translation>%1 factores y %2 juicios importados en el case %3.</translation>
+    </message>
+    <message>
+        <source>O case não pôde ser gravado:
+%1
+
+Nada foi alterado.</source>
+        <translation>No se pudo grabar el case:
+%1
+
+No se cambió nada.</translation>
+    </message>
 </context>
 <context>
     <name>CasoCsv</name>
@@ -111,64 +169,6 @@
         <translation>%1 no es el recíproco de %2 (línea %3, columna %4)</translation>
     </message>
     <message>
-        <source>E&amp;xportar…</source>
-        <translation>E&amp;xportar…</translation>
-    </message>
-    <message>
-        <source>&amp;Importar…</source>
-        <translation>&amp;Importar…</translation>
-    </message>
-    <message>
-        <source>Exportar case</source>
-        <translation>Exportar case</translation>
-    </message>
-    <message>
-        <source>Importar case</source>
-        <translation>Importar case</translation>
-    </message>
-    <message>
-        <source>Arquivos CSV (*.csv);;Todos os arquivos (*)</source>
-        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
-    </message>
-    <message>
-        <source>O case %1 não tem fatores para exportar.</source>
-        <translation>El case %1 no tiene factores para exportar.</translation>
-    </message>
-    <message>
-        <source>Não foi possível gravar o arquivo
-%1
-
-%2
-
-Nenhum arquivo foi criado ou alterado.</source>
-        <translation>No se pudo grabar el archivo
-%1
-
-%2
-
-Ningún archivo fue creado ni cambiado.</translation>
-    </message>
-    <message>
-        <source>O case %1 (%2) já tem %3 fatores.
-Substituí-los pelos %4 fatores do arquivo?</source>
-        <translation>El case %1 (%2) ya tiene %3 factores.
-¿Reemplazarlos por los %4 factores del archivo?</translation>
-    </message>
-    <message>
-        <source>%1 fatores e %2 julgamentos importados para o case %3.</source>
-        <translation>%1 factores y %2 juicios importados en el case %3.</translation>
-    </message>
-    <message>
-        <source>O case não pôde ser gravado:
-%1
-
-Nada foi alterado.</source>
-        <translation>No se pudo grabar el case:
-%1
-
-No se cambió nada.</translation>
-    </message>
-    <message>
         <source>Nada foi alterado.</source>
         <translation>No se cambió nada.</translation>
     </message>
@@ -194,6 +194,21 @@ No se cambió nada.</translation>
     <message>
         <source>A planilha não pôde ser montada (%1).</source>
         <translation>No se pudo armar la hoja de cálculo (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>Classes</name>
+    <message>
+        <source>Fatores Causais</source>
+        <translation>Factores causales</translation>
+    </message>
+    <message>
+        <source>Causa Raíz ou principal FCS</source>
+        <translation>Causa Raíz ou principal FCS</translation>
+    </message>
+    <message>
+        <source>Efeitos</source>
+        <translation>Efectos ou Factores Espúrios</translation>
     </message>
 </context>
 <context>
@@ -1288,18 +1303,6 @@ Restaurá-los agora?</source>
     <message>
         <source>Verde</source>
         <translation>Verde</translation>
-    </message>
-    <message>
-        <source>Efeitos</source>
-        <translation>Efectos ou Factores Espúrios</translation>
-    </message>
-    <message>
-        <source>Fatores Causais</source>
-        <translation>Factores causales</translation>
-    </message>
-    <message>
-        <source>Causa Raíz ou principal FCS</source>
-        <translation>Causa Raíz ou principal FCS</translation>
     </message>
     <message>
         <source>Impressora:</source>
