@@ -128,7 +128,11 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     MSFlexGrid1 = new GradeMatriz(m_modelo, this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1->colocar(300, 2475, 10725, 4410);
-    connect(MSFlexGrid1, &GradeMatriz::Click, this, &frmDados::MSFlexGrid1_Click);
+    // A click's yellow stays; the keys' last mark goes first.
+    connect(MSFlexGrid1, &GradeMatriz::Click, this, [this] {
+        apagarMarca();
+        MSFlexGrid1_Click();
+    });
 
     cmdCalcular = botaoFigura(this, "cmdCalcular", QString(), Figura::Analisar, 24);
     Twips::colocar(cmdCalcular, 720, 345, 1140, 840);
@@ -202,6 +206,8 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     Twips::colocar(lblJulgados, 300, 2205, 2000, 240);
     m_historico = new QUndoStack(this);
     MSFlexGrid1->installEventFilter(this);
+    // Ahead of the filter that keeps Escape from closing the window.
+    installEventFilter(this);
     connect(m_modelo, &ModeloMatriz::julgamentosMudaram, this, &frmDados::atualizarContagem);
 
     // The contradictions, counted after every change of a judgement.
@@ -288,6 +294,8 @@ void frmDados::retraduzir()
     cmdGravar->setText(tr("&Gravar"));
     cmdCalcular->setText(tr("&Analisar"));
     cmdResultado->setText(tr("&Resultado"));
+    cmdCalcular->setToolTip(tr("Analisar a matriz (Ctrl+Enter)"));
+    cmdResultado->setToolTip(tr("Abrir o resultado (Ctrl+Enter)"));
     Frame1->setTitle(tr("Comparação: "));
     opt5->setText(tr("Muito menos"));
     opt4->setText(tr("Menos"));
@@ -463,6 +471,9 @@ void frmDados::cmdGravar_Click()
         if (!existe || repetida)
             continue;
         antes.append(m_modelo->estado(c.linha, c.coluna));
+        // Undo gives back the cell as it was under the keys' mark; coming back to it marks it again.
+        if (c == atual && m_marca && m_marca->celula == atual)
+            antes.last().fundo = m_marca->fundo;
         ModeloMatriz::Estado e = antes.last();
         if (c == atual)
             e.fundo = kBranco;
@@ -620,10 +631,33 @@ void frmDados::closeEvent(QCloseEvent* event)
 
 void frmDados::irPara(Teclado::Posicao p)
 {
+    apagarMarca();
     MSFlexGrid1->setRow(p.linha);
     MSFlexGrid1->setCol(p.coluna);
     MSFlexGrid1->mostrarCelula(p.linha, p.coluna);
+    const std::optional<quint32> fundo = m_modelo->fundo(p.linha, p.coluna);
     MSFlexGrid1_Click();
+    if (m_modelo->fundo(p.linha, p.coluna) == kAmarelo)
+        m_marca = Marca{p, fundo};
+}
+
+void frmDados::apagarMarca()
+{
+    // A judgement recorded since has painted the cell white: that stays.
+    if (m_marca && m_marca->celula.linha < m_modelo->Rows() && m_marca->celula.coluna < m_modelo->Cols()
+        && m_modelo->fundo(m_marca->celula.linha, m_marca->celula.coluna) == kAmarelo)
+        m_modelo->setFundo(m_marca->celula.linha, m_marca->celula.coluna, m_marca->fundo);
+    m_marca.reset();
+}
+
+void frmDados::analisarOuResultado()
+{
+    for (QToolButton* b : {cmdCalcular, cmdResultado}) {
+        if (!b->isHidden() && b->isEnabled()) {
+            b->click();
+            return;
+        }
+    }
 }
 
 void frmDados::julgarPorTecla(int opcao)
@@ -692,6 +726,10 @@ bool frmDados::event(QEvent* event)
             julgarPorTecla(opcao);
         } else if ((k->key() == Qt::Key_Delete || k->key() == Qt::Key_Backspace) && mods == Qt::NoModifier) {
             julgarPorTecla(0);
+        } else if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && ctrl) {
+            // Alt+R is both Result and Return in English: this route works in every language.
+            analisarOuResultado();
+            return true;
         } else if (k->key() == Qt::Key_F8 && (mods == Qt::NoModifier || mods == Qt::ShiftModifier)) {
             irParaContradicao(mods == Qt::ShiftModifier);
         } else if (k->key() == Qt::Key_Z && ctrl) {
@@ -711,6 +749,15 @@ bool frmDados::event(QEvent* event)
 
 bool frmDados::eventFilter(QObject* objeto, QEvent* event)
 {
+    // Escape puts the panel away unjudged, as a click on the diagonal does; with
+    // the panel hidden it does what it does on every window (nothing).
+    if (objeto == this && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape
+        && !Frame1->isHidden()) {
+        Frame1->hide();
+        limparOpcoes();
+        MSFlexGrid1->setFocus();
+        return true;
+    }
     if (objeto == MSFlexGrid1 && event->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(event);
         const Teclado::Posicao atual{MSFlexGrid1->Row(), MSFlexGrid1->Col()};

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QVector>
 #include <memory>
+#include <optional>
 
 class DataSource;
 class GradeMatriz;
@@ -85,6 +86,10 @@ private:
     // One undo command per recorded pair.
     class Julgamento;
     void irPara(Teclado::Posicao p);
+    // The yellow that a move by keys painted, taken off when the keys move on.
+    void apagarMarca();
+    // Ctrl+Enter: Analyse, or Result once the analysis is done.
+    void analisarOuResultado();
     void julgarPorTecla(int opcao);
     void atualizarContagem();
     // The circular triads of the judgements on screen: their count, and the
@@ -132,6 +137,13 @@ private:
     Emach::Calculo m_calculo;
     QVector<QString> m_nomeFator = QVector<QString>(41);
     int m_linhaSel = 0;
+    // The cell a move by keys painted yellow and the background it covered;
+    // a click's yellow is the user's and is never recorded here.
+    struct Marca {
+        Teclado::Posicao celula;
+        std::optional<quint32> fundo;
+    };
+    std::optional<Marca> m_marca;
     int m_colunaSel = 0;
     int m_posLogo = 0;
     std::unique_ptr<cLogo> m_logo;

@@ -1034,6 +1034,14 @@ Restore them now?</translation>
         <source>Matriz de comparações</source>
         <translation>Comparison matrix</translation>
     </message>
+    <message>
+        <source>Analisar a matriz (Ctrl+Enter)</source>
+        <translation>Analyse the matrix (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>Abrir o resultado (Ctrl+Enter)</source>
+        <translation>Open the result (Ctrl+Enter)</translation>
+    </message>
 </context>
 <context>
     <name>frmEquipe</name>

@@ -1032,6 +1032,14 @@ Restaurá-los agora?</source>
         <source>Matriz de comparações</source>
         <translation>Matriz de comparaciones</translation>
     </message>
+    <message>
+        <source>Analisar a matriz (Ctrl+Enter)</source>
+        <translation>Analizar la matriz (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>Abrir o resultado (Ctrl+Enter)</source>
+        <translation>Abrir el resultado (Ctrl+Enter)</translation>
+    </message>
 </context>
 <context>
     <name>frmEquipe</name>

@@ -221,16 +221,24 @@ private slots:
             QCOMPARE(g->corCelula(0, 6), kBranco);
             QCOMPARE(t.celulas(0, 2, 0, 6) + t.celulas(1, 1, 5, 1), locs({"10", "5", "1", "0.2", "0.1", "0.1", "0.2", "1", "5", "10"}));
 
-            // Clicks on the diagonal, below it or on a name hide the panel and change nothing; no option stays chosen.
+            // Clicks on the diagonal, below it or on a name, and Escape with an option chosen, hide the panel
+            // and change nothing; no option stays chosen. Escape with no panel leaves the window open.
             const QStringList antes = t.celulas(0, 0, 5, 6);
-            for (const auto& [r, c] : {std::pair{1, 2}, {4, 2}, {2, 0}}) {
+            for (const auto& [r, c] : {std::pair{1, 2}, {4, 2}, {2, 0}, {1, 3}}) {
                 t.clicar(1, 3);
                 for (int k = 1; k <= 5; ++k)
                     QVERIFY(t.painel() && !t.opcao(k)->isChecked());
-                t.clicar(r, c);
+                if (c == 3) {
+                    t.opcao(2)->click();
+                    teclar(t.opcao(2), u("Escape"));
+                } else {
+                    t.clicar(r, c);
+                }
                 QVERIFY(!t.painel());
                 QCOMPARE(QPoint(g->Row(), g->Col()), QPoint(r, c));
             }
+            teclar(g, u("Escape"));
+            QVERIFY(t.w->isVisible());
             QCOMPARE(t.celulas(0, 0, 5, 6), antes);
             QCOMPARE(g->corCelula(1, 2), kAzul);
 
@@ -271,7 +279,11 @@ private slots:
             QCOMPARE(texto(t.w.get(), "lblJulgados"), u(julgados));
             t.clicar(0, 4);
             Respostas sink;
-            t.botao("cmdCalcular")->click();
+            // Alt+R is Result and Return in English: Ctrl+Enter analyses in every language.
+            if (idioma == 1)
+                QCOMPARE(t.botao("cmdCalcular")->toolTip() + u'|' + t.botao("cmdResultado")->toolTip(),
+                         u("Analyse the matrix (Ctrl+Enter)|Open the result (Ctrl+Enter)"));
+            teclar(g, u(idioma == 1 ? "Ctrl+Return" : "Ctrl+Enter"));
             QCOMPARE(sink.count(), 0);
 
             QCOMPARE(QSize(g->Cols(), g->Rows()), QSize(8, 6));
@@ -292,8 +304,12 @@ private slots:
             // column right of the diagonal has no mirror: recording writes only itself, the count stays.
             teclar(g, "5");
             QCOMPARE(t.estado(), QList<bool>({false, true, true, false}));
-            teclar(g, "Ctrl+Home End");
+            teclar(g, "Ctrl+Home End Ctrl+Enter");
             QCOMPARE(t.estado(), QList<bool>({false, true, false, true}));
+            // The keys' yellow leaves the E-Mach cell its cyan when they move on.
+            teclar(g, "Left");
+            QCOMPARE(g->corCelula(0, 7), kCiano);
+            teclar(g, "Right");
             teclar(g, "5");
             QCOMPARE(QStringList({g->TextMatrix(0, 7), texto(t.w.get(), "lblJulgados")}), QStringList({"10", u(julgados)}));
             QCOMPARE(t.estado(), QList<bool>({false, true, false, false}));
@@ -355,10 +371,10 @@ private slots:
             {3, {0, 2}, "1 2 3 4 5", {"0.1 0.2 1 5 10 .", "10 5 1 0.2 0.1 .", "BBBBBA", "1", "Julgados: 5 de 6"}, {2, 4}},
             {2, {0, 2}, "0 6 Ctrl+1 Shift+1 Left 5", {". . . . . .", ". . . . . .", "ABBBBB", "0", "Juzgados: 0 de 6"}, {0, 1}}, // 5 on the diagonal
             {3, {2, 4}, "3 3 3 3 3 3", {"1 1 1 1 1 1", "1 1 1 1 1 1", "BBBBBB", "0", "Julgados: 6 de 6"}, {1, 4}}, // wraps, then none left
-            {3, {0, 2}, "4 4 Left Del Left Backspace", {". . . . . .", ". . . . . .", "BBABBB", "0", "Julgados: 0 de 6"}, {0, 2}},
-            {3, {0, 2}, "4 Ctrl+Z", {". . . . . .", ". . . . . .", "AABBBB", "1", "Julgados: 0 de 6"}, {0, 2}},
-            {3, {0, 2}, "5 4 Left Del Ctrl+Z Ctrl+Z", {"10 . . . . .", "0.1 . . . . .", "BAABBB", "1", "Julgados: 1 de 6"}, {0, 3}},
-            {3, {0, 2}, "5 4 Left Del Ctrl+Z Ctrl+Z Ctrl+Y Ctrl+Shift+Z", {"10 . . . . .", "0.1 . . . . .", "BBABBB", "1", "Julgados: 1 de 6"}, {0, 3}},
+            {3, {0, 2}, "4 4 Left Del Left Backspace", {". . . . . .", ". . . . . .", "BBBBBB", "0", "Julgados: 0 de 6"}, {0, 2}},
+            {3, {0, 2}, "4 Ctrl+Z", {". . . . . .", ". . . . . .", "ABBBBB", "1", "Julgados: 0 de 6"}, {0, 2}},
+            {3, {0, 2}, "5 4 Left Del Ctrl+Z Ctrl+Z", {"10 . . . . .", "0.1 . . . . .", "BABBBB", "1", "Julgados: 1 de 6"}, {0, 3}},
+            {3, {0, 2}, "5 4 Left Del Ctrl+Z Ctrl+Z Ctrl+Y Ctrl+Shift+Z", {"10 . . . . .", "0.1 . . . . .", "BBBBBB", "1", "Julgados: 1 de 6"}, {0, 3}},
         };
         for (const auto& k : casos) {
             Tela t(1, 4, {}, k.idioma);
@@ -386,6 +402,18 @@ private slots:
                 }
             QCOMPARE(QStringList({guardados[0].join(u' '), guardados[1].join(u' ')}), QStringList({pares.join(u' '), espelhos.join(u' ')}));
         }
+
+        // Moves by keys, and an undo, leave one yellow cell, the current one; the clicked cell keeps its yellow.
+        Tela t(1, 6);
+        GradeMatriz* g = t.abrir();
+        t.clicar(0, 3);
+        teclar(g, "Right Right Down Tab Tab Left Up 4 Ctrl+Z Right");
+        QStringList amarelas;
+        for (int r = 0; r < 6; ++r)
+            for (int c = 1; c <= 6; ++c)
+                if (g->corCelula(r, c) == kAmarelo)
+                    amarelas << QStringLiteral("%1%2").arg(r).arg(c);
+        QCOMPARE(amarelas.join(u' ') + u(" @") + QString::number(g->Row()) + QString::number(g->Col()), u("03 14 @14"));
     }
 
     // What the screen's model gives whoever builds on it: one signal per change of a judgement, the judgements as
@@ -514,7 +542,7 @@ private slots:
                 visto = texto(r, "lblSintoma") + (sobre ? u(" sobre a matriz") : u(""));
                 r->close();
             });
-            t.botao("cmdResultado")->click();
+            teclar(g, u("Ctrl+Enter"));
             QCOMPARE(visto, u("Paradas da linha sobre a matriz"));
             QVERIFY(t.w->isHidden() && t.w->result() == QDialog::Accepted);
             QCOMPARE(t.db.valor(QStringLiteral("SELECT N02 FROM Eventos WHERE Numero = 1")), QVariant(7.0));
