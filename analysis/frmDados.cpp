@@ -3,7 +3,6 @@
 #include "analysis/Analise.h"
 #include "analysis/GradeMatriz.h"
 #include "info/cLogo.h"
-#include "results/frmResultado.h"
 #include "shell/Cortes.h"
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
@@ -609,8 +608,8 @@ void frmDados::cmdResultado_Click()
 {
     cmdResultado->hide();
     cmdSair->hide();
-    frmResultado r(m_estado, lblSintoma->text(), this);
-    r.exec();
+    if (m_estado.abrirResultado)
+        m_estado.abrirResultado(m_estado, this, lblSintoma->text());
     // The matrix was saved by the analysis: leaving needs no save.
     accept();
 }

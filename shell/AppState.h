@@ -32,6 +32,9 @@ struct AppState {
     std::function<void(const QString&)> escreverStatus;
     // Gives the main window the captions of a language's set.
     std::function<void(int)> legendarMenu;
+    // Opens the result screen over a window with the goal it shows; the
+    // program's composition sets it, so the matrix screen knows no other screen.
+    std::function<void(AppState&, QWidget* janela, const QString& sintoma)> abrirResultado;
 
     // Case number (1 to 10) to the team judgement last written into it.
     std::map<int, ResumoEquipe> equipes;

@@ -7,6 +7,7 @@
 #include "registration/frmEventos.h"
 #include "results/Mapa.h"
 #include "results/frmMapa.h"
+#include "results/frmResultado.h"
 
 #include "shell/Fonts.h"
 #include "shell/Janelas.h"
@@ -204,6 +205,7 @@ Menu::Menu(AppState& estado, QWidget* parent) : QMainWindow(parent), m_estado(es
     m_estado.menu = this;
     m_estado.escreverStatus = [this](const QString& texto) { setPainel(1, texto); };
     m_estado.legendarMenu = [this](int idioma) { aplicarConjunto(idioma); };
+    comporTelas(m_estado);
 }
 
 Menu::~Menu()
@@ -320,6 +322,14 @@ void Menu::mnuEventos_Click()
         return;
     frmEventos janela(m_estado, this);
     janela.exec();
+}
+
+void Menu::comporTelas(AppState& estado)
+{
+    estado.abrirResultado = [](AppState& e, QWidget* janela, const QString& sintoma) {
+        frmResultado r(e, sintoma, janela);
+        r.exec();
+    };
 }
 
 void Menu::mnuDados_Click()

@@ -25,6 +25,10 @@ public:
     QString painel(int i) const;
     void setPainel(int i, const QString& texto);
 
+    // The flow between screens that no screen knows of: the matrix screen's
+    // Result opens the result screen.
+    static void comporTelas(AppState& estado);
+
     // The start-up error prompt for an error's description.
     static QString promptErro(const QString& descricao);
     // Notice line of the status bar in the current language.

@@ -4,6 +4,7 @@
 #include "info/cLogo.h"
 #include "shell/Fonts.h"
 #include "shell/Twips.h"
+#include "shell/app/Menu.h"
 #include "store/Tables.h"
 #include "tests/support/Controles.h"
 #include "tests/support/Dica.h"
@@ -533,7 +534,9 @@ private slots:
                 QVERIFY2(c == g || c->isHidden() || !c->geometry().intersects(g->geometry()), qPrintable(c->objectName()));
             QVERIFY(t.w->rect().contains(t.botao("cmdSair")->geometry()));
 
-            // The result screen opens over this window with the symptom; Result and Back hide; nothing is saved again.
+            // The result screen, as the program composes it, opens over this window with the symptom; Result and
+            // Back hide; nothing is saved again.
+            Menu::comporTelas(t.db.estado());
             t.db.exec(QStringLiteral("UPDATE Eventos SET N02 = 7 WHERE Numero = 1"));
             QString visto;
             QTimer::singleShot(0, [&] {
