@@ -5,6 +5,7 @@
 #include "analysis/Robustez.h"
 
 #include <QString>
+#include <QStringList>
 
 // The figures of consistency and firmness turned into a plain verdict in the
 // current language, for a reader who does not know what ζ is.
@@ -38,5 +39,11 @@ Firmeza firmeza(const Robustez::Resultado& r);
 
 // Names as the matrix screen shows them; empty when the analysis was refused.
 QString firmeza(const Robustez::Resultado& r, const Analise::Matriz& m);
+
+// The figures of consistency and robustness as lines of text, the same on
+// the screen and on paper. Names longer than `nomeMaximo` characters are cut
+// (0 keeps them whole). A refused matrix gives its refusal's message.
+QStringList linhasConsistencia(const Consistencia::Resultado& c, const Analise::Matriz& m, int nomeMaximo = 0);
+QStringList linhasRobustez(const Robustez::Resultado& r, const Analise::Matriz& m, int nomeMaximo = 0);
 
 } // namespace Veredito

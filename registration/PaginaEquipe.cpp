@@ -1,7 +1,7 @@
 #include "registration/PaginaEquipe.h"
 
 #include "analysis/Veredito.h"
-#include "results/Relatorio.h"
+#include "shell/Folha.h"
 #include "store/Ranking.h"
 #include "store/Regional.h"
 
@@ -22,9 +22,9 @@ QString curto(const QString& t, int maximo)
 
 void escrever(Printer& prn, const Pagina& d)
 {
-    const Relatorio::Textos r = Relatorio::textos();
+    const Folha::Textos r = Folha::textos();
     const Equipe::Resultado& e = d.resultado;
-    Relatorio::escreverTopo(prn, d.logo, tr("Julgamento em equipe"));
+    Folha::escreverTopo(prn, d.logo, tr("Julgamento em equipe"));
 
     prn.setFontSize(12);
     prn.setCurrentY(1650);
@@ -128,7 +128,7 @@ void escrever(Printer& prn, const Pagina& d)
     prn.setCurrentY(y + 600);
     prn.setCurrentX(6500);
     prn.setFontSize(9);
-    prn.Print(Relatorio::rodape(d.data));
+    prn.Print(Folha::rodape(d.data));
 }
 
 QList<ItemColocado> montar(const Pagina& pagina)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analysis/Equipe.h"
-#include "results/Printer.h"
+#include "shell/Printer.h"
 
 #include <QDate>
 #include <QImage>

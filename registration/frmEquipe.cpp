@@ -2,10 +2,9 @@
 
 #include "analysis/Veredito.h"
 #include "registration/PaginaEquipe.h"
-#include "results/Logo.h"
-#include "results/Mapa.h"
-#include "results/Printers.h"
-#include "results/Relatorio.h"
+#include "shell/Folha.h"
+#include "shell/Logo.h"
+#include "shell/Printers.h"
 #include "shell/ArquivoCaso.h"
 #include "shell/Dialogos.h"
 #include "shell/Gravacao.h"
@@ -228,7 +227,7 @@ void frmEquipe::legendar()
     cmdRemover->setText(tr("&Remover"));
     fraRanking->setTitle(tr("Ranking da equipe"));
     grdRanking->setAccessibleName(tr("Ranking da equipe"));
-    const Relatorio::Textos r = Relatorio::textos();
+    const Folha::Textos r = Folha::textos();
     grdRanking->setHorizontalHeaderLabels({r.cabecalho1, r.cabecalho2, r.cabecalho3});
     fraConcordancia->setTitle(tr("Concordância"));
     fraPares->setTitle(tr("Pares a discutir"));
@@ -301,7 +300,7 @@ void frmEquipe::mostrar()
     grdMembros->resizeColumnToContents(1);
 
     // The team's ranking in the result screen's order and colours, the class in words beside them.
-    const Relatorio::Textos rel = Relatorio::textos();
+    const Folha::Textos rel = Folha::textos();
     const QVector<Analise::Fator> ordem = combinado && r.analise.completo() ? r.analise.ranking() : QVector<Analise::Fator>();
     grdRanking->setRowCount(int(ordem.size()));
     for (int i = 0; i < ordem.size(); ++i) {
@@ -322,7 +321,7 @@ void frmEquipe::mostrar()
         const QString veredito = Veredito::firmeza(r.robustez, r.matriz);
         if (!veredito.isEmpty())
             robustez << veredito << QString();
-        robustez << Mapa::linhasRobustez(r.robustez, r.matriz);
+        robustez << Veredito::linhasRobustez(r.robustez, r.matriz);
     }
     lblRobustez->setText(robustez.join(QStringLiteral("\n")));
     lblRobustez->setAccessibleName(lblRobustez->text());

@@ -1,8 +1,8 @@
 #include "results/Mapa.h"
 
 #include "results/Classes.h"
-#include "results/Relatorio.h"
 #include "results/cMapa.h"
+#include "shell/Folha.h"
 #include "store/Escala.h"
 #include "store/Regional.h"
 
@@ -17,19 +17,6 @@ QString u(const char* s) { return QString::fromUtf8(s); }
 struct Texto {
     Q_DECLARE_TR_FUNCTIONS(Mapa)
 };
-
-QString nome(const Analise::Matriz& m, int fator, int maximo)
-{
-    const QString n = m.nome(fator);
-    return maximo > 0 && n.size() > maximo ? n.left(maximo - 1) + u("…") : n;
-}
-
-// The refusal's message instead of figures.
-QStringList recusa(Emach::Desfecho d)
-{
-    const Aviso a = Emach::aviso(d);
-    return {a.titulo, a.texto};
-}
 } // namespace
 
 Textos textos()
@@ -57,57 +44,12 @@ Textos textos()
     return t;
 }
 
-QStringList linhasConsistencia(const Consistencia::Resultado& c, const Analise::Matriz& m, int maximo)
-{
-    QStringList l{Texto::tr("Consistência dos julgamentos"),
-                  Texto::tr("Tríades circulares: d = %1 de %2 possíveis; ζ = %3").arg(c.d).arg(c.dMax).arg(Regional::format00(c.zeta)),
-                  Texto::tr("Pares sem direção (1 ou vazios): %1 de %2").arg(c.naoDirigidos).arg(c.pares)};
-    if (c.irregulares > 0) {
-        QStringList pares;
-        for (const Consistencia::Par& p : c.paresIrregulares)
-            pares << nome(m, p.linha, maximo) + u(" × ") + nome(m, p.coluna, maximo);
-        if (c.irregulares > c.paresIrregulares.size())
-            pares << u("…");
-        l << Texto::tr("Pares não recíprocos, fora da contagem: %1 (%2)").arg(c.irregulares).arg(pares.join(u(", ")));
-    }
-    if (c.d > 0) {
-        l << (c.d > c.triades.size() ? Texto::tr("Tríades a rever (as 10 primeiras de %1):").arg(c.d) : Texto::tr("Tríades a rever:"));
-        for (const Consistencia::Triade& t : c.triades)
-            l << u("   ") + nome(m, t.a, maximo) + u(" > ") + nome(m, t.b, maximo) + u(" > ") + nome(m, t.c, maximo)
-                    + u(" > ") + nome(m, t.a, maximo);
-    }
-    return l;
-}
-
-QStringList linhasRobustez(const Robustez::Resultado& r, const Analise::Matriz& m, int maximo)
-{
-    if (!r.completo())
-        return recusa(r.desfecho);
-    const QString pct = QLocale().toString(r.total > 0 ? 100.0 * r.mantem / r.total : 100.0, 'f', 1);
-    QStringList l{Texto::tr("Firmeza da causa raiz"), Texto::tr("A causa raiz %1 se mantém em %2 de %3 mudanças de um julgamento (%4 %)").arg(nome(m, r.raiz, maximo)).arg(r.mantem).arg(r.total).arg(pct)};
-    if (!r.raizUnica)
-        l << Texto::tr("Empate no menor E-Mach: não há uma única causa raiz");
-    l << Texto::tr("Diferença de E-Mach até o fator seguinte, %1: %2").arg(nome(m, r.proximo, maximo), r.folga);
-    if (r.mudam == 0) {
-        l << Texto::tr("Nenhum julgamento sozinho muda a causa raiz.");
-        return l;
-    }
-    l << (r.mudam > r.mudancas.size() ? Texto::tr("Julgamentos cuja mudança muda a causa raiz (10 de %1, primeiro os de um passo):").arg(r.mudam) : Texto::tr("Julgamentos cuja mudança muda a causa raiz:"));
-    for (const Robustez::Mudanca& x : r.mudancas) {
-        const QString para = x.novaRaiz < 0 ? Texto::tr("sem causa raiz única") : Texto::tr("nova causa raiz %1").arg(nome(m, x.novaRaiz, maximo));
-        l << u("   ")
-                + Texto::tr("%1 × %2: %3 → %4, %5 passo(s): %6").arg(nome(m, x.linha, maximo), nome(m, x.coluna, maximo),
-                                   Escala::texto(x.nivelAtual), Escala::texto(x.nivelNovo), QString::number(x.passos), para);
-    }
-    return l;
-}
-
 void escrever(Printer& prn, const Pagina& d)
 {
     const Textos t = textos();
-    const Relatorio::Textos r = Relatorio::textos();
+    const Folha::Textos r = Folha::textos();
 
-    Relatorio::escreverTopo(prn, d.logo, t.titulo);
+    Folha::escreverTopo(prn, d.logo, t.titulo);
 
     prn.setFontSize(12);
     prn.setCurrentY(1650);
@@ -143,7 +85,7 @@ void escrever(Printer& prn, const Pagina& d)
     prn.setCurrentY(std::max(y + 200, 14900));
     prn.setCurrentX(6500);
     prn.setFontSize(9);
-    prn.Print(Relatorio::rodape(d.data));
+    prn.Print(Folha::rodape(d.data));
 }
 
 QList<ItemColocado> montar(const Pagina& pagina)

@@ -3,7 +3,7 @@
 #include "analysis/Analise.h"
 #include "analysis/Consistencia.h"
 #include "analysis/Robustez.h"
-#include "results/Printer.h"
+#include "shell/Printer.h"
 
 #include <QDate>
 #include <QImage>
@@ -37,12 +37,6 @@ struct Textos {
     QString pdfSalvo; // and where it wrote, after the page
 };
 Textos textos();
-
-// The figures of consistency and robustness as lines of text, the same on
-// the screen and on paper. Names longer than `nomeMaximo` characters are cut
-// (0 keeps them whole). A refused matrix gives its refusal's message.
-QStringList linhasConsistencia(const Consistencia::Resultado& c, const Analise::Matriz& m, int nomeMaximo = 0);
-QStringList linhasRobustez(const Robustez::Resultado& r, const Analise::Matriz& m, int nomeMaximo = 0);
 
 // What the printed page shows.
 struct Pagina {

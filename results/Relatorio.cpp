@@ -1,5 +1,6 @@
 #include "results/Relatorio.h"
 
+#include "shell/Folha.h"
 #include "store/Ranking.h"
 #include "store/Regional.h"
 
@@ -43,43 +44,11 @@ QString nomeNaLinha(const Printer& prn, const QString& evento)
 }
 } // namespace
 
-Textos textos()
-{
-    //: The Spanish page prints the Portuguese texts
-    return {Texto::tr("Resultado Emach"), Texto::tr("Objetivo a alcançar ou Sintoma indesejado: "), Texto::tr("Fatores"),
-            u("Emach"), Texto::tr("Observação"), Texto::tr("Efeito"), Texto::tr("Fator causal"),
-            Texto::tr("Causa Raíz ou principal FCS")};
-}
-
-QString enderecoWeb()
-{
-    return QStringLiteral("www.kv-orvalis.example");
-}
-
-QString rodape(const QDate& data)
-{
-    return u("Software KV (") + enderecoWeb() + u(") - ") + QLocale().toString(data, QLocale::ShortFormat);
-}
-
-void escreverTopo(Printer& prn, const QImage& logo, const QString& titulo)
-{
-    prn.setFontName(u("arial"));
-    prn.setCurrentX(1);
-    prn.setCurrentY(1);
-    prn.PaintPicture(logo, 1000, 300, 2300, 1000);
-
-    prn.setCurrentY(1000);
-    prn.setCurrentX(5000);
-    prn.setFontSize(18);
-    prn.setFontBold(true);
-    prn.Print(titulo);
-}
-
 void escrever(Printer& prn, const Dados& d)
 {
-    const Textos t = textos();
+    const Folha::Textos t = Folha::textos();
 
-    escreverTopo(prn, d.logo, t.titulo);
+    Folha::escreverTopo(prn, d.logo, t.titulo);
     prn.setFontBold(false);
     prn.setFontSize(12);
     prn.setCurrentX(2000);
@@ -144,7 +113,7 @@ void escrever(Printer& prn, const Dados& d)
     prn.setCurrentY(y + 1000);
     prn.setCurrentX(6500);
     prn.setFontSize(9);
-    prn.Print(rodape(d.data));
+    prn.Print(Folha::rodape(d.data));
 }
 
 QList<ItemColocado> montar(const Dados& dados)

@@ -2,10 +2,10 @@
 
 #include "analysis/Equipe.h"
 #include "analysis/Veredito.h"
-#include "results/Logo.h"
+#include "shell/Folha.h"
+#include "shell/Logo.h"
 #include "results/Mapa.h"
-#include "results/Printers.h"
-#include "results/Relatorio.h"
+#include "shell/Printers.h"
 #include "results/cMapa.h"
 #include "shell/AppState.h"
 #include "shell/Messages.h"
@@ -134,7 +134,7 @@ QString palavraClasse(const Analise::Fator& f, bool ultimo)
 void cabecalho(Folha& f, const Dados& d)
 {
     Printer& prn = f.prn();
-    Relatorio::escreverTopo(prn, d.logo, QCoreApplication::translate("RelatorioCompleto", "Relatório completo"));
+    ::Folha::escreverTopo(prn, d.logo, QCoreApplication::translate("RelatorioCompleto", "Relatório completo"));
     f.y = 1700;
     f.fonte(12, true);
     f.paragrafo(QStringLiteral("Case:  ") + d.nomeCase);
@@ -351,8 +351,8 @@ void escrever(Printer& prn, const Dados& d, const QSizeF& area)
     cabecalho(f, d);
     ranking(f, d);
     mapa(f, d);
-    veredito(f, Mapa::linhasConsistencia(d.consistencia, d.matriz), Veredito::consistencia(d.consistencia));
-    veredito(f, Mapa::linhasRobustez(d.robustez, d.matriz), Veredito::firmeza(d.robustez, d.matriz));
+    veredito(f, Veredito::linhasConsistencia(d.consistencia, d.matriz), Veredito::consistencia(d.consistencia));
+    veredito(f, Veredito::linhasRobustez(d.robustez, d.matriz), Veredito::firmeza(d.robustez, d.matriz));
     matriz(f, d);
     equipe(f, d);
 
@@ -363,7 +363,7 @@ void escrever(Printer& prn, const Dados& d, const QSizeF& area)
         prn.setPage(p);
         f.fonte(9, false);
         f.texto(kMargem, yRodape, QStringLiteral("%1 / %2").arg(p).arg(paginas));
-        f.texto(6500, yRodape, Relatorio::rodape(d.data));
+        f.texto(6500, yRodape, ::Folha::rodape(d.data));
     }
 }
 

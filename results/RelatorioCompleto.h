@@ -4,7 +4,7 @@
 #include "analysis/Consistencia.h"
 #include "shell/ResumoEquipe.h"
 #include "analysis/Robustez.h"
-#include "results/Printer.h"
+#include "shell/Printer.h"
 
 #include <QDate>
 #include <QImage>

@@ -3,10 +3,10 @@
 #include "analysis/Consistencia.h"
 #include "analysis/Robustez.h"
 #include "analysis/Veredito.h"
-#include "results/Logo.h"
+#include "shell/Logo.h"
 #include "results/Mapa.h"
-#include "results/Printer.h"
-#include "results/Printers.h"
+#include "shell/Printer.h"
+#include "shell/Printers.h"
 #include "results/RelatorioCompleto.h"
 #include "results/cMapa.h"
 #include "shell/Dialogos.h"
@@ -239,10 +239,10 @@ void frmMapa::retraduzir()
     picMapa->update();
     picMapa->setAccessibleName(t.titulo);
     picMapa->setAccessibleDescription(m_mapa->descricao());
-    m_consistencia = Mapa::linhasConsistencia(m_avaliacao, m_matriz, kNomeNoPapel);
-    m_robustez = Mapa::linhasRobustez(m_robustezAvaliada, m_matriz, kNomeNoPapel);
-    mostrarFiguras(lblConsistencia, Mapa::linhasConsistencia(m_avaliacao, m_matriz));
-    mostrarFiguras(lblRobustez, Mapa::linhasRobustez(m_robustezAvaliada, m_matriz));
+    m_consistencia = Veredito::linhasConsistencia(m_avaliacao, m_matriz, kNomeNoPapel);
+    m_robustez = Veredito::linhasRobustez(m_robustezAvaliada, m_matriz, kNomeNoPapel);
+    mostrarFiguras(lblConsistencia, Veredito::linhasConsistencia(m_avaliacao, m_matriz));
+    mostrarFiguras(lblRobustez, Veredito::linhasRobustez(m_robustezAvaliada, m_matriz));
     lblVereditoConsistencia->setText(Veredito::consistencia(m_avaliacao));
     lblVereditoRobustez->setText(Veredito::firmeza(m_robustezAvaliada, m_matriz));
     Label7->setText(t.impressora);

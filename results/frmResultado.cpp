@@ -4,11 +4,11 @@
 #include "analysis/Veredito.h"
 
 #include "results/Classes.h"
-#include "results/Logo.h"
+#include "shell/Logo.h"
 #include "results/Mapa.h"
 #include "results/frmMapa.h"
-#include "results/Printer.h"
-#include "results/Printers.h"
+#include "shell/Printer.h"
+#include "shell/Printers.h"
 #include "results/Relatorio.h"
 #include "results/RelatorioCompleto.h"
 

@@ -313,6 +313,38 @@ No file was created or changed.</translation>
     </message>
 </context>
 <context>
+    <name>Folha</name>
+    <message>
+        <source>Resultado Emach</source>
+        <extracomment>The Spanish page prints the Portuguese texts</extracomment>
+        <translation>Emach Result</translation>
+    </message>
+    <message>
+        <source>Objetivo a alcançar ou Sintoma indesejado: </source>
+        <translation>Goal to achieve or undesired symptom: </translation>
+    </message>
+    <message>
+        <source>Fatores</source>
+        <translation>Factors</translation>
+    </message>
+    <message>
+        <source>Observação</source>
+        <translation>Observation</translation>
+    </message>
+    <message>
+        <source>Efeito</source>
+        <translation>Efect</translation>
+    </message>
+    <message>
+        <source>Fator causal</source>
+        <translation>Causal factor</translation>
+    </message>
+    <message>
+        <source>Causa Raíz ou principal FCS</source>
+        <translation>Root cause or primary FCS</translation>
+    </message>
+</context>
+<context>
     <name>Gravacao</name>
     <message>
         <source>O disco recusou a gravação.</source>
@@ -408,70 +440,6 @@ No file was created or changed.</translation>
     <message>
         <source>O mapa foi salvo em:</source>
         <translation>The map was saved to:</translation>
-    </message>
-    <message>
-        <source>Consistência dos julgamentos</source>
-        <translation>Consistency of the judgements</translation>
-    </message>
-    <message>
-        <source>Tríades circulares: d = %1 de %2 possíveis; ζ = %3</source>
-        <translation>Circular triads: d = %1 of %2 possible; ζ = %3</translation>
-    </message>
-    <message>
-        <source>Pares sem direção (1 ou vazios): %1 de %2</source>
-        <translation>Pairs without direction (1 or empty): %1 of %2</translation>
-    </message>
-    <message>
-        <source>Pares não recíprocos, fora da contagem: %1 (%2)</source>
-        <translation>Pairs not reciprocal, left out of the count: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Tríades a rever (as 10 primeiras de %1):</source>
-        <translation>Triads to look at again (the first 10 of %1):</translation>
-    </message>
-    <message>
-        <source>Tríades a rever:</source>
-        <translation>Triads to look at again:</translation>
-    </message>
-    <message>
-        <source>Firmeza da causa raiz</source>
-        <translation>Firmness of the root cause</translation>
-    </message>
-    <message>
-        <source>A causa raiz %1 se mantém em %2 de %3 mudanças de um julgamento (%4 %)</source>
-        <translation>The root cause %1 holds under %2 of %3 single changes (%4 %)</translation>
-    </message>
-    <message>
-        <source>Empate no menor E-Mach: não há uma única causa raiz</source>
-        <translation>Tie at the lowest E-Mach: no single root cause</translation>
-    </message>
-    <message>
-        <source>Diferença de E-Mach até o fator seguinte, %1: %2</source>
-        <translation>E-Mach gap to the next factor, %1: %2</translation>
-    </message>
-    <message>
-        <source>Nenhum julgamento sozinho muda a causa raiz.</source>
-        <translation>No single judgement moves the root cause.</translation>
-    </message>
-    <message>
-        <source>Julgamentos cuja mudança muda a causa raiz (10 de %1, primeiro os de um passo):</source>
-        <translation>Judgements whose change moves the root cause (10 of %1, one-step changes first):</translation>
-    </message>
-    <message>
-        <source>Julgamentos cuja mudança muda a causa raiz:</source>
-        <translation>Judgements whose change moves the root cause:</translation>
-    </message>
-    <message>
-        <source>sem causa raiz única</source>
-        <translation>no single root cause</translation>
-    </message>
-    <message>
-        <source>nova causa raiz %1</source>
-        <translation>new root cause %1</translation>
-    </message>
-    <message>
-        <source>%1 × %2: %3 → %4, %5 passo(s): %6</source>
-        <translation>%1 × %2: %3 → %4, %5 step(s): %6</translation>
     </message>
 </context>
 <context>
@@ -612,38 +580,6 @@ No file was created or changed.</translation>
     <message>
         <source>Impressão</source>
         <translation>Printing</translation>
-    </message>
-</context>
-<context>
-    <name>Relatorio</name>
-    <message>
-        <source>Resultado Emach</source>
-        <extracomment>The Spanish page prints the Portuguese texts</extracomment>
-        <translation>Emach Result</translation>
-    </message>
-    <message>
-        <source>Objetivo a alcançar ou Sintoma indesejado: </source>
-        <translation>Goal to achieve or undesired symptom: </translation>
-    </message>
-    <message>
-        <source>Fatores</source>
-        <translation>Factors</translation>
-    </message>
-    <message>
-        <source>Observação</source>
-        <translation>Observation</translation>
-    </message>
-    <message>
-        <source>Efeito</source>
-        <translation>Efect</translation>
-    </message>
-    <message>
-        <source>Fator causal</source>
-        <translation>Causal factor</translation>
-    </message>
-    <message>
-        <source>Causa Raíz ou principal FCS</source>
-        <translation>Root cause or primary FCS</translation>
     </message>
 </context>
 <context>
@@ -834,6 +770,70 @@ Restore them now?</translation>
     <message>
         <source>Causa raiz moderada: nenhuma mudança de um passo a move; a menor que a move é %1 × %2 de %3 para %4 (%5 passos), que deixa o menor E-Mach empatado.</source>
         <translation>Moderate root cause: no one-step change moves it; the smallest that does is %1 × %2 from %3 to %4 (%5 steps), which leaves the lowest E-Mach tied.</translation>
+    </message>
+    <message>
+        <source>Consistência dos julgamentos</source>
+        <translation>Consistency of the judgements</translation>
+    </message>
+    <message>
+        <source>Tríades circulares: d = %1 de %2 possíveis; ζ = %3</source>
+        <translation>Circular triads: d = %1 of %2 possible; ζ = %3</translation>
+    </message>
+    <message>
+        <source>Pares sem direção (1 ou vazios): %1 de %2</source>
+        <translation>Pairs without direction (1 or empty): %1 of %2</translation>
+    </message>
+    <message>
+        <source>Pares não recíprocos, fora da contagem: %1 (%2)</source>
+        <translation>Pairs not reciprocal, left out of the count: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tríades a rever (as 10 primeiras de %1):</source>
+        <translation>Triads to look at again (the first 10 of %1):</translation>
+    </message>
+    <message>
+        <source>Tríades a rever:</source>
+        <translation>Triads to look at again:</translation>
+    </message>
+    <message>
+        <source>Firmeza da causa raiz</source>
+        <translation>Firmness of the root cause</translation>
+    </message>
+    <message>
+        <source>A causa raiz %1 se mantém em %2 de %3 mudanças de um julgamento (%4 %)</source>
+        <translation>The root cause %1 holds under %2 of %3 single changes (%4 %)</translation>
+    </message>
+    <message>
+        <source>Empate no menor E-Mach: não há uma única causa raiz</source>
+        <translation>Tie at the lowest E-Mach: no single root cause</translation>
+    </message>
+    <message>
+        <source>Diferença de E-Mach até o fator seguinte, %1: %2</source>
+        <translation>E-Mach gap to the next factor, %1: %2</translation>
+    </message>
+    <message>
+        <source>Nenhum julgamento sozinho muda a causa raiz.</source>
+        <translation>No single judgement moves the root cause.</translation>
+    </message>
+    <message>
+        <source>Julgamentos cuja mudança muda a causa raiz (10 de %1, primeiro os de um passo):</source>
+        <translation>Judgements whose change moves the root cause (10 of %1, one-step changes first):</translation>
+    </message>
+    <message>
+        <source>Julgamentos cuja mudança muda a causa raiz:</source>
+        <translation>Judgements whose change moves the root cause:</translation>
+    </message>
+    <message>
+        <source>sem causa raiz única</source>
+        <translation>no single root cause</translation>
+    </message>
+    <message>
+        <source>nova causa raiz %1</source>
+        <translation>new root cause %1</translation>
+    </message>
+    <message>
+        <source>%1 × %2: %3 → %4, %5 passo(s): %6</source>
+        <translation>%1 × %2: %3 → %4, %5 step(s): %6</translation>
     </message>
 </context>
 <context>

@@ -311,6 +311,38 @@ Ningún archivo fue creado ni cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>Folha</name>
+    <message>
+        <source>Resultado Emach</source>
+        <extracomment>The Spanish page prints the Portuguese texts</extracomment>
+        <translation>Resultado Emach</translation>
+    </message>
+    <message>
+        <source>Objetivo a alcançar ou Sintoma indesejado: </source>
+        <translation>Objetivo a alcançar ou Sintoma indesejado: </translation>
+    </message>
+    <message>
+        <source>Fatores</source>
+        <translation>Fatores</translation>
+    </message>
+    <message>
+        <source>Observação</source>
+        <translation>Observação</translation>
+    </message>
+    <message>
+        <source>Efeito</source>
+        <translation>Efeito</translation>
+    </message>
+    <message>
+        <source>Fator causal</source>
+        <translation>Fator causal</translation>
+    </message>
+    <message>
+        <source>Causa Raíz ou principal FCS</source>
+        <translation>Causa Raíz ou principal FCS</translation>
+    </message>
+</context>
+<context>
     <name>Gravacao</name>
     <message>
         <source>O disco recusou a gravação.</source>
@@ -406,70 +438,6 @@ Ningún archivo fue creado ni cambiado.</translation>
     <message>
         <source>O mapa foi salvo em:</source>
         <translation>El mapa se guardó en:</translation>
-    </message>
-    <message>
-        <source>Consistência dos julgamentos</source>
-        <translation>Consistencia de los juicios</translation>
-    </message>
-    <message>
-        <source>Tríades circulares: d = %1 de %2 possíveis; ζ = %3</source>
-        <translation>Tríadas circulares: d = %1 de %2 posibles; ζ = %3</translation>
-    </message>
-    <message>
-        <source>Pares sem direção (1 ou vazios): %1 de %2</source>
-        <translation>Pares sin dirección (1 o vacíos): %1 de %2</translation>
-    </message>
-    <message>
-        <source>Pares não recíprocos, fora da contagem: %1 (%2)</source>
-        <translation>Pares no recíprocos, fuera del conteo: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Tríades a rever (as 10 primeiras de %1):</source>
-        <translation>Tríadas para revisar (las 10 primeras de %1):</translation>
-    </message>
-    <message>
-        <source>Tríades a rever:</source>
-        <translation>Tríadas para revisar:</translation>
-    </message>
-    <message>
-        <source>Firmeza da causa raiz</source>
-        <translation>Firmeza de la causa raíz</translation>
-    </message>
-    <message>
-        <source>A causa raiz %1 se mantém em %2 de %3 mudanças de um julgamento (%4 %)</source>
-        <translation>La causa raíz %1 se mantiene en %2 de %3 cambios de un juicio (%4 %)</translation>
-    </message>
-    <message>
-        <source>Empate no menor E-Mach: não há uma única causa raiz</source>
-        <translation>Empate en el menor E-Mach: no hay una única causa raíz</translation>
-    </message>
-    <message>
-        <source>Diferença de E-Mach até o fator seguinte, %1: %2</source>
-        <translation>Diferencia de E-Mach hasta el siguiente factor, %1: %2</translation>
-    </message>
-    <message>
-        <source>Nenhum julgamento sozinho muda a causa raiz.</source>
-        <translation>Ningún juicio por sí solo mueve la causa raíz.</translation>
-    </message>
-    <message>
-        <source>Julgamentos cuja mudança muda a causa raiz (10 de %1, primeiro os de um passo):</source>
-        <translation>Juicios cuyo cambio mueve la causa raíz (10 de %1, primero los de un paso):</translation>
-    </message>
-    <message>
-        <source>Julgamentos cuja mudança muda a causa raiz:</source>
-        <translation>Juicios cuyo cambio mueve la causa raíz:</translation>
-    </message>
-    <message>
-        <source>sem causa raiz única</source>
-        <translation>sin causa raíz única</translation>
-    </message>
-    <message>
-        <source>nova causa raiz %1</source>
-        <translation>nueva causa raíz %1</translation>
-    </message>
-    <message>
-        <source>%1 × %2: %3 → %4, %5 passo(s): %6</source>
-        <translation>%1 × %2: %3 → %4, %5 paso(s): %6</translation>
     </message>
 </context>
 <context>
@@ -610,38 +578,6 @@ Ningún archivo fue creado ni cambiado.</translation>
     <message>
         <source>Impressão</source>
         <translation>Impresión</translation>
-    </message>
-</context>
-<context>
-    <name>Relatorio</name>
-    <message>
-        <source>Resultado Emach</source>
-        <extracomment>The Spanish page prints the Portuguese texts</extracomment>
-        <translation>Resultado Emach</translation>
-    </message>
-    <message>
-        <source>Objetivo a alcançar ou Sintoma indesejado: </source>
-        <translation>Objetivo a alcançar ou Sintoma indesejado: </translation>
-    </message>
-    <message>
-        <source>Fatores</source>
-        <translation>Fatores</translation>
-    </message>
-    <message>
-        <source>Observação</source>
-        <translation>Observação</translation>
-    </message>
-    <message>
-        <source>Efeito</source>
-        <translation>Efeito</translation>
-    </message>
-    <message>
-        <source>Fator causal</source>
-        <translation>Fator causal</translation>
-    </message>
-    <message>
-        <source>Causa Raíz ou principal FCS</source>
-        <translation>Causa Raíz ou principal FCS</translation>
     </message>
 </context>
 <context>
@@ -832,6 +768,70 @@ Restaurá-los agora?</source>
     <message>
         <source>Causa raiz moderada: nenhuma mudança de um passo a move; a menor que a move é %1 × %2 de %3 para %4 (%5 passos), que deixa o menor E-Mach empatado.</source>
         <translation>Causa raíz moderada: ningún cambio de un paso la mueve; el menor que la mueve es %1 × %2 de %3 a %4 (%5 pasos), que deja empatado el menor E-Mach.</translation>
+    </message>
+    <message>
+        <source>Consistência dos julgamentos</source>
+        <translation>Consistencia de los juicios</translation>
+    </message>
+    <message>
+        <source>Tríades circulares: d = %1 de %2 possíveis; ζ = %3</source>
+        <translation>Tríadas circulares: d = %1 de %2 posibles; ζ = %3</translation>
+    </message>
+    <message>
+        <source>Pares sem direção (1 ou vazios): %1 de %2</source>
+        <translation>Pares sin dirección (1 o vacíos): %1 de %2</translation>
+    </message>
+    <message>
+        <source>Pares não recíprocos, fora da contagem: %1 (%2)</source>
+        <translation>Pares no recíprocos, fuera del conteo: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tríades a rever (as 10 primeiras de %1):</source>
+        <translation>Tríadas para revisar (las 10 primeras de %1):</translation>
+    </message>
+    <message>
+        <source>Tríades a rever:</source>
+        <translation>Tríadas para revisar:</translation>
+    </message>
+    <message>
+        <source>Firmeza da causa raiz</source>
+        <translation>Firmeza de la causa raíz</translation>
+    </message>
+    <message>
+        <source>A causa raiz %1 se mantém em %2 de %3 mudanças de um julgamento (%4 %)</source>
+        <translation>La causa raíz %1 se mantiene en %2 de %3 cambios de un juicio (%4 %)</translation>
+    </message>
+    <message>
+        <source>Empate no menor E-Mach: não há uma única causa raiz</source>
+        <translation>Empate en el menor E-Mach: no hay una única causa raíz</translation>
+    </message>
+    <message>
+        <source>Diferença de E-Mach até o fator seguinte, %1: %2</source>
+        <translation>Diferencia de E-Mach hasta el siguiente factor, %1: %2</translation>
+    </message>
+    <message>
+        <source>Nenhum julgamento sozinho muda a causa raiz.</source>
+        <translation>Ningún juicio por sí solo mueve la causa raíz.</translation>
+    </message>
+    <message>
+        <source>Julgamentos cuja mudança muda a causa raiz (10 de %1, primeiro os de um passo):</source>
+        <translation>Juicios cuyo cambio mueve la causa raíz (10 de %1, primero los de un paso):</translation>
+    </message>
+    <message>
+        <source>Julgamentos cuja mudança muda a causa raiz:</source>
+        <translation>Juicios cuyo cambio mueve la causa raíz:</translation>
+    </message>
+    <message>
+        <source>sem causa raiz única</source>
+        <translation>sin causa raíz única</translation>
+    </message>
+    <message>
+        <source>nova causa raiz %1</source>
+        <translation>nueva causa raíz %1</translation>
+    </message>
+    <message>
+        <source>%1 × %2: %3 → %4, %5 passo(s): %6</source>
+        <translation>%1 × %2: %3 → %4, %5 paso(s): %6</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,6 @@
 #include "analysis/Emach.h"
 #include "analysis/Robustez.h"
 #include "analysis/Veredito.h"
-#include "results/Mapa.h"
 #include "shell/Traducoes.h"
 #include "store/Escala.h"
 #include "store/Regional.h"
@@ -144,7 +143,7 @@ private slots:
         const Consistencia::Triade t = Consistencia::avaliar(torneio(4, ciclo3)).triades.value(0);
         QCOMPARE(QList<int>({t.a, t.b, t.c}), QList<int>({0, 1, 2}));
         const Analise::Matriz inverso = transposta(kExemplo);
-        QCOMPARE(Mapa::linhasConsistencia(Consistencia::avaliar(inverso), inverso).mid(1),
+        QCOMPARE(Veredito::linhasConsistencia(Consistencia::avaliar(inverso), inverso).mid(1),
                  QStringList({u("Tríades circulares: d = 1 de 2 possíveis; ζ = 0.50"), u("Pares sem direção (1 ou vazios): 1 de 6"),
                               u("Tríades a rever:"), u("   F1 > F3 > F2 > F1")}));
 
@@ -157,7 +156,7 @@ private slots:
         const Consistencia::Resultado r = Consistencia::avaliar(m);
         QCOMPARE(QList<long long>({r.d, r.irregulares}), QList<long long>({0, 3}));
         Traducoes::aplicar(1);
-        QCOMPARE(Mapa::linhasConsistencia(r, m).value(3), u("Pairs not reciprocal, left out of the count: 3 (F1 × F3, F1 × F4, F2 × F4)"));
+        QCOMPARE(Veredito::linhasConsistencia(r, m).value(3), u("Pairs not reciprocal, left out of the count: 3 (F1 × F3, F1 × F4, F2 × F4)"));
     }
 
     void robustezDoExemplo()
@@ -174,11 +173,11 @@ private slots:
         };
         for (const auto& l : linhas) {
             Traducoes::aplicar(l.idioma);
-            const QStringList t = Mapa::linhasRobustez(r, kExemplo);
+            const QStringList t = Veredito::linhasRobustez(r, kExemplo);
             QCOMPARE(t.value(1), u(l.mantem));
             QCOMPARE(t.value(4), u(l.primeira));
         }
-        QCOMPARE(Mapa::linhasConsistencia(Consistencia::avaliar(kExemplo), kExemplo).mid(1),
+        QCOMPARE(Veredito::linhasConsistencia(Consistencia::avaliar(kExemplo), kExemplo).mid(1),
                  QStringList({u("Tríades circulares: d = 1 de 2 possíveis; ζ = 0.50"), u("Pares sem direção (1 ou vazios): 1 de 6"),
                               u("Tríades a rever:"), u("   F1 > F2 > F3 > F1")}));
     }
@@ -191,12 +190,12 @@ private slots:
         QVERIFY(!r.raizUnica && r.folga == u("0.00"));
         QCOMPARE(r.raiz, 1); // the result screen's last
         Traducoes::aplicar(1);
-        QCOMPARE(Mapa::linhasRobustez(r, m).value(2), u("Tie at the lowest E-Mach: no single root cause"));
+        QCOMPARE(Veredito::linhasRobustez(r, m).value(2), u("Tie at the lowest E-Mach: no single root cause"));
 
         // Untouched: the Analyse button's refusal instead of figures.
         const Analise::Matriz vazia = matriz(4, {});
         Traducoes::aplicar(2);
-        QCOMPARE(Mapa::linhasRobustez(Robustez::avaliar(vazia), vazia),
+        QCOMPARE(Veredito::linhasRobustez(Robustez::avaliar(vazia), vazia),
                  QStringList({u("Valores incompleta!"), u("Rellenar completamente la hoja de cálculo antes de analizar")}));
     }
 

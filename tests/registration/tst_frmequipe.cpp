@@ -1,7 +1,7 @@
 // The team window: members' files combined, shown, refused, saved into the case, exported and printed.
 #include "registration/frmCases.h"
 #include "registration/frmEquipe.h"
-#include "results/Printers.h"
+#include "shell/Printers.h"
 #include "shell/Fonts.h"
 #include "shell/Twips.h"
 #include "store/Regional.h"

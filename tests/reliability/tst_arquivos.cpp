@@ -1,6 +1,6 @@
 // Every writer onto a full disk and into a read-only folder: the user is told what happened, no file is left at the
 // chosen name (the one there stays as it was), and KV goes on. The full disk is a file-size limit in a child process.
-#include "results/Printers.h"
+#include "shell/Printers.h"
 #include "shell/Restauracao.h"
 #include "shell/Traducoes.h"
 #include "shell/Vigia.h"

@@ -1,6 +1,6 @@
 // The report's page, the printers, and real printing (built-in PDF, a cups-pdf queue) read back with poppler.
-#include "results/Printer.h"
-#include "results/Printers.h"
+#include "shell/Printer.h"
+#include "shell/Printers.h"
 #include "analysis/Veredito.h"
 #include "results/Relatorio.h"
 #include "results/RelatorioCompleto.h"

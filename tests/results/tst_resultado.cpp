@@ -1,6 +1,6 @@
 // The result screen (ranking, classes, sizes, export, printer) and the influence map it opens.
 #include "analysis/Analise.h"
-#include "results/Printers.h"
+#include "shell/Printers.h"
 #include "results/cMapa.h"
 #include "results/frmMapa.h"
 #include "results/frmResultado.h"

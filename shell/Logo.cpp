@@ -1,4 +1,4 @@
-#include "results/Logo.h"
+#include "shell/Logo.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -39,11 +39,8 @@ struct ItemColocado {
 // every printer.
 class Printer final {
 public:
-    QString FontName() const { return m_fonte; }
     void setFontName(const QString& nome) { m_fonte = nome; }
-    double FontSize() const { return m_tamanho; }
     void setFontSize(double pontos) { m_tamanho = pontos; }
-    bool FontBold() const { return m_negrito; }
     void setFontBold(bool negrito) { m_negrito = negrito; }
     int CurrentX() const { return m_x; }
     void setCurrentX(int twips) { m_x = twips; }

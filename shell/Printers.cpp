@@ -1,4 +1,4 @@
-#include "results/Printers.h"
+#include "shell/Printers.h"
 
 #include <QPrinterInfo>
 

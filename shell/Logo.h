@@ -3,8 +3,8 @@
 #include <QIcon>
 #include <QImage>
 
-// The pictures of the result screen, drawn here so the screen and the paper
-// carry the very same logo.
+// The program's pictures, drawn here so every screen and every page carry
+// the very same logo.
 namespace LogoKV {
 
 // The logo: "KV" and "E-Mach" on a blue-to-teal band.

@@ -1,5 +1,5 @@
-#include "results/Printer.h"
-#include "results/Printers.h"
+#include "shell/Printer.h"
+#include "shell/Printers.h"
 #include "shell/Dialogos.h"
 #include "store/Escrita.h"
 
