@@ -36,7 +36,6 @@ public:
     void cmdEquipe_Click();
 
     DataSource* Data1() const { return m_data1; }
-    DataSource* Data2() const { return m_data2; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -216,12 +216,6 @@ void Gravador::descartar()
     m_cv.wait(l, [this] { return !m_remover && !m_ocupado; });
 }
 
-void Gravador::esperar()
-{
-    std::unique_lock l(m_mutex);
-    m_cv.wait(l, [this] { return !m_pendente && !m_remover && !m_ocupado && !m_sujo; });
-}
-
 void Gravador::trabalhar()
 {
     using namespace std::chrono;

@@ -75,8 +75,6 @@ public:
     // After a normal save: waits for a write in progress, drops anything
     // pending and removes the file.
     void descartar();
-    // Returns once everything handed over is on the disk.
-    void esperar();
 
 private:
     void trabalhar();
