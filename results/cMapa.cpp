@@ -62,7 +62,8 @@ cMapa::cMapa(const Analise::Resultado& resultado) : m_textos(Mapa::textos())
         p.emach = Regional::format00(f.emach);
         p.x = f.normH;
         p.y = f.normV;
-        p.cor = Ranking::cor(Ranking::classe(f.emach, f.numero == raiz));
+        p.classe = Ranking::classe(f.emach, f.numero == raiz);
+        p.cor = Ranking::cor(p.classe);
         if (f.numero == raiz)
             m_raiz = int(m_pontos.size());
         m_pontos.append(p);
@@ -256,7 +257,9 @@ QString cMapa::descricao() const
     QStringList linhas;
     for (int i : ordem) {
         const Ponto& p = m_pontos[i];
-        const QString classe = p.cor == kVerde ? m_textos.raiz : p.cor == kCiano ? m_textos.efeitos : m_textos.causais;
+        const QString classe = p.classe == CasoCsv::Classe::Raiz ? m_textos.raiz
+            : p.classe == CasoCsv::Classe::Efeito                 ? m_textos.efeitos
+                                                                  : m_textos.causais;
         linhas << p.nome + u(": ") + classe + u("; NormH ") + p.normH + u(", NormV ") + p.normV + u(", Emach ") + p.emach;
     }
     return linhas.join(QLatin1Char('\n'));

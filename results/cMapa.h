@@ -22,7 +22,8 @@ public:
         QString nome;
         QString pontosLinha, pontosColuna, normH, normV, emach; // as the analysis wrote them
         double x = 0, y = 0; // NormH, NormV
-        quint32 cor = 0; // 0x00BBGGRR, the result screen's class colour
+        CasoCsv::Classe classe = CasoCsv::Classe::Efeito;
+        quint32 cor = 0; // 0x00BBGGRR, the result screen's colour of the class
     };
     struct Rotulo {
         int ponto = 0;

@@ -246,14 +246,14 @@ void frmResultado::definirAltura(int twips)
     Twips::tamanhoCliente(this, kLargura, std::max(twips, 5200) - kMoldura);
 }
 
-void frmResultado::colorirLinha(int linha, quint32 cor)
+void frmResultado::colorirLinha(int linha, CasoCsv::Classe classe)
 {
     // The class, told by colour on screen, is told in words to a screen reader:
-    // the legend's word for that colour.
-    const QString classe = findChild<QLabel*>(cor == kCiano ? u("Label2") : cor == kAmarelo ? u("Label4") : u("Label5"))->text();
+    // the legend's word for it.
+    const QString palavra = Classes::legenda(classe);
     for (int c = 0; c < 2; ++c) {
-        MSFlexGrid2->item(linha, c)->setBackground(Cores::cor(cor));
-        MSFlexGrid2->item(linha, c)->setData(Qt::AccessibleDescriptionRole, classe);
+        MSFlexGrid2->item(linha, c)->setBackground(Cores::cor(Ranking::cor(classe)));
+        MSFlexGrid2->item(linha, c)->setData(Qt::AccessibleDescriptionRole, palavra);
     }
 }
 
@@ -357,7 +357,7 @@ void frmResultado::Form_Load()
                     const double e = emach.toDouble();
                     MSFlexGrid2->item(i, 1)->setText(u("  ") + Regional::format00(e));
                     MSFlexGrid2->item(i, 1)->setData(Qt::AccessibleTextRole, Regional::format00(e));
-                    colorirLinha(i, Ranking::cor(Ranking::classe(e, false)));
+                    colorirLinha(i, Ranking::classe(e, false));
                 } else {
                     // No E-Mach yet: no number and no class.
                     MSFlexGrid2->item(i, 1)->setText(u("  "));
@@ -366,7 +366,7 @@ void frmResultado::Form_Load()
             rs.MoveNext();
         }
         if (n > 0)
-            colorirLinha(n, Ranking::cor(CasoCsv::Classe::Raiz));
+            colorirLinha(n, CasoCsv::Classe::Raiz);
         rs.MoveFirst();
         MSFlexGrid2->setVisible(true);
     }

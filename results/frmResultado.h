@@ -54,7 +54,7 @@ private:
     void montarLayout();
     void Form_Load();
     void definirAltura(int twips);
-    void colorirLinha(int linha, quint32 cor);
+    void colorirLinha(int linha, CasoCsv::Classe classe);
     // Names for a screen reader of what shows no text: the logo, the legend
     // and its swatches, the printer's box.
     void nomearParaLeitores();
