@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 // Integer conversions of the painter round to the nearest, halves to even.
@@ -129,24 +130,80 @@ int cLogo::alturaFaixa(int h)
 
 namespace {
 // The letters' own ink spread one pixel every way, in one colour: an edge
-// round every letter.
+// round every letter. The widest ink of each row's three pixels first, then
+// of three such rows: the same as the nine pixels at once.
 QImage borda(const QImage& letras, const QColor& cor)
 {
     const int w = letras.width(), h = letras.height();
     QImage out(w, h, QImage::Format_ARGB32_Premultiplied);
+    if (w <= 0 || h <= 0)
+        return out;
+    std::vector<uchar> largura(size_t(w) * h);
+    for (int y = 0; y < h; ++y) {
+        const auto* fonte = reinterpret_cast<const QRgb*>(letras.constScanLine(y));
+        uchar* linha = &largura[size_t(y) * w];
+        for (int x = 0; x < w; ++x) {
+            int a = qAlpha(fonte[x]);
+            if (x > 0)
+                a = qMax(a, qAlpha(fonte[x - 1]));
+            if (x + 1 < w)
+                a = qMax(a, qAlpha(fonte[x + 1]));
+            linha[x] = uchar(a);
+        }
+    }
+    const int r = cor.red(), g = cor.green(), b = cor.blue();
     for (int y = 0; y < h; ++y) {
         auto* linha = reinterpret_cast<QRgb*>(out.scanLine(y));
+        const uchar* meio = &largura[size_t(y) * w];
+        const uchar* acima = y > 0 ? meio - w : meio;
+        const uchar* abaixo = y + 1 < h ? meio + w : meio;
         for (int x = 0; x < w; ++x) {
-            int a = 0;
-            for (int yy = qMax(0, y - 1); yy <= qMin(h - 1, y + 1); ++yy) {
-                const auto* fonte = reinterpret_cast<const QRgb*>(letras.constScanLine(yy));
-                for (int xx = qMax(0, x - 1); xx <= qMin(w - 1, x + 1); ++xx)
-                    a = qMax(a, qAlpha(fonte[xx]));
-            }
-            linha[x] = qPremultiply(qRgba(cor.red(), cor.green(), cor.blue(), a));
+            const int a = qMax(meio[x], qMax(acima[x], abaixo[x]));
+            linha[x] = a ? qPremultiply(qRgba(r, g, b, a)) : 0;
         }
     }
     return out;
+}
+
+// The bands of a strip, from start at the bottom to end at the top. Every
+// strip of a screen has the same size and colours: the last one is kept.
+QImage faixasDe(int w, int h, QRgb inicio, QRgb fim)
+{
+    struct Chave {
+        int w, h;
+        QRgb inicio, fim;
+        bool operator==(const Chave&) const = default;
+    };
+    static thread_local Chave guardada{-1, -1, 0, 0};
+    static thread_local QImage guardadas;
+    const Chave chave{w, h, inicio, fim};
+    if (chave == guardada)
+        return guardadas;
+
+    const int s = cLogo::alturaFaixa(h);
+    int atual[3] = {qRed(inicio), qGreen(inicio), qBlue(inicio)};
+    const int de[3] = {qRed(inicio), qGreen(inicio), qBlue(inicio)};
+    const double d[3] = {double(qRed(fim)) - de[0], double(qGreen(fim)) - de[1], double(qBlue(fim)) - de[2]};
+    QImage faixas(qMax(w, 0), qMax(h, 0), QImage::Format_RGB32);
+    int bottom = h;
+    for (int y = h; y >= 0; y -= s) {
+        const int top = bottom - s;
+        const QRgb cor = qRgb(atual[0], atual[1], atual[2]);
+        for (int linha = qMax(top, 0); linha < qMin(bottom, h); ++linha) {
+            auto* px = reinterpret_cast<QRgb*>(faixas.scanLine(linha));
+            std::fill(px, px + w, cor);
+        }
+        bottom = top;
+        // The next band takes the colour of the distance just covered, so the
+        // two lowest bands share the start colour.
+        if (h == 0)
+            return {}; // a division by zero ends the drawing, as any fault here
+        for (int k = 0; k < 3; ++k)
+            atual[k] = qint16(inteiro(de[k] + ((h - y) * d[k]) / h));
+    }
+    guardada = chave;
+    guardadas = faixas;
+    return faixas;
 }
 } // namespace
 
@@ -161,33 +218,9 @@ void cLogo::Draw()
 
     const int h = pic->Height() / Twips::kPorPixel;
     const int w = pic->Width() / Twips::kPorPixel;
-    const int s = alturaFaixa(h);
-
-    Rgb atual = m_start;
-    const double dR = double(m_end.r) - m_start.r;
-    const double dG = double(m_end.g) - m_start.g;
-    const double dB = double(m_end.b) - m_start.b;
-
-    // The bands are written straight into an image of the strip, row by row,
-    // and the image painted once.
-    QImage faixas(qMax(w, 0), qMax(h, 0), QImage::Format_RGB32);
-    int bottom = h;
-    for (int y = h; y >= 0; y -= s) {
-        const int top = bottom - s;
-        const QRgb cor = qRgb(atual.r, atual.g, atual.b);
-        for (int linha = qMax(top, 0); linha < qMin(bottom, h); ++linha) {
-            auto* px = reinterpret_cast<QRgb*>(faixas.scanLine(linha));
-            std::fill(px, px + w, cor);
-        }
-        bottom = top;
-        // The next band takes the colour of the distance just covered, so the
-        // two lowest bands share the start colour.
-        if (h == 0)
-            return; // a division by zero ends the drawing, as any fault here
-        atual.r = qint16(inteiro(m_start.r + ((h - y) * dR) / h));
-        atual.g = qint16(inteiro(m_start.g + ((h - y) * dG) / h));
-        atual.b = qint16(inteiro(m_start.b + ((h - y) * dB) / h));
-    }
+    const QImage faixas = faixasDe(w, h, qRgb(m_start.r, m_start.g, m_start.b), qRgb(m_end.r, m_end.g, m_end.b));
+    if (faixas.isNull() && h == 0)
+        return;
     QPainter p(&dc);
     p.drawImage(0, 0, faixas);
 
@@ -206,7 +239,8 @@ void cLogo::Draw()
     // then turned upwards onto the strip: the reference point is the top-left
     // corner of the text's own cell, so the glyphs' tops face the left edge.
     const QColor frente = Cores::cor(pic->ForeColor());
-    QImage letras(metricas.horizontalAdvance(m_caption) + 2, metricas.height() + 2, QImage::Format_ARGB32_Premultiplied);
+    const int comprimento = metricas.horizontalAdvance(m_caption);
+    QImage letras(comprimento + 2, metricas.height() + 2, QImage::Format_ARGB32_Premultiplied);
     letras.fill(Qt::transparent);
     {
         QPainter q(&letras);
@@ -224,6 +258,6 @@ void cLogo::Draw()
     p.end();
     // A caption longer than the strip is cut at its top: the whole of it
     // shows as a tooltip.
-    pic->setToolTip(metricas.horizontalAdvance(m_caption) > h - 16 ? m_caption : QString());
+    pic->setToolTip(comprimento > h - 16 ? m_caption : QString());
     pic->Refresh();
 }
