@@ -1,5 +1,7 @@
 #include "shell/Figuras.h"
 
+#include <QCoreApplication>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -259,7 +261,14 @@ void desenharFigura(QPainter& p, const QRectF& q, Figura figura)
 
 QIcon iconeFigura(Figura figura)
 {
-    QIcon icone;
+    // Drawn once per picture: every window of a session shares its icons. The
+    // pixmaps go before the application does.
+    static QHash<int, QIcon> icones;
+    if (icones.isEmpty())
+        qAddPostRoutine([] { icones.clear(); });
+    if (const auto it = icones.constFind(int(figura)); it != icones.cend())
+        return *it;
+    QIcon& icone = icones[int(figura)];
     for (int lado : {16, 24, 32, 48}) {
         QPixmap pm(lado, lado);
         pm.fill(Qt::transparent);
