@@ -224,7 +224,6 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     Encerramento::aoPerderTela(this, [this] { salvar(false); });
     // Until they are saved, every change also goes into the recovery file.
     if (!m_recusada && m_nFatores > 0) {
-        m_baseRecuperacao = Recuperacao::doCaso(m_estado.BancoDados, m_estado.caseAtual());
         if (m_baseRecuperacao.n() == m_nFatores && m_modelo->fatores() == m_nFatores) {
             m_recuperacao = std::make_unique<Recuperacao::Gravador>(m_estado.BancoDados);
             connect(m_modelo, &ModeloMatriz::julgamentosMudaram, this, &frmDados::guardarRecuperacao);
@@ -333,14 +332,11 @@ void frmDados::Form_Load()
     Traducoes::aplicar(m_estado.IdiomaAtual);
     retraduzir();
 
-    rsCasesDados = m_estado.BancoDados.OpenRecordset(QStringLiteral("Cases"), dbOpenTable);
-    rsCasesDados.setIndex(QStringLiteral("PrimaryKey"));
-    rsCasesDados.Seek(QStringLiteral("="), m_estado.CaseAtual);
-    if (rsCasesDados.NoMatch())
-        return;
-
-    // Another tool may have written a count the screen cannot be built for.
+    // The case is read once, for the grid and the recovery file alike.
     const Analise::Caso caso = Analise::lerCaso(m_estado.BancoDados, m_estado.caseAtual());
+    if (!caso.encontrado)
+        return;
+    // Another tool may have written a count the screen cannot be built for.
     const int n = caso.qtde;
     if (n < 4 || n > 25) {
         recusar(caso.campoQtde.toString(), 0);
@@ -374,6 +370,11 @@ void frmDados::Form_Load()
 
     if (caso.linhasLidas <= 0)
         return;
+
+    QStringList fatores;
+    for (int r = 0; r < qMin(n, caso.linhasLidas); ++r)
+        fatores << caso.matriz.nomes[r].toString();
+    m_baseRecuperacao = Recuperacao::doCaso(m_estado.BancoDados, m_estado.caseAtual(), fatores);
 
     // Names and judgements, each cell holding the number it shows.
     m_modelo->carregar(caso.matriz);

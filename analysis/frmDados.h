@@ -147,7 +147,6 @@ private:
     int m_colunaSel = 0;
     int m_posLogo = 0;
     std::unique_ptr<cLogo> m_logo;
-    Recordset rsCasesDados;
     // The judgements not saved yet, mirrored into the recovery file.
     Recuperacao::Dados m_baseRecuperacao;
     std::unique_ptr<Recuperacao::Gravador> m_recuperacao;

@@ -49,7 +49,7 @@ QString caminho(const QString& banco)
     return QFileInfo(banco).absolutePath() + QStringLiteral("/CONTROLE.recuperacao");
 }
 
-Dados doCaso(const Database& banco, int caso)
+Dados doCaso(const Database& banco, int caso, const QStringList& fatores)
 {
     Dados d;
     d.banco = caminhoDe(banco);
@@ -57,19 +57,26 @@ Dados doCaso(const Database& banco, int caso)
     d.dispositivo = id.dispositivo;
     d.inode = id.inode;
     d.caso = caso;
+    d.fatores = fatores;
+    d.valores = QVector<double>(d.n() * d.n(), 0.0);
+    return d;
+}
+
+Dados doCaso(const Database& banco, int caso)
+{
     Recordset cases = banco.OpenRecordset(QStringLiteral("Cases"), dbOpenTable);
     cases.setIndex(QStringLiteral("PrimaryKey"));
     cases.Seek(QStringLiteral("="), caso);
     if (cases.NoMatch() || Tables::TabelaEventos(caso).isEmpty())
-        return d;
+        return doCaso(banco, caso, {});
     // The count as the matrix screen reads it, or the file would not fit its grid.
     const int qtde = Tables::fatores(cases.Fields(QStringLiteral("Qtde")));
     const int n = qtde >= 1 && qtde <= Tables::kFactorRows ? qtde : 0;
     Recordset rs = banco.OpenRecordset(Tables::consultaFatores(caso, n), dbOpenDynaset);
+    QStringList fatores;
     for (rs.MoveFirst(); !rs.eof(); rs.MoveNext())
-        d.fatores << rs.Fields(QStringLiteral("Evento")).toString();
-    d.valores = QVector<double>(d.n() * d.n(), 0.0);
-    return d;
+        fatores << rs.Fields(QStringLiteral("Evento")).toString();
+    return doCaso(banco, caso, fatores);
 }
 
 QVector<double> matrizGravada(const Database& banco, const Dados& d)

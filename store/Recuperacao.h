@@ -34,6 +34,8 @@ struct Dados {
 
 // Case `caso` as it is stored now, its matrix empty: what a screen starts from.
 Dados doCaso(const Database& banco, int caso);
+// The same for a screen that has just read the case's factor names.
+Dados doCaso(const Database& banco, int caso, const QStringList& fatores);
 // The matrix stored now for that case, laid out as Dados::valores.
 QVector<double> matrizGravada(const Database& banco, const Dados& d);
 
