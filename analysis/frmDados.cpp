@@ -2,6 +2,7 @@
 
 #include "analysis/Analise.h"
 #include "analysis/GradeMatriz.h"
+#include "analysis/Painel.h"
 #include "info/cLogo.h"
 #include "shell/Cortes.h"
 #include "shell/Figuras.h"
@@ -41,6 +42,10 @@ constexpr quint32 kAzul = 0x00FF0000;
 constexpr quint32 kAmarelo = 0x0000FFFF;
 constexpr quint32 kCiano = 0x00FFFF00;
 constexpr quint32 kBranco = 0x00FFFFFF;
+
+// The tallest client area that still fits a 1366 x 768 screen under its
+// title bar, with room for a desktop panel.
+const int kAlturaMaxima = 768 - Twips::px(Twips::kMolduraAltura) - 40;
 
 QLabel* rotulo(QWidget* pai, const char* nome, const char* texto, const QFont& fonte)
 {
@@ -435,6 +440,7 @@ void frmDados::MSFlexGrid1_Click()
     m_colunaSel = MSFlexGrid1->Col();
     if (m_colunaSel > m_linhaSel) {
         Frame1->show();
+        colocarPainel();
         lblFatorY->setText(NomeFator(m_colunaSel));
         lblFatorX->setText(NomeFator(m_linhaSel));
         MSFlexGrid1->setCellBackColor(kAmarelo);
@@ -682,9 +688,35 @@ void frmDados::julgarPorTecla(int opcao)
 void frmDados::colocarContradicoes()
 {
     // Under the comparison panel's foot; from 22 factors (and after an analysis) the grid reaches lower.
-    const int topo = std::max(4335 + 3705 + 15, MSFlexGrid1->Top() + MSFlexGrid1->Height() + 15);
+    const int topo = std::max(m_pePainel + 15, MSFlexGrid1->Top() + MSFlexGrid1->Height() + 15);
     Twips::colocar(chkContradicoes, 1605, topo, 3200, 240);
     Twips::colocar(lblContradicoes, 4905, topo, 2600, 240);
+    // Once the panel has stepped down, the window grows for them as it does for Back, and stays on the screen.
+    if (m_pePainel > 4335 + 3705 && Twips::px(topo + 240) > height()) {
+        setFixedHeight(Twips::px(topo + 240));
+        if (const QScreen* tela = screen()) {
+            const QRect livre = tela->availableGeometry();
+            if (isVisible() && frameGeometry().bottom() > livre.bottom())
+                move(x(), std::max(livre.top(), livre.bottom() + 1 - frameGeometry().height()));
+        }
+    }
+}
+
+void frmDados::colocarPainel()
+{
+    // Never over the pair being judged: the panel steps below or above its row.
+    QRect celula = MSFlexGrid1->cellRect(MSFlexGrid1->Row(), MSFlexGrid1->Col());
+    if (!celula.isEmpty())
+        celula.translate(MSFlexGrid1->pos());
+    const Painel::Limites limites{Twips::rect(1605, 4335, 9300, 3705), MSFlexGrid1->y(), Twips::px(15 + 240), height(),
+                                  kAlturaMaxima, Twips::px(30)};
+    const QRect lugar = Painel::lugar(limites, celula);
+    Frame1->setGeometry(lugar);
+    const int pe = Twips::twips(lugar.bottom() + 1);
+    if (pe > m_pePainel) {
+        m_pePainel = pe;
+        colocarContradicoes();
+    }
 }
 
 void frmDados::atualizarContradicoes()

@@ -99,6 +99,8 @@ private:
     void irParaContradicao(bool paraTras);
     // The count and the toggle under the panel, or under the grid once it reaches lower.
     void colocarContradicoes();
+    // The panel where it leaves the current cell in sight.
+    void colocarPainel();
     // Hands the matrix to the recovery file's writer after every change.
     void guardarRecuperacao();
 
@@ -137,6 +139,8 @@ private:
     Emach::Calculo m_calculo;
     QVector<QString> m_nomeFator = QVector<QString>(41);
     int m_linhaSel = 0;
+    // The lowest the panel's foot has stood (twips): the contradictions stay under it.
+    int m_pePainel = 4335 + 3705;
     // The cell a move by keys painted yellow and the background it covered;
     // a click's yellow is the user's and is never recorded here.
     struct Marca {
