@@ -8,4 +8,9 @@ namespace Dominoes {
 QImage imagem();
 // The program's icon: the falling tiles of that picture, square.
 QImage icone(const QImage& imagem = Dominoes::imagem());
+
+// The same two as drawn when KV was built (kept as grey levels), so that a
+// start spends no time drawing them.
+QImage imagemPronta();
+QImage iconePronto();
 }

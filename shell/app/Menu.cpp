@@ -137,9 +137,9 @@ QLabel* faixa(QWidget* pai, const char* nome)
 Menu::Menu(AppState& estado, QWidget* parent) : QMainWindow(parent), m_estado(estado)
 {
     setWindowTitle(u("KV - Orvalis"));
-    // One picture, drawn once, handed over to the label without a copy.
-    QImage figura = Dominoes::imagem();
-    setWindowIcon(QIcon(QPixmap::fromImage(Dominoes::icone(figura))));
+    // One picture, drawn when KV was built, handed over to the label without a copy.
+    QImage figura = Dominoes::imagemPronta();
+    setWindowIcon(QIcon(QPixmap::fromImage(Dominoes::iconePronto())));
 
     // The design-time captions are the Portuguese texts themselves, shown
     // untranslated: only a language's set re-captions this window.

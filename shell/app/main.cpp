@@ -1,4 +1,5 @@
 #include "shell/AppState.h"
+#include "shell/Estilo.h"
 #include "shell/FatalError.h"
 #include "shell/Fonts.h"
 #include "shell/Gravacao.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
 {
     KvApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("KV"));
+    QApplication::setStyle(new Estilo(QApplication::style()));
     Fontes::instalarSubstituicoes();
 
     AppState estado;

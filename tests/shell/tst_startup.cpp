@@ -7,9 +7,11 @@
 #include "registration/frmEquipe.h"
 #include "registration/frmEventos.h"
 #include "results/frmResultado.h"
+#include "shell/Estilo.h"
 #include "shell/FatalError.h"
 #include "shell/Fonts.h"
 #include "shell/SecondCopy.h"
+#include "shell/app/Dominoes.h"
 #include "shell/app/Menu.h"
 #include "store/StoreError.h"
 #include "tests/support/Controles.h"
@@ -22,6 +24,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTimer>
 #include <memory>
 
@@ -226,6 +229,9 @@ private slots:
         for (const auto& [nome, r] : {std::pair{"Image1", QRect(16, 24, 564, 336)}, {"Label2", {52, 88, 495, 56}}, {"Label1", {16, 360, 564, 17}}})
             QCOMPARE(filho(&m, nome)->geometry(), r);
         QCOMPARE(filho<QLabel>(&m, "Image1")->pixmap().size(), QSize(500, 376));
+        // The picture and the icon KV was built with are the ones its code draws.
+        QCOMPARE(filho<QLabel>(&m, "Image1")->pixmap().toImage(), Dominoes::imagem());
+        QCOMPARE(m.windowIcon().pixmap(128).toImage(), Dominoes::icone());
         auto* label2 = filho<QLabel>(&m, "Label2");
         QVERIFY(label2->font().bold() && label2->font().pointSizeF() == 36.0 && label2->alignment() == Qt::AlignCenter);
         QCOMPARE(filho(&m, "StatusBar1_Panel1")->width() * 1000 + filho(&m, "StatusBar1_Panel2")->width(), 327120);
@@ -268,6 +274,17 @@ private slots:
         QCOMPARE(vistas, (QStringList{u("Cadastramento de Casos  (Máximo  10) ok"), u("Cadastro de Eventos ok"),
                                       u("Entrada de dados para análise ok"), u("Information ok &CasosDejar"),
                                       u("Informações Gerais ok &CasosDejar")}));
+    }
+
+    // The menu bar's overflow arrow, read when first drawn, is the platform style's own.
+    void setaDoMenuComoADoEstilo()
+    {
+        Estilo estilo(QStyleFactory::create(QApplication::style()->name()));
+        for (auto qual : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+            const QIcon adiado = estilo.standardIcon(qual), proprio = QApplication::style()->standardIcon(qual);
+            QVERIFY(!adiado.isNull() && adiado.availableSizes() == proprio.availableSizes());
+            QCOMPARE(adiado.pixmap(16).toImage(), proprio.pixmap(16).toImage());
+        }
     }
 
     void arquivoRuimMostraErroENadaMuda()
