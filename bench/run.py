@@ -139,7 +139,7 @@ def startup():
         carga = f.read().split()[0]
     print(f"start-up to main window mapped: KV {t_kv * 1000:.0f} ms, minimal Qt {t_mini * 1000:.0f} ms, "
           f"ratio {r_t:.2f} (goal <= 1.15; {len(pares)} pairs, load {carga})")
-    print(f"  processor time until then:    KV {c_kv * 1000:.0f} ms, minimal Qt {c_mini * 1000:.0f} ms, ratio {r_c:.2f}")
+    print(f"  processor time of its running threads then: KV {c_kv * 1000:.0f} ms, minimal Qt {c_mini * 1000:.0f} ms, ratio {r_c:.2f}")
     print(f"peak memory at that moment:     KV {m_kv / 1024:.1f} MiB, minimal Qt {m_mini / 1024:.1f} MiB, "
           f"ratio {r_m:.2f} (goal <= 1.2)")
 
