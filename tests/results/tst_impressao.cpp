@@ -67,11 +67,13 @@ void semear(TestDb& db, int caso)
     db.estado().NomeCase = u("Refugo da prensa 4");
 }
 
-// The report read back: one page, the case, the goal, the root cause last.
+// The report read back: one page, the case, the goal, every factor in the result screen's order.
 void conferir(const QString& texto)
 {
     const QString t = texto.simplified();
-    for (const char* parte : {"Resultado Emach Case: Refugo da prensa 4", "Reduzir o refugo das peças Fatores Emach Observação",
+    for (const char* parte : {"Resultado Emach Case: Refugo da prensa 4", "Reduzir o refugo das peças Fatores Emach Observação "
+                              "Umidade do ar na sala de cura 2.35 Efeito Pressão de injeção 0.80 Efeito Molde sem manutenção 0.00 "
+                              "Efeito Operador novo no turno C -0.45 Fator causal Matéria-prima do fornecedor B -1.00 Fator causal "
                               "Temperatura do forno -2.70 Causa Raíz ou principal FCS Software KV (www.kv-orvalis.example) - "})
         QVERIFY2(t.contains(u(parte)), qPrintable(u(parte) + u("\n") + texto));
     QCOMPARE(texto.count(QLatin1Char('\f')), 1);
@@ -370,10 +372,11 @@ private slots:
             QCOMPARE(texto.count(u("Software KV (www.kv-orvalis.example) - ")), paginas);
             for (const QString& parte : QStringList{pdf.titulo + u(" Case: Prensa 4"), u("Reduzir o refugo das peças"), pdf.ranking, pdf.mapa} + pdf.vereditos)
                 QVERIFY2(texto.contains(parte), qPrintable(parte + u("\n") + texto));
-            // The ranking holds every name whole.
+            // The ranking holds every name whole, in the result screen's order.
             const QString ranking = texto.section(pdf.ranking, 1).section(pdf.mapa, 0, 0);
-            for (const QString& nome : nomes)
-                QVERIFY2(ranking.contains(nome), qPrintable(nome + u("\n") + ranking));
+            qsizetype onde = 0;
+            for (const Analise::Fator& f : r.ranking())
+                QVERIFY2((onde = ranking.indexOf(f.nome.toString(), onde)) >= 0, qPrintable(f.nome.toString() + u("\n") + ranking));
             // The logo is the one picture: the map is drawn.
             QCOMPARE(saidaDe(u("pdfimages"), {u("-list"), pdf.arquivo}).trimmed().count(QLatin1Char('\n')), 2);
         }
