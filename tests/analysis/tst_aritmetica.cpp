@@ -1,6 +1,5 @@
 // The E-Mach arithmetic on numbers, without a window: hand-made matrices, and random ones against the old text path.
 #include "analysis/Analise.h"
-#include "analysis/Robustez.h"
 #include "store/Escala.h"
 #include "store/Regional.h"
 
@@ -196,17 +195,6 @@ private slots:
         }
         QCOMPARE(vistos.size(), 4); // every outcome met, each many times
         QVERIFY(*std::min_element(vistos.begin(), vistos.end()) > total / 50);
-    }
-
-    void robustez()
-    {
-        // Of the worked example's 24 single changes (each pair's two rows and columns summed again, the rest of the
-        // analysis run from the points), 19 keep F4; the first that moves it is F2 x F4 from "the same" (level 2) to 10
-        // (level 4), two steps, to F2.
-        const Robustez::Resultado r = Robustez::avaliar(kExemplo);
-        const Robustez::Mudanca x = r.mudancas.value(0);
-        QCOMPARE(QList<int>({r.mantem, r.total, x.linha, x.coluna, x.nivelAtual, x.nivelNovo, x.passos, x.novaRaiz}),
-                 QList<int>({19, 24, 1, 3, 2, 4, 2, 1}));
     }
 };
 

@@ -63,8 +63,6 @@ private slots:
 
     void initTestCase() { QLocale::setDefault(QLocale(u("en_US"))); }
 
-#include "shell/Traducoes.h"
-#include "store/Escala.h"
     void storedCaseRankedAsTheResultScreen()
     {
         // In case 2 (row factor against column factor) the last three tie at the top; the third name is Null.

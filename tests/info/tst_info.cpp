@@ -146,6 +146,7 @@ private slots:
         };
         const char* titulos[] = {"", "Information", "Information", "Informações Gerais"};
         const char* menus[] = {"", "Cases Quit", "&Casos Dejar", "&Casos &Sair"};
+        const char* nomeDoArquivo[] = {"", "File &name:", "&Nombre de fichero:", "&Nome do arquivo:"};
         for (const auto& c : casos) {
             TestDb db;
             db.exec(u("UPDATE Parametro SET Idioma = ?"), {c.idioma});
@@ -171,9 +172,11 @@ private slots:
             }
             QCOMPARE(guardado(), c.escolha ? QString::number(qAbs(c.escolha)) : c.idioma.toString());
             QCOMPARE(db.valor(u("SELECT VersaoBD FROM Parametro")).toString(), u("KV 22.12.15 / 1.0"));
+            // Qt's own dialogs follow the language at once.
+            const QString dialogo = QCoreApplication::translate("QFileDialog", "File &name:");
             frmInformacoes proxima(estado);
-            QCOMPARE(QStringList({QString::number(c.codigo), proxima.windowTitle(), menu(&principal)}),
-                     QStringList({QString::number(estado.IdiomaAtual), u(titulos[c.codigo]), u(c.menu)}));
+            QCOMPARE(QStringList({QString::number(c.codigo), proxima.windowTitle(), menu(&principal), dialogo}),
+                     QStringList({QString::number(estado.IdiomaAtual), u(titulos[c.codigo]), u(c.menu), u(nomeDoArquivo[c.codigo])}));
         }
     }
 

@@ -16,7 +16,6 @@
 #include <QPageLayout>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -315,8 +314,6 @@ private slots:
         QCOMPARE(sink.count(), 1);
         QCOMPARE(QDir(pasta.path()).entryList({u("*.pdf")}, QDir::Files), QStringList{u("relatorio.pdf")});
 
-        if (QStandardPaths::findExecutable(u("pdftotext")).isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed: the PDF cannot be read back");
         conferir(saidaDe(u("pdftotext"), {u("-layout"), u("-enc"), u("UTF-8"), arquivo, u("-")}));
         // Shrunk into the printable area: no word past its right edge.
         const QRectF area = Printer::paginaDe({Printers::nomePdf(), Impressora::Tipo::Pdf}).paintRect(QPageLayout::Point);
@@ -328,9 +325,6 @@ private slots:
 
     void relatorioCompletoLido()
     {
-        for (const char* programa : {"pdftotext", "pdfinfo", "pdfimages"})
-            if (QStandardPaths::findExecutable(u(programa)).isEmpty())
-                QSKIP(qPrintable(u(programa) + u(" is missing: scripts/setup.sh installs poppler-utils")));
         // Here in Portuguese where the region measures in metres; a copy of this program writes it in Spanish where
         // inches rule.
         QTemporaryDir pasta;
@@ -384,9 +378,6 @@ private slots:
 
     void filaCupsPdf()
     {
-        for (const char* programa : {"lpstat", "pdftotext", "pdftoppm", "pdfinfo"})
-            if (QStandardPaths::findExecutable(u(programa)).isEmpty())
-                QSKIP(qPrintable(u(programa) + u(" is missing: scripts/setup.sh installs CUPS and poppler-utils")));
         if (!saidaDe(u("lpstat"), {u("-r")}).contains(u("is running")))
             QSKIP("the CUPS scheduler is not running: start it with scripts/services.sh");
         const QRegularExpressionMatch m = QRegularExpression(u("device for (\\S+): cups-pdf:/")).match(saidaDe(u("lpstat"), {u("-v")}));

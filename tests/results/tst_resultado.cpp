@@ -12,7 +12,6 @@
 
 #include <QComboBox>
 #include <QPlainTextEdit>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -305,8 +304,6 @@ private slots:
 
     void paginaEArquivos()
     {
-        if (QStandardPaths::findExecutable(u("pdftotext")).isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed: the PDF cannot be read back");
         TestDb db;
         const QStringList nomes{u("Pressão"), u("Vibração"), u("Desgaste do selo"), u("Temperatura")};
         semear(db, kExemplo, nomes);
