@@ -178,12 +178,8 @@ class KV:
         self.type(dialog, path)
         self.key(dialog, "Return")
 
-    def shot(self, name):
-        subprocess.run(["import", "-display", self.display, "-window", "root", os.path.join(self.shots, f"{name}.png")],
-                       check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-    def picture(self, wid, name):
-        """One window alone: scripts/pictures.sh takes these into docs/ for the README."""
+    def shot(self, name, wid="root"):
+        """The whole screen, or one window alone (scripts/pictures.sh takes those into docs/ for the README)."""
         subprocess.run(["import", "-display", self.display, "-window", str(wid), os.path.join(self.shots, f"{name}.png")],
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 

@@ -142,12 +142,7 @@ with x_display() as display:
                     press(dados, ANALYSE[idioma])
                     wait_for("the result button", lambda: find(dados, pyatspi.ROLE_PUSH_BUTTON, RESULT[idioma]).getState()
                              .contains(pyatspi.STATE_SHOWING))
-                    before = {w.name for w in windows(app)}
-                    press(dados, RESULT[idioma])
-                    wait_for("the result window", lambda: any(w.name not in before and named(w) for w in windows(app)))
-                    resultado = next(w for w in windows(app) if w.name not in before and named(w))
-                    resultado_t = resultado.name
-                    seen.append((resultado_t, nameless(resultado)))
+                    resultado, resultado_t, _ = opened(lambda: press(dados, RESULT[idioma]))
                     grade = find(resultado, pyatspi.ROLE_TABLE).queryTable()
                     classes = [grade.getRowDescription(r) for r in range(grade.nRows)]
                     assert classes[-1] == ROOT[idioma] and len(classes) == 4, classes

@@ -33,7 +33,7 @@ with x_display() as display, KV(build, shots, display) as kv:
             kv.type(cases, text)
         kv.key(cases, "Tab")
         kv.shot("road-02-case-filled")
-        kv.picture(cases, "picture-cases")
+        kv.shot("picture-cases", cases)
         kv.click_twips(cases, 8325, 4575, 1290, 990)  # Gravar
         kv.query_until('SELECT "Case", Sintoma, Qtde FROM Cases WHERE Numero = 3', [(NAME, SYMPTOM, 6)])
         kv.click(cases, 150, cases_row(3), double=True)  # now it is in use: current
@@ -61,7 +61,7 @@ with x_display() as display, KV(build, shots, display) as kv:
         kv.click(dados, *matrix_cell(1, 3))
         kv.key(dados, *KEYS, delay=20)
         kv.shot("road-04-matrix-judged")
-        kv.picture(dados, "picture-matrix")
+        kv.shot("picture-matrix", dados)
         kv.close_window(dados)
         kv.wait_gone(MATRIX)
 
@@ -73,13 +73,13 @@ with x_display() as display, KV(build, shots, display) as kv:
         kv.click_twips(dados, 720, 1320, 1140, 840)  # Resultado
         result = kv.wait_window(RESULT)
         kv.shot("road-05-result")
-        kv.picture(result, "picture-result")
+        kv.shot("picture-result", result)
 
     with kv.step("influence map: opened from the result, exported as a PNG beside the screenshots"):
         kv.key(result, "alt+m")
         mapa = kv.wait_window("Mapa de influência")
         kv.shot("road-06-map")
-        kv.picture(mapa, "picture-map")
+        kv.shot("picture-map", mapa)
         png = os.path.join(shots, "road-06-map-exported.png")
         if os.path.exists(png):  # a file from an earlier run: the dialog would ask to replace it
             os.remove(png)

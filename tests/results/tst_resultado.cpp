@@ -205,7 +205,6 @@ private slots:
         db.estado().QtdeFatores = 4;
         frmResultado janela(db.estado(), u("s"));
         janela.show();
-        emEspacoLivre(janela, {"cmdExportar", "cmdMapa"});
         clicar(&janela, "cmdExportar");
         QFile f(respostas.arquivo);
         QVERIFY(f.open(QIODevice::ReadOnly));

@@ -60,11 +60,8 @@ private slots:
             for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Right})
                 QTest::keyClick(QApplication::focusWidget(), k);
             QCOMPARE(m.menuBar()->activeAction()->objectName(), u("mnuDados"));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // no case: the analysis says so
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // no case: the analysis says so (its words: tst_startup)
             QCOMPARE(sink.count(), 1);
-            QCOMPARE(sink.ultima().texto, idioma == 1   ? u("Select the Case to be analyzed in the menu Cases")
-                                          : idioma == 2 ? u("Seleccione el Case que se analiza en los cases de menú")
-                                                        : u("Escolha o Case a ser analisado no menu Cases"));
             QVERIFY(!m.menuBar()->hasFocus());
         }
     }
