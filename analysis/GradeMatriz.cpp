@@ -363,8 +363,11 @@ int GradeMatriz::linhasPorPagina() const
 
 void GradeMatriz::setMoldura(bool visivel)
 {
+    if (m_moldura == visivel)
+        return;
     m_moldura = visivel;
-    viewport()->update();
+    // Only the current cell wears the frame.
+    update(currentIndex());
 }
 
 int GradeMatriz::larguraTexto(int coluna) const
