@@ -466,7 +466,8 @@ void frmDados::cmdGravar_Click()
             break;
         }
     }
-    Frame1->hide();
+    if (!m_painelFica)
+        Frame1->hide();
     // A cell right of the diagonal in the result columns has no mirror inside
     // the grid; only the cells that exist are written.
     QVector<ModeloMatriz::Estado> antes, depois;
@@ -678,11 +679,16 @@ void frmDados::julgarPorTecla(int opcao)
     QRadioButton* opcoes[5] = {opt1, opt2, opt3, opt4, opt5};
     if (opcao > 0)
         opcoes[opcao - 1]->setChecked(true);
+    // A level goes on to the next empty pair, whose panel is this one: it
+    // stays up rather than vanishing and coming back over the grid.
+    m_painelFica = opcao > 0;
     cmdGravar_Click();
-    if (opcao > 0) {
-        if (const auto proximo = Teclado::proximoParVazio(m_modelo->matriz(), atual))
-            irPara(*proximo);
-    }
+    m_painelFica = false;
+    const auto proximo = opcao > 0 ? Teclado::proximoParVazio(m_modelo->matriz(), atual) : std::nullopt;
+    if (proximo)
+        irPara(*proximo);
+    else
+        Frame1->hide();
 }
 
 void frmDados::colocarContradicoes()

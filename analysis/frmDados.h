@@ -149,6 +149,7 @@ private:
     };
     std::optional<Marca> m_marca;
     int m_colunaSel = 0;
+    bool m_painelFica = false; // a key judges and moves on: Gravar leaves the panel up
     int m_posLogo = 0;
     std::unique_ptr<cLogo> m_logo;
     // The judgements not saved yet, mirrored into the recovery file.
