@@ -11,6 +11,7 @@
 #include "shell/Janelas.h"
 #include "shell/Messages.h"
 #include "shell/Twips.h"
+#include "store/Escrita.h"
 #include "store/Ranking.h"
 #include "store/Regional.h"
 #include "store/StoreError.h"
@@ -554,7 +555,7 @@ void frmEquipe::cmdExportar_Click()
         return;
     const QString erro = CasoCsv::salvar(arquivo, CasoCsv::escrever(e, m_estado.IdiomaAtual));
     if (!erro.isEmpty())
-        MsgBox(m.falhaArquivo.arg(QDir::toNativeSeparators(arquivo), erro), Icone::Exclamacao, titulo);
+        MsgBox(Escrita::mensagem(arquivo, erro), Icone::Exclamacao, titulo);
 }
 
 void frmEquipe::cmdImprimir_Click()

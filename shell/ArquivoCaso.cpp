@@ -5,6 +5,7 @@
 #include "shell/Messages.h"
 #include "store/CasoXlsx.h"
 #include "store/Database.h"
+#include "store/Escrita.h"
 #include "store/StoreError.h"
 
 #include <QCoreApplication>
@@ -50,7 +51,6 @@ Mensagens mensagens()
     m.tituloImportar = Texto::tr("Importar case");
     m.filtro = Texto::tr("Arquivos CSV (*.csv);;Todos os arquivos (*)");
     m.semFatores = Texto::tr("O case %1 não tem fatores para exportar.");
-    m.falhaArquivo = Texto::tr("Não foi possível gravar o arquivo\n%1\n\n%2\n\nNenhum arquivo foi criado ou alterado.");
     m.confirmar = Texto::tr("O case %1 (%2) já tem %3 fatores.\nSubstituí-los pelos %4 fatores do arquivo?");
     m.importado = Texto::tr("%1 fatores e %2 julgamentos importados para o case %3.");
     m.falhaGravar = Texto::tr("O case não pôde ser gravado:\n%1\n\nNada foi alterado.");
@@ -73,7 +73,7 @@ QString exportar(QWidget* janela, int idioma, const CasoCsv::Exportacao& dados)
     const bool planilha = QFileInfo(arquivo).suffix().compare(QStringLiteral("xlsx"), Qt::CaseInsensitive) == 0;
     const QString erro = planilha ? CasoXlsx::salvar(arquivo, dados, idioma) : CasoCsv::salvar(arquivo, CasoCsv::escrever(dados, idioma));
     if (!erro.isEmpty()) {
-        MsgBox(m.falhaArquivo.arg(QDir::toNativeSeparators(arquivo), erro), Icone::Exclamacao, m.tituloExportar);
+        MsgBox(Escrita::mensagem(arquivo, erro), Icone::Exclamacao, m.tituloExportar);
         return QString();
     }
     return arquivo;

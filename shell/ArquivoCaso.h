@@ -20,7 +20,6 @@ struct Mensagens {
     QString tituloImportar;
     QString filtro;
     QString semFatores; // %1 case number
-    QString falhaArquivo; // %1 path, %2 the system's reason
     QString confirmar; // %1 case number, %2 its name, %3 factors it holds, %4 factors of the file
     QString importado; // %1 factors, %2 judgements, %3 case number
     QString falhaGravar; // %1 the store's reason

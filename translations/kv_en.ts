@@ -36,21 +36,6 @@
         <translation>Case %1 has no factors to export.</translation>
     </message>
     <message>
-        <source>Não foi possível gravar o arquivo
-%1
-
-%2
-
-Nenhum arquivo foi criado ou alterado.</source>
-        <translation>The file
-%1
-could not be written.
-
-%2
-
-No file was created or changed.</translation>
-    </message>
-    <message>
         <source>O case %1 (%2) já tem %3 fatores.
 Substituí-los pelos %4 fatores do arquivo?</source>
         <translation>Case %1 (%2) already holds %3 factors.

@@ -36,20 +36,6 @@
         <translation>El case %1 no tiene factores para exportar.</translation>
     </message>
     <message>
-        <source>Não foi possível gravar o arquivo
-%1
-
-%2
-
-Nenhum arquivo foi criado ou alterado.</source>
-        <translation>No se pudo grabar el archivo
-%1
-
-%2
-
-Ningún archivo fue creado ni cambiado.</translation>
-    </message>
-    <message>
         <source>O case %1 (%2) já tem %3 fatores.
 Substituí-los pelos %4 fatores do arquivo?</source>
         <translation>El case %1 (%2) ya tiene %3 factores.
