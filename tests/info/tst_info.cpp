@@ -185,10 +185,8 @@ private slots:
     void trocaDeIdiomaRetraduzAsTelasAbertas()
     {
         TestDb db;
-        db.exemplo(1, {u("A"), u("B"), u("C"), u("D")});
+        db.exemplo(1, {}, true);
         AppState& estado = db.estado();
-        estado.CaseAtual = 1;
-        estado.QtdeFatores = 4;
         Menu principal(estado);
         QVERIFY(principal.Form_Load());
         frmCases cases(estado);

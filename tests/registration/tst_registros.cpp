@@ -200,7 +200,7 @@ private slots:
         Respostas respostas;
         QTemporaryDir dir;
         respostas.arquivo = dir.filePath(u("um.csv"));
-        db.exemplo(1, {u("A"), u("B"), u("C"), u("D")});
+        db.exemplo(1);
         J j(db);
         for (const char* novo : {"cmdImportar", "cmdExportar"})
             for (QWidget* w : j.w.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))

@@ -43,9 +43,7 @@ int escrever(const QString& alvo, bool cheio, int idioma)
     Traducoes::aplicar(idioma);
     TestDb db;
     db.estado().IdiomaAtual = qint16(idioma);
-    db.exemplo(1, {u("Pressão"), u("Vibração"), u("Desgaste"), u("Temperatura")});
-    db.estado().CaseAtual = 1;
-    db.estado().QtdeFatores = 4;
+    db.exemplo(1, {u("Pressão"), u("Vibração"), u("Desgaste"), u("Temperatura")}, true);
     Printers::definirLista({}, 0);
     Respostas respostas;
     frmResultado resultado(db.estado(), u("Vazamento"));
@@ -78,7 +76,7 @@ private slots:
     void recuperacaoOferecidaRestauradaOuPostaDeLado()
     {
         TestDb db;
-        db.exemplo(2, {u("A"), u("B"), u("C"), u("D")});
+        db.exemplo(2);
         const Database& banco = db.estado().BancoDados;
         const QString arquivo = Recuperacao::caminho(db.caminho());
         const QString matriz = u("SELECT N01, N02 FROM Eventos2 WHERE Numero <= 2 ORDER BY Numero");

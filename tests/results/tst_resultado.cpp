@@ -200,9 +200,7 @@ private slots:
         Respostas respostas;
         QTemporaryDir dir;
         respostas.arquivo = dir.filePath(u("r.csv"));
-        db.exemplo(3, {u("A"), u("B"), u("C"), u("D")});
-        db.estado().CaseAtual = 3;
-        db.estado().QtdeFatores = 4;
+        db.exemplo(3, {}, true);
         frmResultado janela(db.estado(), u("s"));
         janela.show();
         clicar(&janela, "cmdExportar");

@@ -73,8 +73,7 @@ private slots:
         Respostas sink;
         Menu m(db.estado());
         QVERIFY(m.Form_Load());
-        db.exemplo(1, {u("A"), u("B"), u("C"), u("D")});
-        db.estado().CaseAtual = 1;
+        db.exemplo(1, {}, true);
         m.show();
         QApplication::setActiveWindow(&m);
         QTRY_VERIFY(comFoco(&m));
@@ -123,9 +122,7 @@ private slots:
     void resultGridAndMapReadAloud()
     {
         TestDb db;
-        db.exemplo(1, {u("A"), u("B"), u("C"), u("D")});
-        db.estado().CaseAtual = 1;
-        db.estado().QtdeFatores = 4;
+        db.exemplo(1, {}, true);
         for (int idioma : {3, 1}) {
             db.estado().IdiomaAtual = qint16(idioma);
             Traducoes::aplicar(idioma);

@@ -88,6 +88,8 @@ const Linha kLegendas[] = {
     {Dados, "cmdResultado", "&Resultado", "&Resultar", "&Result"},
     {Dados, "", "Entrada de dados para análise", "Registro dos Eventos", "Registration of events"},
     {Dados, "Frame1", "Comparação: ", "Comparison", "Comparison"},
+    {Dados, "lblContradicoes", "Contradições: 0", "Contradicciones: 0", "Contradictions: 0"},
+    {Dados, "chkContradicoes", "&Mostrar contradições", "&Mostrar contradicciones", "&Show contradictions"},
     {Dados, "opt5", "Muito menos", "Mucho menos", "Much less"},
     {Dados, "opt4", "Menos", "Menos", "Less"},
     {Dados, "opt3", "De forma igual", "Igualmente", "The same"},

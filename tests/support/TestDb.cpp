@@ -68,17 +68,19 @@ void TestDb::setCase(int numero, const QVariant& nome, const QVariant& sintoma, 
          {nome, sintoma, qtde, numero});
 }
 
-void TestDb::exemplo(int caso, const QStringList& nomes)
+void TestDb::exemplo(int caso, const QStringList& nomes, bool atual)
 {
     static const double matriz[4][4] = {{0, 5, 0.1, 0.1}, {0.2, 0, 5, 1}, {10, 0.2, 0, 0.1}, {10, 1, 10, 0}};
     static const double emach[4] = {4, 0, 0.4, -1};
     setCase(caso, QStringLiteral("Bomba, 3"), QString::fromUtf8("-Pressão baixa"), 4);
     for (int r = 0; r < 4; ++r) {
-        QVariantList v{nomes.value(r)};
+        QVariantList v{nomes.isEmpty() ? QString(QChar(u'A' + r)) : nomes.value(r)};
         for (int c = 0; c < 4; ++c)
             v << (r == c ? QVariant() : QVariant(matriz[r][c]));
         v << emach[r] << r + 1;
         exec(QStringLiteral("UPDATE %1 SET Evento = ?, N01 = ?, N02 = ?, N03 = ?, N04 = ?, emach = ? WHERE Numero = ?")
                  .arg(Tables::TabelaEventos(caso)), v);
     }
+    if (atual)
+        m_estado.CaseAtual = caso, m_estado.QtdeFatores = 4;
 }

@@ -29,8 +29,9 @@ public:
     // Convenience: set a case's name, symptom and count.
     void setCase(int numero, const QVariant& nome, const QVariant& sintoma, const QVariant& qtde);
     // The worked example of the E-Mach (4 factors, analysed) in a case, with
-    // these names, named "Bomba, 3" with the symptom "-Pressão baixa".
-    void exemplo(int caso, const QStringList& nomes);
+    // these names (A to D when none), named "Bomba, 3" with the symptom
+    // "-Pressão baixa"; made current when asked.
+    void exemplo(int caso, const QStringList& nomes = {}, bool atual = false);
 
 private:
     QTemporaryDir m_dir;
