@@ -5,6 +5,7 @@
 #include "shell/Gravacao.h"
 #include "shell/Restauracao.h"
 #include "shell/Vigia.h"
+#include "shell/app/Aquecimento.h"
 #include "shell/app/Menu.h"
 #include "shell/app/Sinais.h"
 
@@ -13,6 +14,7 @@
 
 int main(int argc, char** argv)
 {
+    Aquecimento aquecimento;
     KvApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("KV"));
     QApplication::setStyle(new Estilo(QApplication::style()));
@@ -22,6 +24,7 @@ int main(int argc, char** argv)
     estado.pastaPrograma = QCoreApplication::applicationDirPath();
     Sinais::instalar();
 
+    aquecimento.concluir();
     Menu menu(estado);
     if (!menu.Form_Load())
         return 1;
