@@ -695,10 +695,27 @@ void frmDados::colocarContradicoes()
 {
     // Under the comparison panel's foot; from 22 factors (and after an analysis) the grid reaches lower.
     const int topo = std::max(m_pePainel + 15, MSFlexGrid1->Top() + MSFlexGrid1->Height() + 15);
+    const bool desceu = m_pePainel > 4335 + 3705;
+    if (!desceu && Twips::px(topo + 240) > height()) {
+        // At 17 factors the window is shorter than at 16 and ends just under the
+        // panel: the line stands in the corner right of the grid and its header
+        // strips instead, above every place the panel takes.
+        int direita = MSFlexGrid1->geometry().right();
+        for (const LogoPicture* pic : std::as_const(m_picLogo))
+            if (pic && !pic->isHidden())
+                direita = std::max(direita, pic->geometry().right());
+        const int esquerda = direita + 1 + Twips::px(120), largura = width() - esquerda - Twips::px(90);
+        if (largura >= std::max(chkContradicoes->sizeHint().width(), lblContradicoes->sizeHint().width())) {
+            chkContradicoes->setGeometry(esquerda, Twips::px(345), largura, Twips::px(240));
+            lblContradicoes->setGeometry(esquerda, Twips::px(645), largura, Twips::px(240));
+            return;
+        }
+    }
     Twips::colocar(chkContradicoes, 1605, topo, 3200, 240);
     Twips::colocar(lblContradicoes, 4905, topo, 2600, 240);
-    // Once the panel has stepped down, the window grows for them as it does for Back, and stays on the screen.
-    if (m_pePainel > 4335 + 3705 && Twips::px(topo + 240) > height()) {
+    // Where the panel has stepped down (or no corner holds them), the window
+    // grows for them as it does for Back, and stays on the screen.
+    if (Twips::px(topo + 240) > height()) {
         setFixedHeight(Twips::px(topo + 240));
         if (const QScreen* tela = screen()) {
             const QRect livre = tela->availableGeometry();

@@ -405,10 +405,28 @@ private slots:
     }
 
     // The panel leaves the pair it judges in sight wherever it opens, before and after an analysis: in its own place
-    // while that covers nothing current, with the window and the contradictions' line on a 1366 x 768 screen.
+    // while that covers nothing current, with the window and the contradictions' line on a 1366 x 768 screen. The
+    // line shows whole at every count in every language, clear of the other controls and of the panel's own place.
     void panelLeavesThePairInSight()
     {
-        for (const int n : {9, 16, 25}) {
+        Tela c(1, 25);
+        for (int i = 0; i < 66; ++i) {
+            c.db.setCase(1, u("Linha 3"), u("Paradas da linha"), 4 + i % 22);
+            c.db.estado().IdiomaAtual = qint16(1 + i / 22);
+            c.abrir();
+            QRect linha;
+            for (const char* nome : {"chkContradicoes", "lblContradicoes"}) {
+                const QWidget* w = filho(c.w.get(), nome);
+                QVERIFY2(c.w->rect().contains(w->geometry()) && w->sizeHint().width() <= w->width()
+                             && !Twips::rect(1605, 4335, 9300, 3705).intersects(w->geometry()),
+                         qPrintable(QStringLiteral("n %1: %2").arg(4 + i % 22).arg(nome)));
+                linha |= w->geometry();
+            }
+            for (const QWidget* outro : c.w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(outro->isHidden() || outro->objectName().endsWith(u("Contradicoes")) || !outro->geometry().intersects(linha),
+                         qPrintable(QStringLiteral("n %1: %2").arg(4 + i % 22).arg(outro->objectName())));
+        }
+        for (const int n : {9, 16, 17, 25}) {
             Tela t(1, n);
             GradeMatriz* g = t.abrir();
             const QWidget* painel = filho(t.w.get(), "Frame1");
