@@ -152,7 +152,8 @@ void frmInformacoes::Form_Load()
         m_estado.IdiomaAtual = qint16(v);
         opcoes[int(v) - 1]->setChecked(true);
     }
-    Traducoes::aplicar(m_estado.IdiomaAtual);
+    // The main window's caption set brings the stored language's texts with
+    // it; this screen keeps those it opened with.
     if (m_estado.legendarMenu)
         m_estado.legendarMenu(m_estado.IdiomaAtual);
 }
