@@ -131,6 +131,16 @@ int main(int argc, char** argv)
         cs.setField("Case", QStringLiteral("bench"));
         cs.setField("Qtde", 25);
         cs.Update();
+        // Every factor a name of its own, of a length a user might give it:
+        // names that repeat would let any cache of their drawing flatter the figures.
+        const char* temas[] = {"Temperatura do forno", "Pressão", "Treinamento dos operadores da linha 2", "Umidade",
+                               "Manutenção preventiva"};
+        Recordset fs = estado.BancoDados.OpenRecordset(Tables::consultaFatores(1, 25), dbOpenDynaset);
+        for (int k = 1; k <= 25; ++k, fs.MoveNext()) {
+            fs.Edit();
+            fs.setField("Evento", QStringLiteral("%1 %2").arg(QString::fromUtf8(temas[k % 5])).arg(k));
+            fs.Update();
+        }
         return 0;
     }
 
