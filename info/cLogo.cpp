@@ -2,6 +2,7 @@
 
 #include "shell/Twips.h"
 
+#include <QCache>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -218,9 +219,32 @@ void cLogo::Draw()
 
     const int h = pic->Height() / Twips::kPorPixel;
     const int w = pic->Width() / Twips::kPorPixel;
-    const QImage faixas = faixasDe(w, h, qRgb(m_start.r, m_start.g, m_start.b), qRgb(m_end.r, m_end.g, m_end.b));
+    const QRgb inicio = qRgb(m_start.r, m_start.g, m_start.b), fim = qRgb(m_end.r, m_end.g, m_end.b);
+    const QImage faixas = faixasDe(w, h, inicio, fim);
     if (faixas.isNull() && h == 0)
         return;
+
+    // The matrix screen paints the same strips at every open, and laying out
+    // their captions was a third of an open: a finished strip
+    // is kept under everything it was drawn from. The bands cover the whole
+    // box, so nothing under them shows through.
+    struct Pronta {
+        QImage imagem;
+        bool cortada = false;
+    };
+    static QCache<QString, Pronta> prontas(64);
+    const bool cobre = faixas.size() == dc.size();
+    QString chave;
+    for (const qint64 v : {qint64(Cores::cor(pic->ForeColor()).rgba()), qint64(inicio), qint64(fim), qint64(w), qint64(h),
+                           qint64(dc.devicePixelRatio() * 100)})
+        chave += QString::number(v) + QLatin1Char('|');
+    chave += pic->font().key() + QLatin1Char('|') + m_caption;
+    if (const Pronta* pronta = cobre ? prontas.object(chave) : nullptr) {
+        pic->setImagem(QPixmap::fromImage(pronta->imagem));
+        pic->setToolTip(pronta->cortada ? m_caption : QString());
+        pic->Refresh();
+        return;
+    }
     QPainter p(&dc);
     p.drawImage(0, 0, faixas);
 
@@ -258,6 +282,9 @@ void cLogo::Draw()
     p.end();
     // A caption longer than the strip is cut at its top: the whole of it
     // shows as a tooltip.
-    pic->setToolTip(comprimento > h - 16 ? m_caption : QString());
+    const bool cortada = comprimento > h - 16;
+    if (cobre)
+        prontas.insert(chave, new Pronta{dc.toImage(), cortada});
+    pic->setToolTip(cortada ? m_caption : QString());
     pic->Refresh();
 }

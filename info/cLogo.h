@@ -26,6 +26,8 @@ public:
     // colour the first time (or after the box was resized).
     QPixmap& imagem();
     const QPixmap& imagemAtual() const { return m_imagem; }
+    // Takes a finished image of the box's size as its own.
+    void setImagem(const QPixmap& imagem) { m_imagem = imagem; }
 
     void Refresh() { update(); }
 

@@ -305,6 +305,22 @@ private slots:
         QCOMPARE(pixel(0), QColor(209, 209, 198)); // from green still
     }
 
+    void aStripDrawnAgainFollowsEachChangeOfItsLook()
+    {
+        // A finished strip is kept: no change of colour may bring back the one kept before it.
+        LogoPicture pic;
+        Twips::colocar(&pic, 0, 0, 255, 2475);
+        cLogo logo;
+        logo.setDrawingObject(&pic);
+        logo.setCaption(QStringLiteral("Emach"));
+        auto desenhar = [&] { logo.Draw(); return pic.imagemAtual().toImage(); };
+        const QImage preta = desenhar();
+        pic.setForeColor(0x00FFFFFF);
+        const QImage branca = desenhar();
+        logo.setStartColor(0x000000FF);
+        QVERIFY(branca != preta && desenhar() != branca);
+    }
+
     void captionRunsUpwardsInWholePoints()
     {
         // Ink from y = H - 16 upwards, cut at the top edge, glyph tops at x = 0.
