@@ -110,6 +110,11 @@ public:
         setSectionsClickable(false);
     }
 
+    // The column is as wide as the grid makes it, whatever its names: the
+    // view asks at every relayout, and measuring every name cost more than
+    // painting them.
+    QSize sizeHint() const override { return {minimumWidth(), length()}; }
+
 protected:
     void paintSection(QPainter* p, const QRect& rect, int r) const override
     {

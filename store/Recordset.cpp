@@ -46,32 +46,25 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, const QString& sour
 {
     m_table = kind == Kind::Table ? source : tableOfQuery(source);
 
-    QHash<QString, char> declared;
-    if (!m_table.isEmpty()) {
-        QSqlQuery info(m_conn->db());
-        if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(m_table))))
-            throw StoreError(info.lastError());
-        while (info.next())
-            declared.insert(info.value(1).toString().toLower(), typeOf(info.value(2).toString()));
-        if (kind == Kind::Table && declared.isEmpty())
-            throw StoreError(QStringLiteral("The Microsoft Jet database engine cannot find the input table or query '%1'.").arg(m_table));
-    }
-
     const QString sql = kind == Kind::Table
         ? QStringLiteral("SELECT rowid AS %1, * FROM %2 ORDER BY rowid").arg(kRowId, quoted(m_table))
         : source;
     QSqlQuery q(m_conn->db());
     q.setForwardOnly(true);
-    if (!q.exec(sql))
+    if (!q.exec(sql)) {
+        if (kind == Kind::Table && declaredTypes().isEmpty())
+            throw StoreError(QStringLiteral("The Microsoft Jet database engine cannot find the input table or query '%1'.").arg(m_table));
         throw StoreError(q.lastError());
+    }
 
     const QSqlRecord rec = q.record();
     const int first = kind == Kind::Table ? 1 : 0;
     for (int i = first; i < rec.count(); ++i) {
         m_fields << rec.fieldName(i);
-        m_types << declared.value(rec.fieldName(i).toLower(), 'r');
-        if (const QString chave = rec.fieldName(i).toCaseFolded(); !m_indices.contains(chave))
+        const QString chave = rec.fieldName(i).toCaseFolded();
+        if (!m_indices.contains(chave))
             m_indices.insert(chave, i - first); // the first of a repeated name
+        m_exact.insert(rec.fieldName(i), m_indices.value(chave)); // however it is spelt
     }
     while (q.next()) {
         QVector<QVariant> row;
@@ -81,6 +74,19 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, const QString& sour
         m_rows << row;
         m_rowids << (kind == Kind::Table ? q.value(0).toLongLong() : -1);
     }
+}
+
+QHash<QString, char> Recordset::declaredTypes() const
+{
+    QHash<QString, char> declared;
+    if (m_table.isEmpty())
+        return declared;
+    QSqlQuery info(m_conn->db());
+    if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(m_table))))
+        throw StoreError(info.lastError());
+    while (info.next())
+        declared.insert(info.value(1).toString().toLower(), typeOf(info.value(2).toString()));
+    return declared;
 }
 
 void Recordset::setIndex(const QString& name)
@@ -154,7 +160,10 @@ void Recordset::ordenar(const std::function<bool(int, int)>& antes)
 
 int Recordset::fieldIndex(const QString& name) const
 {
-    // A matrix is read and saved field by field: a name is looked up, not compared with every other.
+    // A matrix is read and saved field by field: a name is looked up, not
+    // compared with every other, and as spelt in the table first.
+    if (const auto it = m_exact.constFind(name); it != m_exact.cend())
+        return *it;
     return m_indices.value(name.toCaseFolded(), -1);
 }
 
@@ -227,6 +236,13 @@ void Recordset::setField(const QString& name, const QVariant& value)
     const int i = requireField(name);
     if (!m_editing)
         throw StoreError(QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    // Only a write needs the declared types: a recordset that is only read
+    // never asks the schema for them.
+    if (m_types.isEmpty()) {
+        const QHash<QString, char> declared = declaredTypes();
+        for (const QString& f : std::as_const(m_fields))
+            m_types << declared.value(f.toLower(), 'r');
+    }
     m_buffer[i] = convert(i, value);
     if (!m_dirty.contains(i))
         m_dirty << i;

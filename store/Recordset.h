@@ -53,6 +53,8 @@ private:
     int requireField(const QString& name) const;
     void requireCurrent() const;
     QVariant convert(int field, const QVariant& value) const;
+    // Each column's declared type, by lower-case name.
+    QHash<QString, char> declaredTypes() const;
 
     std::shared_ptr<Connection> m_conn;
     QString m_table;
@@ -60,7 +62,8 @@ private:
     QString m_index;
     QStringList m_fields;
     QHash<QString, int> m_indices; // field names case-folded
-    QVector<char> m_types; // 't' text, 'i' integer, 'r' real, per field
+    QHash<QString, int> m_exact; // field names as the source spells them
+    QVector<char> m_types; // 't' text, 'i' integer, 'r' real, per field; read at the first write
     QVector<QVector<QVariant>> m_rows;
     QVector<qint64> m_rowids;
     int m_pos = 0;
