@@ -13,6 +13,7 @@
 #include "shell/Figuras.h"
 #include "shell/Janelas.h"
 #include "shell/Messages.h"
+#include "shell/ModuloImpressao.h"
 #include "shell/Traducoes.h"
 #include "store/Escrita.h"
 
@@ -29,7 +30,6 @@
 #include <QPdfWriter>
 #include <QScrollArea>
 #include <QSizeGrip>
-#include <QSvgGenerator>
 #include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -306,17 +306,7 @@ bool frmMapa::exportar(const cMapa& mapa, const QString& arquivo, const QSize& t
     f.open(QIODevice::WriteOnly);
     bool ok = false;
     if (fim == u("svg")) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&f);
-        svg.setSize(tamanho);
-        svg.setViewBox(area);
-        svg.setResolution(96);
-        svg.setTitle(mapa.titulo());
-        QPainter p;
-        if (p.begin(&svg)) {
-            mapa.desenhar(p, area);
-            ok = p.end();
-        }
+        ok = ModuloImpressao::funcoes().gravarSvg(&f, tamanho, mapa.titulo(), [&](QPainter& p) { mapa.desenhar(p, area); });
     } else if (fim == u("pdf")) {
         QPdfWriter pdf(&f);
         pdf.setResolution(300);

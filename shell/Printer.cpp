@@ -1,6 +1,7 @@
 #include "shell/Printer.h"
 #include "shell/Printers.h"
 #include "shell/Dialogos.h"
+#include "shell/ModuloImpressao.h"
 #include "store/Escrita.h"
 
 #include <QBuffer>
@@ -13,8 +14,6 @@
 #include <QPainter>
 #include <QLocale>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <algorithm>
 #include <cmath>
 #include <cerrno>
@@ -155,7 +154,7 @@ QPageLayout Printer::paginaDe(const Impressora& impressora)
 {
     QPageSize papel;
     if (impressora.tipo == Impressora::Tipo::Cups)
-        papel = QPrinterInfo::printerInfo(impressora.DeviceName).defaultPageSize();
+        papel = ModuloImpressao::funcoes().papel(impressora.DeviceName);
     if (!papel.isValid())
         papel = QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
                                                                                             : QPageSize::A4);
@@ -268,17 +267,8 @@ bool Printer::imprimir(const QList<ItemColocado>& itens, const Impressora& impre
         }
         motivo = Escrita::mensagem(destino, motivo);
     } else {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::NativeFormat);
-        printer.setPrinterName(impressora.DeviceName);
-        printer.setDocName(nomeDocumento());
-        // A printer that cannot come that close to the edge keeps its own
-        // smallest margins; size and orientation are set on their own for that.
-        printer.setPageSize(desejada.pageSize());
-        printer.setPageOrientation(desejada.orientation());
-        if (!printer.setPageMargins(desejada.margins(), desejada.units()))
-            printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
-        if (pintar(printer, itens))
+        if (ModuloImpressao::funcoes().imprimir(impressora.DeviceName, nomeDocumento(), desejada,
+                                                [&](QPagedPaintDevice& printer) { return pintar(printer, itens); }))
             return true;
         motivo = QCoreApplication::translate("Printer", "A impressora %1 não aceitou o documento. Nada foi impresso.")
                      .arg(impressora.DeviceName);

@@ -1,6 +1,5 @@
 #include "shell/Printers.h"
-
-#include <QPrinterInfo>
+#include "shell/ModuloImpressao.h"
 
 namespace Printers {
 
@@ -22,8 +21,9 @@ void lerSistema(Estado& e)
 {
     e.lista.clear();
     e.atual = -1;
-    const QString padrao = QPrinterInfo::defaultPrinterName();
-    const QStringList nomes = QPrinterInfo::availablePrinterNames();
+    const ModuloImpressao::Funcoes& cups = ModuloImpressao::funcoes();
+    const QString padrao = cups.impressoraPadrao();
+    const QStringList nomes = cups.impressoras();
     for (const QString& nome : nomes) {
         if (nome == padrao && !padrao.isEmpty())
             e.atual = int(e.lista.size());
