@@ -75,7 +75,7 @@ def sql(database, statement):
 
 
 class KV:
-    """A program folder with KV and its CONTROLE.mdb (a fresh one when it has none)."""
+    """A program folder with KV, its printing module and its CONTROLE.mdb (a fresh one when it has none)."""
 
     def __init__(self, build_dir, shots_dir, display, folder=None):
         self.shots, self.display, self.procs, self.own = shots_dir, display, [], folder is None
@@ -83,7 +83,8 @@ class KV:
         self.folder = folder or tempfile.mkdtemp(prefix="kv-e2e-")
         self.binary = os.path.join(self.folder, "KV")
         if not os.path.exists(self.binary):
-            shutil.copy2(os.path.join(build_dir, "KV"), self.binary)
+            for name in ("KV", "libkv_impressao.so"):
+                shutil.copy2(os.path.join(build_dir, name), self.folder)
         self.database = os.path.join(self.folder, "CONTROLE.mdb")
         if not os.path.exists(self.database):
             subprocess.run([os.path.join(build_dir, "kv_mkdb"), self.database], check=True)
