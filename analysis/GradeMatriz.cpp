@@ -1,10 +1,12 @@
 #include "analysis/GradeMatriz.h"
 
 #include "shell/Fonts.h"
+#include "shell/TabelaAcessivel.h"
 #include "shell/Twips.h"
 #include "store/Regional.h"
 
 #include <QAbstractItemDelegate>
+#include <QAccessible>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QHelpEvent>
@@ -191,6 +193,8 @@ GradeMatriz::GradeMatriz(ModeloMatriz* modelo, QWidget* parent) : QTableView(par
     horizontalHeader()->setDefaultSectionSize(Twips::px(kLarguraPadrao));
     setItemDelegate(new Pintor(this));
     setModel(modelo);
+    // A screen reader reads the names as row headers, not as a hidden column.
+    TabelaAcessivel::instalar(this, 0, 0);
 
     // New rows and columns take their widths and fit their texts; the cells
     // that were there keep theirs.
@@ -234,6 +238,20 @@ GradeMatriz::GradeMatriz(ModeloMatriz* modelo, QWidget* parent) : QTableView(par
     // The grid starts with its first movable cell current.
     if (Rows() > 1 && Cols() > 1)
         setCurrentIndex(m_modelo->index(1, 1));
+}
+
+void GradeMatriz::currentChanged(const QModelIndex& atual, const QModelIndex& anterior)
+{
+    // The table view would name the focused cell by its own numbering, which
+    // counts the hidden names column; the reader's table does not.
+    if (QAccessible::isActive()) {
+        if (const int filho = TabelaAcessivel::filho(this, atual); filho >= 0) {
+            QAccessibleEvent foco(this, QAccessible::Focus);
+            foco.setChild(filho);
+            QAccessible::updateAccessibility(&foco);
+        }
+    }
+    QAbstractItemView::currentChanged(atual, anterior);
 }
 
 int GradeMatriz::Row() const

@@ -87,6 +87,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void currentChanged(const QModelIndex& atual, const QModelIndex& anterior) override;
 
 private:
     class Pintor;

@@ -78,7 +78,18 @@ QVariant ModeloMatriz::headerData(int secao, Qt::Orientation orientacao, int pap
         return {};
     if (orientacao == Qt::Vertical)
         return secao < m_linhas ? celula(secao, 0).texto : QString();
-    return secao >= 1 && secao <= m_matriz.n && secao - 1 < m_linhas ? celula(secao - 1, 0).texto : QString();
+    if (secao >= 1 && secao <= m_matriz.n)
+        return secao - 1 < m_linhas ? celula(secao - 1, 0).texto : QString();
+    return m_titulos.value(secao);
+}
+
+void ModeloMatriz::setTituloColuna(int coluna, const QString& titulo)
+{
+    if (coluna < 0 || coluna >= m_colunas)
+        return;
+    m_titulos.resize(m_colunas);
+    m_titulos[coluna] = titulo;
+    emit headerDataChanged(Qt::Horizontal, coluna, coluna);
 }
 
 Qt::ItemFlags ModeloMatriz::flags(const QModelIndex& i) const

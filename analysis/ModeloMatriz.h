@@ -87,6 +87,10 @@ public:
     // the names column).
     QColor corCelula(int linha, int coluna) const;
 
+    // What heads a column after the factors' (an analysis's figures); the
+    // factors' columns are headed by their names.
+    void setTituloColuna(int coluna, const QString& titulo);
+
     int ColAlignment(int coluna) const;
     void setColAlignment(int coluna, int alinhamento);
 
@@ -124,5 +128,6 @@ private:
     int m_colunas = 2;
     QVector<Celula> m_celulas;
     QVector<int> m_alinhamento;
+    QVector<QString> m_titulos; // by column
     Analise::Matriz m_matriz;
 };

@@ -330,6 +330,10 @@ void frmDados::titularAnalise()
     desenharLogo(n + 1, m_posLogo, tr("Pontos da Linha"));
     desenharLogo(n + 2, m_posLogo + 400, tr("Normatização H 0-5"));
     desenharLogo(n + 3, m_posLogo + 850, u("Emach"));
+    // A screen reader reads the figures' columns under the strips' captions.
+    for (int k = n + 1; k <= n + 3; ++k)
+        if (const LogoPicture* pic = picLogo(k))
+            m_modelo->setTituloColuna(k, pic->accessibleName());
 }
 
 void frmDados::Form_Load()

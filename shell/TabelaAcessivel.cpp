@@ -1,6 +1,7 @@
 #include "shell/TabelaAcessivel.h"
 
 #include <QAccessibleWidget>
+#include <QHeaderView>
 #include <QHash>
 #include <QPointer>
 #include <QTableView>
@@ -16,14 +17,74 @@ QPoint fixas(const QTableView* g)
     return g->property(kFixas).toPoint();
 }
 
+// The table's rows (Qt::Vertical) or columns: the model's after the fixed
+// ones, less those the view hides (the matrix hides its names column, whose
+// names are its row headers).
+bool daTabela(const QTableView* g, Qt::Orientation o, int secao)
+{
+    const bool coluna = o == Qt::Horizontal;
+    return secao >= (coluna ? fixas(g).y() : fixas(g).x()) && !(coluna ? g->isColumnHidden(secao) : g->isRowHidden(secao));
+}
+
+int secoes(const QTableView* g, Qt::Orientation o)
+{
+    return g->model() ? (o == Qt::Horizontal ? g->model()->columnCount() : g->model()->rowCount()) : 0;
+}
+
+int contar(const QTableView* g, Qt::Orientation o)
+{
+    int n = 0;
+    for (int s = 0; s < secoes(g, o); ++s)
+        n += daTabela(g, o, s);
+    return n;
+}
+
+// The model's section of the table's k-th row or column; -1 past the end.
+int doModelo(const QTableView* g, Qt::Orientation o, int k)
+{
+    for (int s = 0; k >= 0 && s < secoes(g, o); ++s)
+        if (daTabela(g, o, s) && k-- == 0)
+            return s;
+    return -1;
+}
+
+// The table's row or column of a model's section; -1 when the table leaves it out.
+int naTabela(const QTableView* g, Qt::Orientation o, int secao)
+{
+    if (secao < 0 || secao >= secoes(g, o) || !daTabela(g, o, secao))
+        return -1;
+    int k = 0;
+    for (int s = 0; s < secao; ++s)
+        k += daTabela(g, o, s);
+    return k;
+}
+
 int linhas(const QTableView* g)
 {
-    return g->model() ? qMax(0, g->model()->rowCount() - fixas(g).x()) : 0;
+    return contar(g, Qt::Vertical);
 }
 
 int colunas(const QTableView* g)
 {
-    return g->model() ? qMax(0, g->model()->columnCount() - fixas(g).y()) : 0;
+    return contar(g, Qt::Horizontal);
+}
+
+// Row headers come from the fixed column or, with none, from the view's own
+// vertical header while it is shown.
+bool comCabecalhoDeLinha(const QTableView* g)
+{
+    return fixas(g).y() > 0 || !g->verticalHeader()->isHidden();
+}
+
+// Children: the column headers, then row by row its header (when the grid
+// has them) and its cells.
+int indiceDoFilho(const QTableView* g, Tipo tipo, int linha, int coluna)
+{
+    if (tipo == Tipo::CabecalhoColuna)
+        return coluna;
+    const bool cabecalho = comCabecalhoDeLinha(g);
+    const int inicio = colunas(g) + linha * (colunas(g) + (cabecalho ? 1 : 0));
+    return tipo == Tipo::CabecalhoLinha ? inicio : inicio + coluna + (cabecalho ? 1 : 0);
 }
 
 // One cell of the table, or one of its headers, by the table's own numbering.
@@ -55,10 +116,11 @@ public:
             return {};
         const QPoint f = fixas(m_grade);
         const QAbstractItemModel* m = m_grade->model();
+        const int linha = doModelo(m_grade, Qt::Vertical, m_linha), coluna = doModelo(m_grade, Qt::Horizontal, m_coluna);
         switch (m_tipo) {
-        case Tipo::Celula: return m->index(m_linha + f.x(), m_coluna + f.y());
-        case Tipo::CabecalhoColuna: return f.x() > 0 ? m->index(0, m_coluna + f.y()) : QModelIndex();
-        case Tipo::CabecalhoLinha: return f.y() > 0 ? m->index(m_linha + f.x(), 0) : QModelIndex();
+        case Tipo::Celula: return m->index(linha, coluna);
+        case Tipo::CabecalhoColuna: return f.x() > 0 ? m->index(0, coluna) : QModelIndex();
+        case Tipo::CabecalhoLinha: return f.y() > 0 ? m->index(linha, 0) : QModelIndex();
         }
         return {};
     }
@@ -75,9 +137,8 @@ public:
             if (t == QAccessible::Name && v.toString().isEmpty())
                 v = i.data(Qt::DisplayRole);
         } else {
-            const bool coluna = m_tipo == Tipo::CabecalhoColuna;
-            const int secao = coluna ? m_coluna + fixas(m_grade).y() : m_linha + fixas(m_grade).x();
-            const Qt::Orientation o = coluna ? Qt::Horizontal : Qt::Vertical;
+            const Qt::Orientation o = m_tipo == Tipo::CabecalhoColuna ? Qt::Horizontal : Qt::Vertical;
+            const int secao = doModelo(m_grade, o, o == Qt::Horizontal ? m_coluna : m_linha);
             v = m_grade->model()->headerData(secao, o, papel);
             if (t == QAccessible::Name && v.toString().isEmpty())
                 v = m_grade->model()->headerData(secao, o, Qt::DisplayRole);
@@ -87,11 +148,22 @@ public:
 
     QRect rect() const override
     {
-        const QModelIndex i = indice();
-        if (!i.isValid() || !m_grade->isVisible())
+        if (!isValid() || !m_grade->isVisible())
             return {};
-        const QRect r = m_grade->visualRect(i).intersected(m_grade->viewport()->rect());
-        return r.isEmpty() ? QRect() : QRect(m_grade->viewport()->mapToGlobal(r.topLeft()), r.size());
+        const QModelIndex i = indice();
+        const QHeaderView* v = m_grade->verticalHeader();
+        QWidget* onde = m_grade->viewport();
+        QRect r;
+        if (i.isValid()) {
+            r = m_grade->visualRect(i);
+        } else if (m_tipo == Tipo::CabecalhoLinha && v->isVisible()) {
+            // A row header of the view's own header: its section there.
+            const int s = doModelo(m_grade, Qt::Vertical, m_linha);
+            onde = v->viewport();
+            r = QRect(0, v->sectionViewportPosition(s), onde->width(), v->sectionSize(s));
+        }
+        r = r.intersected(onde->rect());
+        return r.isEmpty() ? QRect() : QRect(onde->mapToGlobal(r.topLeft()), r.size());
     }
 
     QAccessible::Role role() const override
@@ -139,7 +211,7 @@ public:
     ~Tabela() override { esquecer(); }
 
     QTableView* grade() const { return static_cast<QTableView*>(widget()); }
-    bool comCabecalhoDeLinha() const { return fixas(grade()).y() > 0; }
+    bool comCabecalhoDeLinha() const { return ::comCabecalhoDeLinha(grade()); }
 
     // The interfaces of cells live as long as the table's numbering does.
     QAccessibleInterface* obter(Tipo tipo, int linha, int coluna) const
@@ -163,8 +235,6 @@ public:
         return t == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this) : QAccessibleWidget::interface_cast(t);
     }
 
-    // Children: the column headers, then row by row its header (when the
-    // grid has a fixed column) and its cells.
     int porLinha() const { return columnCount() + (comCabecalhoDeLinha() ? 1 : 0); }
     int childCount() const override { return columnCount() + rowCount() * porLinha(); }
     QAccessibleInterface* child(int i) const override
@@ -183,22 +253,27 @@ public:
         const auto* c = dynamic_cast<const Celula*>(filho);
         if (!c || c->m_grade != grade() || !c->isValid())
             return -1;
-        if (c->m_tipo == Tipo::CabecalhoColuna)
-            return c->m_coluna;
-        const int inicio = columnCount() + c->m_linha * porLinha();
-        return c->m_tipo == Tipo::CabecalhoLinha ? inicio : inicio + c->m_coluna + (comCabecalhoDeLinha() ? 1 : 0);
+        return indiceDoFilho(grade(), c->m_tipo, c->m_linha, c->m_coluna);
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
-        const QModelIndex i = grade()->indexAt(grade()->viewport()->mapFromGlobal(QPoint(x, y)));
+        QTableView* g = grade();
+        const QHeaderView* v = g->verticalHeader();
+        const QPoint noCabecalho = v->viewport()->mapFromGlobal(QPoint(x, y));
+        if (fixas(g).y() == 0 && v->isVisible() && v->viewport()->rect().contains(noCabecalho)) {
+            const int linha = naTabela(g, Qt::Vertical, v->logicalIndexAt(noCabecalho.y()));
+            return linha < 0 ? nullptr : obter(Tipo::CabecalhoLinha, linha, -1);
+        }
+        const QModelIndex i = g->indexAt(g->viewport()->mapFromGlobal(QPoint(x, y)));
         if (!i.isValid())
             return nullptr;
-        const QPoint f = fixas(grade());
+        const QPoint f = fixas(g);
+        const int linha = naTabela(g, Qt::Vertical, i.row()), coluna = naTabela(g, Qt::Horizontal, i.column());
         if (i.row() < f.x())
-            return i.column() < f.y() ? nullptr : obter(Tipo::CabecalhoColuna, -1, i.column() - f.y());
+            return coluna < 0 ? nullptr : obter(Tipo::CabecalhoColuna, -1, coluna);
         if (i.column() < f.y())
-            return obter(Tipo::CabecalhoLinha, i.row() - f.x(), -1);
-        return obter(Tipo::Celula, i.row() - f.x(), i.column() - f.y());
+            return linha < 0 ? nullptr : obter(Tipo::CabecalhoLinha, linha, -1);
+        return linha < 0 || coluna < 0 ? nullptr : obter(Tipo::Celula, linha, coluna);
     }
 
     QAccessibleInterface* caption() const override { return nullptr; }
@@ -214,10 +289,12 @@ public:
         const QAccessibleInterface* c = coluna >= 0 && coluna < columnCount() ? obter(Tipo::CabecalhoColuna, -1, coluna) : nullptr;
         return c ? c->text(QAccessible::Name) : QString();
     }
+    // What the first cell says of its row, else the row's header.
     QString rowDescription(int linha) const override
     {
         const QAccessibleInterface* c = cellAt(linha, 0);
-        return c ? c->text(QAccessible::Description) : QString();
+        const QString d = c ? c->text(QAccessible::Description) : QString();
+        return d.isEmpty() && c && comCabecalhoDeLinha() ? obter(Tipo::CabecalhoLinha, linha, -1)->text(QAccessible::Name) : d;
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
@@ -272,6 +349,19 @@ void instalar(QTableView* grade, int linhasFixas, int colunasFixas)
     QAccessibleInterface* atual = QAccessible::queryAccessibleInterface(grade);
     if (atual && !dynamic_cast<Tabela*>(atual))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(atual));
+}
+
+int filho(const QTableView* grade, const QModelIndex& indice)
+{
+    if (!grade->property(kFixas).isValid() || !indice.isValid())
+        return -1;
+    const int linha = naTabela(grade, Qt::Vertical, indice.row()), coluna = naTabela(grade, Qt::Horizontal, indice.column());
+    if (linha < 0)
+        return -1;
+    if (coluna >= 0)
+        return indiceDoFilho(grade, Tipo::Celula, linha, coluna);
+    // A cell the table leaves out reads as its row's header, if any.
+    return comCabecalhoDeLinha(grade) ? indiceDoFilho(grade, Tipo::CabecalhoLinha, linha, -1) : -1;
 }
 
 } // namespace TabelaAcessivel

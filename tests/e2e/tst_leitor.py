@@ -71,6 +71,12 @@ def extents(obj):
     return e.x, e.y, e.width, e.height
 
 
+def received():
+    """Hands the events that arrived to their listeners."""
+    while GLib.MainContext.default().pending():
+        GLib.MainContext.default().iteration(False)
+
+
 def windows(app):
     return [w for w in (app.getChildAtIndex(i) for i in range(app.childCount)) if w is not None]
 
@@ -79,6 +85,7 @@ with x_display() as display:
     bus, launcher = session_bus()
     try:
         import pyatspi  # after the session exists: it connects to the bus it finds on import
+        from gi.repository import GLib  # its events arrive through GLib's loop
 
         for idioma in (1, 2, 3):
             with KV(build, shots, display) as kv:
@@ -133,15 +140,26 @@ with x_display() as display:
 
                 with kv.step(f"language {idioma}: matrix, result, map"):
                     dados, dados_t, wid = opened(["F10", "Right", "Right", "Return"])
-                    # Each cell read with its value under the two factors' names.
+                    # Each cell read with its value under the two factors' names; the names head the rows, no empty column.
                     matriz = find(dados, pyatspi.ROLE_TABLE).queryTable()
+                    assert (matriz.nRows, matriz.nColumns) == (4, 4), (matriz.nRows, matriz.nColumns)
                     assert [matriz.getRowDescription(r) for r in range(4)] == list("ABCD")
-                    assert [matriz.getColumnDescription(c) for c in range(1, 5)] == list("ABCD")
-                    lidas = [[matriz.getAccessibleAt(r, c).name for c in range(1, 5)] for r in range(4)]
+                    assert [matriz.getRowHeader(r).name for r in range(4)] == list("ABCD")
+                    assert [matriz.getColumnDescription(c) for c in range(4)] == list("ABCD")
+                    lidas = [[matriz.getAccessibleAt(r, c).name for c in range(4)] for r in range(4)]
                     assert (lidas[0][0], lidas[0][1], lidas[3][0], lidas[3][2]) == ("", "5", "10", "10"), lidas
+                    # The focus a reader follows is the current cell.
+                    focos = []
+                    ouvir = lambda e: focos.append(e.source.getIndexInParent())  # noqa: E731
+                    pyatspi.Registry.registerEventListener(ouvir, "focus:")
+                    kv.key(wid, "ctrl+Home", "Right")
+                    alvo = matriz.getAccessibleAt(0, 1).getIndexInParent()
+                    wait_for("the focus on A x B", lambda: received() or alvo in focos[-1:])
+                    pyatspi.Registry.deregisterEventListener(ouvir, "focus:")
                     press(dados, ANALYSE[idioma])
                     wait_for("the result button", lambda: find(dados, pyatspi.ROLE_PUSH_BUTTON, RESULT[idioma]).getState()
                              .contains(pyatspi.STATE_SHOWING))
+                    assert (matriz.nColumns, matriz.getColumnDescription(6)) == (7, "Emach")  # the figures under their strips
                     resultado, resultado_t, _ = opened(lambda: press(dados, RESULT[idioma]))
                     grade = find(resultado, pyatspi.ROLE_TABLE).queryTable()
                     classes = [grade.getRowDescription(r) for r in range(grade.nRows)]
