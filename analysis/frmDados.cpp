@@ -230,7 +230,7 @@ frmDados::frmDados(AppState& estado, QWidget* parent) : QDialog(parent), m_estad
     // Until they are saved, every change also goes into the recovery file.
     if (!m_recusada && m_nFatores > 0) {
         if (m_baseRecuperacao.n() == m_nFatores && m_modelo->fatores() == m_nFatores) {
-            m_recuperacao = std::make_unique<Recuperacao::Gravador>(m_estado.BancoDados);
+            m_recuperavel = true;
             connect(m_modelo, &ModeloMatriz::julgamentosMudaram, this, &frmDados::guardarRecuperacao);
         }
     }
@@ -524,6 +524,8 @@ void frmDados::salvar(bool comEmach)
     t.commit();
     if (m_recuperacao)
         m_recuperacao->descartar();
+    else if (m_recuperavel)
+        Recuperacao::remover(m_estado.BancoDados);
 }
 
 void frmDados::guardarRecuperacao()
@@ -531,6 +533,9 @@ void frmDados::guardarRecuperacao()
     Recuperacao::Dados d = m_baseRecuperacao;
     d.valores = m_modelo->matriz().valores;
     d.quando = QDateTime::currentDateTime();
+    // The writer's thread starts with the first change: a screen only looked at never needs it.
+    if (!m_recuperacao)
+        m_recuperacao = std::make_unique<Recuperacao::Gravador>(m_estado.BancoDados);
     m_recuperacao->guardar(std::move(d));
 }
 

@@ -155,5 +155,6 @@ private:
     // The judgements not saved yet, mirrored into the recovery file.
     Recuperacao::Dados m_baseRecuperacao;
     std::unique_ptr<Recuperacao::Gravador> m_recuperacao;
+    bool m_recuperavel = false; // the screen mirrors its changes into the recovery file
 
 };
