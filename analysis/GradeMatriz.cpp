@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionFocusRect>
@@ -535,6 +536,35 @@ bool GradeMatriz::viewportEvent(QEvent* event)
     const QModelIndex i = indexAt(ajuda->pos());
     mostrarDica(viewport(), ajuda->pos(), ajuda->globalPos(), i.isValid() ? i.row() : -1, i.column());
     return true;
+}
+
+void GradeMatriz::paintEvent(QPaintEvent* event)
+{
+    // Each cell is the delegate's alone and paints all of itself: the view's
+    // own pass asked the style for a row panel under every cell, and looked up
+    // spans and selections the grid never has.
+    const QRect area = event->rect();
+    const int r0 = rowAt(area.top()), c0 = columnAt(area.left());
+    if (r0 < 0 || c0 < 0)
+        return;
+    int r1 = rowAt(area.bottom()), c1 = columnAt(area.right());
+    r1 = r1 < 0 ? Rows() - 1 : r1;
+    c1 = c1 < 0 ? Cols() - 1 : c1;
+    QPainter p(viewport());
+    QStyleOptionViewItem o;
+    initViewItemOption(&o);
+    const QModelIndex atual = currentIndex();
+    const bool foco = hasFocus() || viewport()->hasFocus();
+    const QStyle::State estado = o.state;
+    for (int r = r0; r <= r1; ++r)
+        for (int c = c0; c <= c1; ++c) {
+            if (isColumnHidden(c))
+                continue;
+            const QModelIndex i = m_modelo->index(r, c);
+            o.rect = QRect(columnViewportPosition(c), rowViewportPosition(r), columnWidth(c), rowHeight(r));
+            o.state = foco && i == atual ? estado | QStyle::State_HasFocus : estado;
+            itemDelegate()->paint(&p, o, i);
+        }
 }
 
 void GradeMatriz::changeEvent(QEvent* event)

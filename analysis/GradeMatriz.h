@@ -88,6 +88,7 @@ protected:
     bool viewportEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void currentChanged(const QModelIndex& atual, const QModelIndex& anterior) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     class Pintor;
