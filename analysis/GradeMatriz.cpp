@@ -48,17 +48,19 @@ private:
 
 // The cell as the grid paints it, whatever holds it: background, the lines at
 // its right and bottom, its text, and the frames over it.
+// `linhas` false: the line colour is under the cell already.
 void pintarCelula(QPainter* p, const QRect& cel, const QColor& fundo, bool fixa, const QFont& fonte, const QString& texto,
-                  int alinhamento)
+                  const QModelIndex& i, bool linhas = true)
 {
     // The lines at the right and bottom edge are what the background leaves of the line colour.
-    p->fillRect(cel, Cores::cor(fixa ? kGridColorFixed : kGridColor));
+    if (linhas)
+        p->fillRect(cel, Cores::cor(fixa ? kGridColorFixed : kGridColor));
     p->fillRect(cel.adjusted(0, 0, -1, -1), fundo);
     if (texto.isEmpty())
         return;
     p->setFont(fonte);
     p->setPen(Cores::cor(kForeColor));
-    p->drawText(cel.adjusted(kMargem, 0, -kMargem - 1, -1), alinhamento | Qt::TextSingleLine, texto);
+    p->drawText(cel.adjusted(kMargem, 0, -kMargem - 1, -1), i.data(Qt::TextAlignmentRole).toInt() | Qt::TextSingleLine, texto);
 }
 } // namespace
 
@@ -72,8 +74,7 @@ public:
         const int r = i.row(), c = i.column();
         const ModeloMatriz& m = *m_grade->m_modelo;
         const Ajuste& a = m_grade->ajuste(r, c);
-        pintarCelula(p, o.rect, m.corCelula(r, c), c == 0, m_grade->fonteDe(a.fonte), a.mostrado,
-                     m.data(i, Qt::TextAlignmentRole).toInt());
+        pintarCelula(p, o.rect, m.corCelula(r, c), c == 0, m_grade->fonteDe(a.fonte), a.mostrado, i, !linhasFeitas);
         if (m.contorno(r, c)) {
             p->setPen(QPen(QColor(200, 0, 0), 2));
             p->drawRect(QRectF(o.rect).adjusted(1, 1, -2, -2));
@@ -95,6 +96,8 @@ public:
     {
         return {Twips::px(m_grade->ColWidth(i.column())), Twips::px(kAlturaLinha)};
     }
+
+    bool linhasFeitas = false; // the view filled the line colour under every cell it paints
 
 private:
     GradeMatriz* m_grade;
@@ -125,8 +128,7 @@ protected:
         if (r < 0 || r >= m.Rows() || m.Cols() < 1)
             return;
         const Ajuste& a = m_grade->ajuste(r, 0);
-        pintarCelula(p, rect, m.corCelula(r, 0), true, m_grade->fonteDe(a.fonte), a.mostrado,
-                     m.data(m.index(r, 0), Qt::TextAlignmentRole).toInt());
+        pintarCelula(p, rect, m.corCelula(r, 0), true, m_grade->fonteDe(a.fonte), a.mostrado, m.index(r, 0));
     }
     void paintEvent(QPaintEvent* e) override
     {
@@ -192,7 +194,8 @@ GradeMatriz::GradeMatriz(ModeloMatriz* modelo, QWidget* parent) : QTableView(par
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setMinimumSectionSize(0);
     horizontalHeader()->setDefaultSectionSize(Twips::px(kLarguraPadrao));
-    setItemDelegate(new Pintor(this));
+    m_pintor = new Pintor(this);
+    setItemDelegate(m_pintor);
     setModel(modelo);
     // A screen reader reads the names as row headers, not as a hidden column.
     TabelaAcessivel::instalar(this, 0, 0);
@@ -551,11 +554,17 @@ void GradeMatriz::paintEvent(QPaintEvent* event)
     r1 = r1 < 0 ? Rows() - 1 : r1;
     c1 = c1 < 0 ? Cols() - 1 : c1;
     QPainter p(viewport());
+    // The cells tile their rectangle: its line colour at once, then each
+    // cell's background leaves its own lines of it.
+    const QPoint canto(columnViewportPosition(c0), rowViewportPosition(r0));
+    p.fillRect(QRect(canto, QPoint(columnViewportPosition(c1) + columnWidth(c1) - 1, rowViewportPosition(r1) + rowHeight(r1) - 1)),
+               Cores::cor(kGridColor));
     QStyleOptionViewItem o;
     initViewItemOption(&o);
     const QModelIndex atual = currentIndex();
     const bool foco = hasFocus() || viewport()->hasFocus();
     const QStyle::State estado = o.state;
+    m_pintor->linhasFeitas = true;
     for (int r = r0; r <= r1; ++r)
         for (int c = c0; c <= c1; ++c) {
             if (isColumnHidden(c))
@@ -563,8 +572,9 @@ void GradeMatriz::paintEvent(QPaintEvent* event)
             const QModelIndex i = m_modelo->index(r, c);
             o.rect = QRect(columnViewportPosition(c), rowViewportPosition(r), columnWidth(c), rowHeight(r));
             o.state = foco && i == atual ? estado | QStyle::State_HasFocus : estado;
-            itemDelegate()->paint(&p, o, i);
+            m_pintor->paint(&p, o, i);
         }
+    m_pintor->linhasFeitas = false;
 }
 
 void GradeMatriz::changeEvent(QEvent* event)

@@ -113,6 +113,7 @@ private:
 
     ModeloMatriz* m_modelo;
     Nomes* m_nomes = nullptr;
+    Pintor* m_pintor = nullptr;
     QVector<int> m_larguras; // twips; -1 the default width
     QVector<Ajuste> m_ajustes;
     int m_linhasAjustadas = 0; // the grid m_ajustes was laid out for
