@@ -31,8 +31,10 @@ struct Funcoes {
                       const std::function<void(QPainter&)>& desenhar);
 };
 
-// The module's functions, loaded on first use; a module that is missing or
-// foreign throws std::runtime_error.
+// The module's functions, loaded on first use from beside the program.
 const Funcoes& funcoes();
+// The module at `caminho`; one that is missing or foreign gives functions
+// that find no queue and fail every print and SVG picture.
+const Funcoes& carregar(const QString& caminho);
 
 } // namespace ModuloImpressao

@@ -1,6 +1,7 @@
 // The report's page, the printers, and real printing (built-in PDF, a cups-pdf queue) read back with poppler.
 #include "shell/Printer.h"
 #include "shell/Printers.h"
+#include "shell/ModuloImpressao.h"
 #include "analysis/Veredito.h"
 #include "results/Relatorio.h"
 #include "results/RelatorioCompleto.h"
@@ -11,6 +12,7 @@
 #include "tests/support/Janela.h"
 #include "tests/support/Respostas.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QPageLayout>
@@ -275,6 +277,11 @@ private slots:
         Printers::reiniciar();
         const auto& lista = Printers::lista();
         QVERIFY(lista.contains(Printers::atual()) && lista.last() == (Impressora{Printers::nomePdf(), Impressora::Tipo::Pdf}));
+        // Without the printing module: no queue, and a print or SVG picture fails instead of ending KV.
+        const auto& sem = ModuloImpressao::carregar(u("/nenhum/libkv_impressao.so"));
+        QBuffer b;
+        QVERIFY(sem.impressoras().isEmpty() && !sem.papel(u("Sala-3")).isValid() && !sem.gravarSvg(&b, {9, 9}, {}, [](QPainter&) {}));
+        QVERIFY(!sem.imprimir(u("Sala-3"), {}, QPageLayout(), [](QPagedPaintDevice&) { return true; }));
 
         // On the line: right by the text's width; a line ended: the left edge, one text height (~1.15 x 12 pt) lower.
         Printer p;
