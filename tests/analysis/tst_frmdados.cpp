@@ -1,7 +1,6 @@
 #include "analysis/GradeMatriz.h"
 #include "analysis/Teclado.h"
 #include "analysis/frmDados.h"
-#include "info/cLogo.h"
 #include "shell/Fonts.h"
 #include "shell/TabelaAcessivel.h"
 #include "shell/Twips.h"
@@ -9,6 +8,7 @@
 #include "store/Tables.h"
 #include "tests/support/Controles.h"
 #include "tests/support/Dica.h"
+#include "tests/support/Faixa.h"
 #include "tests/support/Respostas.h"
 #include "tests/support/TestDb.h"
 
@@ -32,20 +32,6 @@ QStringList locs(std::initializer_list<const char*> textos)
     for (const char* t : textos)
         out << QString::fromLatin1(t).replace(QLatin1Char('.'), QLocale().decimalPoint());
     return out;
-}
-
-// The image a header strip shows for a caption.
-QImage faixa(const QString& caption)
-{
-    LogoPicture pic;
-    pic.setFont(Fontes::fonte(QStringLiteral("Arial"), 9.75, true));
-    pic.setForeColor(0x00FFFFFF);
-    Twips::colocar(&pic, 0, 0, 255, 2475);
-    cLogo logo;
-    logo.setDrawingObject(&pic);
-    logo.setCaption(caption);
-    logo.Draw();
-    return pic.imagemAtual().toImage();
 }
 
 // Case `caso` with n factors F1..Fn unless names are given (a null QVariant is Null), made current.

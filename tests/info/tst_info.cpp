@@ -1,6 +1,5 @@
 // The information screen, the machine's facts it shows, and the gradient strips (cLogo).
 #include "info/MachineFacts.h"
-#include "info/cLogo.h"
 #include "info/frmInformacoes.h"
 #include "analysis/frmDados.h"
 #include "registration/frmCases.h"
@@ -12,6 +11,7 @@
 #include "shell/Twips.h"
 #include "shell/app/Menu.h"
 #include "tests/support/Controles.h"
+#include "tests/support/Faixa.h"
 #include "tests/support/Respostas.h"
 #include "tests/support/TestDb.h"
 
@@ -36,19 +36,6 @@ QString menu(QWidget* m) { return texto(m, "mnuCases") + u' ' + texto(m, "mnuSai
 const QString kVinte = u("mariadasgracassouza2"); // a user name of 20 characters
 
 const QColor kFace(212, 208, 200); // the palette's button face in these tests
-
-// A strip of the matrix screen (255 x 2475 twips, Arial bold 9.75) painted once, as it shows when it repaints.
-QImage pintar(const QString& caption, double pontos = 9.75, int alturaTwips = 2475)
-{
-    LogoPicture pic;
-    pic.setFont(Fontes::fonte(QStringLiteral("Arial"), pontos, true));
-    Twips::colocar(&pic, 0, 0, 255, alturaTwips);
-    cLogo logo;
-    logo.setDrawingObject(&pic);
-    logo.setCaption(caption);
-    logo.Draw();
-    return pic.grab().toImage();
-}
 
 bool linhaLisa(const QImage& img, int y, const QColor& cor)
 {
@@ -220,7 +207,7 @@ private slots:
         }
     }
 
-    void fatosDaMaquinaLongosOuAusentes()
+    void fatosDaMaquina()
     {
         TestDb db;
         // A host name too long for the frame stops at its border.
@@ -237,10 +224,7 @@ private slots:
         filho<QLabel>(&janela, "lblUSUARIO")->setText(u("antes"));
         QCOMPARE(janela.sUserID(), QString());
         QCOMPARE(texto(&janela, "lblUSUARIO"), u("antes"));
-    }
 
-    void resolucaoEmPixelsInteiros()
-    {
         // Width and height in twips, twips per pixel x and y, made whole first (halves to even); a minus
         // sign instead of the blank, no sign on zero, 15 digits whole, a point even under a decimal comma.
         const struct { double w, h, tx, ty; const char* texto; } casos[] = {
@@ -254,10 +238,7 @@ private slots:
             for (const auto& c : casos)
                 QCOMPARE(MachineFacts::resolutionText(c.w, c.h, c.tx, c.ty), QString::fromLatin1(c.texto));
         }
-    }
 
-    void fatosDaMaquinaReal()
-    {
         // The kernel's host name; 15 twips a pixel on a 96 DPI screen; a user name without padding.
         QFile nome(QStringLiteral("/proc/sys/kernel/hostname"));
         if (nome.open(QIODevice::ReadOnly))
@@ -269,13 +250,13 @@ private slots:
             QVERIFY(!usuario->isEmpty() && !usuario->endsWith(QLatin1Char(' ')) && !usuario->contains(QChar(0)));
     }
 
-    void gradientBands()
+    void faixas()
     {
         // From black at the bottom to the button face, worked by hand: 165 pixels give 1-pixel bands, the two lowest
         // black, the top one near the face; 6000 give bands of 23 (6000 = 260 x 23 + 20: band 260 starts above the top).
         QCOMPARE(QList<int>({cLogo::alturaFaixa(6000), cLogo::alturaFaixa(254), cLogo::alturaFaixa(510)}), QList<int>({23, 1, 2}));
-        const QImage baixa = pintar(QString());
-        const QImage alta = pintar(QString(), 9.75, 6000 * Twips::kPorPixel);
+        const QImage baixa = faixa(QString());
+        const QImage alta = faixa(QString(), 9.75, 6000 * Twips::kPorPixel);
         QCOMPARE(baixa.size(), QSize(17, 165));
         const struct { const QImage& img; int y; QColor cor; } linhas[] = {
             {baixa, 164, {0, 0, 0}}, {baixa, 163, {0, 0, 0}}, {baixa, 162, {1, 1, 1}}, {baixa, 80, {107, 105, 101}},
@@ -284,10 +265,7 @@ private slots:
         };
         for (const auto& l : linhas)
             QVERIFY2(linhaLisa(l.img, l.y, l.cor), qPrintable(QString::number(l.y)));
-    }
 
-    void coloursRepaintOnlyOnChangeWithAStrip()
-    {
         cLogo logo; // defaults: black to the button face, kept untranslated
         QCOMPARE(QList<quint32>({logo.StartColor(), logo.EndColor()}), QList<quint32>({0, 0x8000000F}));
         LogoPicture pic;
@@ -303,6 +281,26 @@ private slots:
         QCOMPARE(QList<QColor>({pixel(164), pixel(0)}), QList<QColor>({QColor(0, 255, 0), QColor(0, 3, 252)}));
         logo.setEndColor(0x8000000F); // a system colour resolves to its colour now
         QCOMPARE(pixel(0), QColor(209, 209, 198)); // from green still
+
+        // Ink from y = H - 16 upwards, cut at the top edge, glyph tops at x = 0.
+        const QImage vazio = faixa(QString());
+        const QImage img = faixa(QString::fromUtf8("Manutenção preventiva ausente na linha de produção"));
+        int tinta = 0, tintaNoTopo = 0, maxX = 0;
+        for (int y = 0; y < 165; ++y)
+            for (int x = 0; x < 17; ++x)
+                if (img.pixelColor(x, y) != vazio.pixelColor(x, y)) {
+                    QVERIFY2(y < 150, "ink below H - 16");
+                    ++tinta;
+                    tintaNoTopo += y < 10 ? 1 : 0;
+                    maxX = qMax(maxX, x);
+                }
+        QVERIFY(tinta > 100 && tintaNoTopo > 0 && maxX <= 15);
+
+        // Sizes are rounded to whole points, halves to even.
+        const QImage dez = faixa(QStringLiteral("Emach"), 10);
+        for (double pontos : {9.75, 10.5})
+            QCOMPARE(faixa(QStringLiteral("Emach"), pontos), dez);
+        QVERIFY(faixa(QStringLiteral("Emach"), 9.4) != dez);
     }
 
     void aStripDrawnAgainFollowsEachChangeOfItsLook()
@@ -319,29 +317,6 @@ private slots:
         const QImage branca = desenhar();
         logo.setStartColor(0x000000FF);
         QVERIFY(branca != preta && desenhar() != branca);
-    }
-
-    void captionRunsUpwardsInWholePoints()
-    {
-        // Ink from y = H - 16 upwards, cut at the top edge, glyph tops at x = 0.
-        const QImage vazio = pintar(QString());
-        const QImage img = pintar(QString::fromUtf8("Manutenção preventiva ausente na linha de produção"));
-        int tinta = 0, tintaNoTopo = 0, maxX = 0;
-        for (int y = 0; y < 165; ++y)
-            for (int x = 0; x < 17; ++x)
-                if (img.pixelColor(x, y) != vazio.pixelColor(x, y)) {
-                    QVERIFY2(y < 150, "ink below H - 16");
-                    ++tinta;
-                    tintaNoTopo += y < 10 ? 1 : 0;
-                    maxX = qMax(maxX, x);
-                }
-        QVERIFY(tinta > 100 && tintaNoTopo > 0 && maxX <= 15);
-
-        // Sizes are rounded to whole points, halves to even.
-        const QImage dez = pintar(QStringLiteral("Emach"), 10);
-        for (double pontos : {9.75, 10.5})
-            QCOMPARE(pintar(QStringLiteral("Emach"), pontos), dez);
-        QVERIFY(pintar(QStringLiteral("Emach"), 9.4) != dez);
     }
 };
 

@@ -51,13 +51,6 @@ void nomear(TestDb& db, int caso)
         db.exec(u("UPDATE %1 SET Evento = ? WHERE Numero = ?").arg(Tables::TabelaEventos(caso)), {kFatores[i], i + 1});
 }
 
-// Everything the window could write: the case row and its factor table.
-QString guardado(TestDb& db, int caso)
-{
-    return db.texto(u("SELECT * FROM Cases WHERE Numero = ?"), {caso})
-        + db.texto(u("SELECT * FROM %1 ORDER BY Numero").arg(Tables::TabelaEventos(caso)));
-}
-
 QString linha(QTableWidget* t, int r)
 {
     QStringList l;
@@ -121,11 +114,11 @@ private slots:
         QCOMPARE(pares->horizontalHeaderItem(2)->text(), u("Ana Lima"));
 
         // A save the store refuses keeps the window as it is; the retry saves.
-        const QString antes = guardado(db, 4);
+        const QString antes = db.conteudo(4);
         db.exec(u("CREATE TRIGGER r BEFORE UPDATE ON Eventos4 WHEN NEW.Numero = 3 BEGIN SELECT RAISE(ABORT, 'no'); END"));
         clicar(&w, "cmdGravar");
         QCOMPARE(resp.ultima().titulo, u("Dados não gravados"));
-        QCOMPARE(guardado(db, 4), antes);
+        QCOMPARE(db.conteudo(4), antes);
         QVERIFY(!w.gravou() && db.estado().equipes.empty());
         QCOMPARE(w.quantidadeMembros(), 3);
         db.exec(u("DROP TRIGGER r"));
@@ -147,13 +140,13 @@ private slots:
 
         // Now the case holds judgements: replaced only after a yes.
         resp.sim = false;
-        const QString gravado = guardado(db, 4);
+        const QString gravado = db.conteudo(4);
         membros->setCurrentCell(2, 0);
         clicar(&w, "cmdRemover");
         QCOMPARE(coluna(membros, 0), u("Ana Lima|bruno"));
         clicar(&w, "cmdGravar");
         QVERIFY(resp.pedidos.last().endsWith(u("O case 4 (Bomba) já tem julgamentos. Substituí-los pela matriz da equipe de 2 membros?")));
-        QCOMPARE(guardado(db, 4), gravado);
+        QCOMPARE(db.conteudo(4), gravado);
     }
 
     void refusedFilesAndTeamSizesChangeNothing()
@@ -162,7 +155,7 @@ private slots:
         Respostas resp;
         QTemporaryDir d;
         db.exemplo(5, kFatores);
-        const QString antes = guardado(db, 5);
+        const QString antes = db.conteudo(5);
         frmEquipe w(db.estado(), 5);
         for (const char* b : {"cmdGravar", "cmdExportar", "cmdImprimir"})
             clicar(&w, b);
@@ -198,7 +191,7 @@ private slots:
         QCOMPARE(resp.ultima().texto, u("Uma equipe tem no máximo 12 membros; com estes 12 arquivos seriam 13. Nenhum foi adicionado."));
         QCOMPARE(w.adicionar(doze.mid(1)), 11);
         QCOMPARE(w.quantidadeMembros(), 12);
-        QCOMPARE(guardado(db, 5), antes);
+        QCOMPARE(db.conteudo(5), antes);
         QVERIFY(resp.pedidos.isEmpty());
     }
 

@@ -16,14 +16,12 @@
 #include <QTimer>
 
 namespace {
-// Once the modal loop runs: `antes` on the window on top, then a click on its button `botao`.
-void aoAbrir(const char* botao, std::function<void(QWidget*)> antes = {})
+// Once the modal loop runs: a click on the button `botao` of the window on top.
+void aoAbrir(const char* botao)
 {
-    QTimer::singleShot(0, [botao, antes] {
+    QTimer::singleShot(0, [botao] {
         QWidget* w = QApplication::activeModalWidget();
         QVERIFY(w);
-        if (antes)
-            antes(w);
         clicar(w, botao);
     });
 }

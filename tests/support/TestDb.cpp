@@ -62,6 +62,12 @@ QString TestDb::texto(const QString& sql, const QVariantList& valores)
     return s;
 }
 
+QString TestDb::conteudo(int caso, int ate)
+{
+    return texto(QStringLiteral("SELECT * FROM Cases WHERE Numero = ?"), {caso})
+        + texto(QStringLiteral("SELECT * FROM %1 WHERE Numero <= ? ORDER BY Numero").arg(Tables::TabelaEventos(caso)), {ate});
+}
+
 void TestDb::setCase(int numero, const QVariant& nome, const QVariant& sintoma, const QVariant& qtde)
 {
     exec(QStringLiteral("UPDATE Cases SET \"Case\" = ?, Sintoma = ?, Qtde = ? WHERE Numero = ?"),

@@ -25,6 +25,8 @@ public:
     QVariant valor(const QString& sql, const QVariantList& valores = {});
     // Every value of the rows as text, each followed by "|", Null as "~": a whole state in one comparison.
     QString texto(const QString& sql, const QVariantList& valores = {});
+    // Everything a case holds, its Cases row and its factor rows up to `ate`, as one text.
+    QString conteudo(int caso, int ate = 30);
 
     // Convenience: set a case's name, symptom and count.
     void setCase(int numero, const QVariant& nome, const QVariant& sintoma, const QVariant& qtde);
