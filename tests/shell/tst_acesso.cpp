@@ -59,8 +59,7 @@ private slots:
                 QTest::keyClick(QApplication::focusWidget(), k);
             QCOMPARE(m.menuBar()->activeAction()->objectName(), u("mnuDados"));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // no case: the analysis says so (its words: tst_startup)
-            QCOMPARE(sink.count(), 1);
-            QVERIFY(!m.menuBar()->hasFocus());
+            QVERIFY(sink.count() == 1 && !m.menuBar()->hasFocus());
         }
     }
 
@@ -146,8 +145,7 @@ private slots:
         const Analise::Caso caso = Analise::lerCaso(db.estado().BancoDados, 1);
         frmMapa mapa(db.estado(), caso, Analise::analisar(caso.matriz));
         QAccessibleInterface* figura = QAccessible::queryAccessibleInterface(filho(&mapa, u("picMapa")));
-        QCOMPARE(figura->role(), QAccessible::Graphic);
-        QCOMPARE(figura->text(QAccessible::Name), u("Influence map"));
+        QVERIFY(figura->role() == QAccessible::Graphic && figura->text(QAccessible::Name) == u("Influence map"));
         QCOMPARE(figura->text(QAccessible::Description).split(u'\n'),
                  QStringList({u("D: Root Cause or principal FCS; NormH 5.00, NormV 0.00, Emach -1.00"),
                               u("B: Effects or Spurious Factors; NormH 0.32, NormV 1.32, Emach 0.00"),

@@ -300,8 +300,7 @@ private slots:
 
             Respostas sink;
             QVERIFY(!Menu(db.estado()).Form_Load());
-            QVERIFY(sink.count() == 1 && sink.ultima().icone == Icone::Critico);
-            QCOMPARE(sink.ultima().titulo, u("Erro"));
+            QVERIFY(sink.count() == 1 && sink.ultima().icone == Icone::Critico && sink.ultima().titulo == u("Erro"));
             const QString inicio = u("Ocorreu um erro no aplicativo.\r\nComo referência, anote o seguinte número: \r\nRef.: ");
             const QString& t = sink.ultima().texto;
             QVERIFY2(t.startsWith(inicio) && t.size() > inicio.size() && t.contains(u(c.causa)), qPrintable(caso + u(": ") + t));
@@ -337,8 +336,7 @@ private slots:
         Respostas sink;
         QVERIFY(!Menu(db.estado()).Form_Load());
         SegundaCopia::instalarEncerrador(nullptr);
-        QCOMPARE(sink.count(), 2);
-        QCOMPARE(sink.ultima().titulo, u("Erro"));
+        QVERIFY(sink.count() == 2 && sink.ultima().titulo == u("Erro"));
         QVERIFY2(sink.ultima().texto.contains(u("Operation not permitted")), qPrintable(sink.ultima().texto));
         QCOMPARE(primeira.state(), QProcess::Running);
 

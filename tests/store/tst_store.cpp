@@ -187,8 +187,7 @@ private slots:
                 c.respostas.arquivo = arquivo == "/" ? c.dir.path() : u("/dev/zero");
             if (arquivo == "|")
                 QVERIFY(::mkfifo(QFile::encodeName(c.respostas.arquivo = c.dir.filePath(u("fila"))).constData(), 0600) == 0);
-            QVERIFY(!c.importar(2));
-            QCOMPARE(c.respostas.count(), 1);
+            QVERIFY(!c.importar(2) && c.respostas.count() == 1);
             QVERIFY2(c.respostas.ultima().texto.contains(u(mensagem)), qPrintable(c.respostas.ultima().texto));
             QVERIFY(!u(mensagem).startsWith(u("Nada foi importado")) || c.respostas.ultima().texto.endsWith(u("… e mais 2.")));
             QCOMPARE(c.db.conteudo(2), antes);
@@ -241,16 +240,14 @@ private slots:
         // Rows above n cleared as the reset clears them.
         QCOMPARE(c.db.conteudo(2), c.db.conteudo(4).replace(u("4|Novo"), u("2|Novo")));
         QVERIFY(c.db.conteudo(2).endsWith(u("30||") + u("~|").repeated(31)));
-        QCOMPARE(c.db.estado().QtdeFatores.toString(), u("4"));
-        QCOMPARE(c.respostas.count(), 2);
+        QCOMPARE(c.db.estado().QtdeFatores.toString() + QString::number(c.respostas.count()), u("42"));
     }
 
     void falhasDeExportarEDeGravar()
     {
         Cena c;
-        QVERIFY(c.exportar(5, 1).isEmpty());
+        QVERIFY(c.exportar(5, 1).isEmpty() && c.respostas.pedidos.isEmpty());
         QCOMPARE(c.respostas.ultima().texto, u("Case 5 has no factors to export."));
-        QVERIFY(c.respostas.pedidos.isEmpty());
         c.db.exemplo(5, kNomes);
         c.respostas.arquivo = QStringLiteral("/nonexistent-kv-folder/x.csv");
         QVERIFY(c.exportar(5, 1).isEmpty());
@@ -325,8 +322,7 @@ private slots:
         for (const char* local : {"pt_BR", "en_US"}) {
             QLocale::setDefault(QLocale(u(local)));
             auto r = [&](const char* texto) { return *local == 'p' ? u(texto).replace(u'.', u',') : u(texto); };
-            QVERIFY(Regional::isNumeric(r("0.2")) && Regional::isNumeric(u(" 10 ")));
-            QVERIFY(!Regional::isNumeric(QString()) && !Regional::isNumeric(u("abc")));
+            QVERIFY(Regional::isNumeric(r("0.2")) && Regional::isNumeric(u(" 10 ")) && !Regional::isNumeric(QString()) && !Regional::isNumeric(u("abc")));
             QCOMPARE(*Regional::toNumber(r("0.2")), 0.2);
             // No group separator; what rounds to zero has no sign.
             QCOMPARE(QStringList({Regional::numberText(5.2), Regional::numberText(5 + 0.1 + 0.1), Regional::numberText(21),
