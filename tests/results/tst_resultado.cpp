@@ -161,25 +161,6 @@ private slots:
             QCOMPARE(linhas(grade(janela)), (QStringList{u("A|  2.00|ciano"), u("C|  0.50|ciano"), u("E|  0.50|ciano"),
                                                          u("B|  -1.50|amarelo"), u("D|  -1.50|verde")}));
         }
-        // The screen and the analysis that the map, the report and the export rank by agree on a tie.
-        {
-            TestDb db;
-            semear(db, {{0, 5, 5, 10}, {0.2, 0, 1, 5}, {0.2, 1, 0, 5}, {0.1, 0.2, 0.2, 0}}, {u("A"), u("B"), u("C"), u("D")});
-            db.exec("CREATE INDEX Inverso ON Eventos(-emach DESC)");
-            const Analise::Resultado r = Analise::analisar(Analise::lerCaso(db.estado().BancoDados, 1).matriz);
-            QStringList nomes;
-            for (const Analise::Fator& f : r.ranking()) {
-                db.exec("UPDATE Eventos SET emach = ? WHERE Numero = ?", {f.emach, f.numero});
-                nomes << f.nome.toString();
-            }
-            QVERIFY(r.completo() && r.fatores[1].emach == r.fatores[2].emach);
-            db.estado().QtdeFatores = 4;
-            frmResultado janela(db.estado(), u("s"));
-            QStringList mostrados;
-            for (const QString& l : linhas(grade(janela)))
-                mostrados << l.section(QLatin1Char('|'), 0, 0);
-            QCOMPARE(mostrados, nomes);
-        }
         // The last row is green even when it is an effect.
         QCOMPARE(ranking(7, {{u("A"), 4.0}, {u("B"), 3.0}, {u("C"), 1.0}, {u("D"), 0.25}}).mid(2),
                  (QStringList{u("C|  1.00|ciano"), u("D|  0.25|verde")}));
