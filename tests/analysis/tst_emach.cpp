@@ -170,23 +170,6 @@ private slots:
         }
     }
 
-    void empateERecusa()
-    {
-        // F1 and F2 over everyone and equal to each other: both at -1.00.
-        const Analise::Matriz m = matriz(4, {{0, 1, 1}, {0, 2, 10}, {0, 3, 10}, {1, 2, 10}, {1, 3, 10}, {2, 3, 5}});
-        const Robustez::Resultado r = Robustez::avaliar(m);
-        QVERIFY(!r.raizUnica && r.folga == u("0.00"));
-        QCOMPARE(r.raiz, 1); // the result screen's last
-        Traducoes::aplicar(1);
-        QCOMPARE(Veredito::linhasRobustez(r, m).value(2), u("Tie at the lowest E-Mach: no single root cause"));
-
-        // Untouched: the Analyse button's refusal instead of figures.
-        const Analise::Matriz vazia = matriz(4, {});
-        Traducoes::aplicar(2);
-        QCOMPARE(Veredito::linhasRobustez(Robustez::avaliar(vazia), vazia),
-                 QStringList({u("Valores incompleta!"), u("Rellenar completamente la hoja de cálculo antes de analizar")}));
-    }
-
     void vereditoDeConsistencia()
     {
         // Judged at random without "equal", every tournament of 4 and of 5 factors equally likely: the mean ζ.
@@ -262,6 +245,18 @@ private slots:
             QCOMPARE(int(Veredito::firmeza(r)), int(c.f));
             QCOMPARE(Veredito::firmeza(r, c.m), u(c.frase));
         }
+
+        // F1 and F2 over everyone and equal to each other: both at -1.00.
+        const Robustez::Resultado r = Robustez::avaliar(empate);
+        QVERIFY(!r.raizUnica && r.folga == u("0.00"));
+        QCOMPARE(r.raiz, 1); // the result screen's last
+        Traducoes::aplicar(1);
+        QCOMPARE(Veredito::linhasRobustez(r, empate).value(2), u("Tie at the lowest E-Mach: no single root cause"));
+        // Untouched: the Analyse button's refusal instead of figures.
+        const Analise::Matriz vazia = matriz(4, {});
+        Traducoes::aplicar(2);
+        QCOMPARE(Veredito::linhasRobustez(Robustez::avaliar(vazia), vazia),
+                 QStringList({u("Valores incompleta!"), u("Rellenar completamente la hoja de cálculo antes de analizar")}));
     }
 };
 

@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(QList<C>({banda(0.7), banda(0.6999), banda(0.3), banda(0.2999)}), QList<C>({C::Forte, C::Moderada, C::Moderada, C::Fraca}));
     }
 
-    void evenCountsEmptyPairsAndLeftOut()
+    void evenCountsEmptyPairsLeftOutAndMatching()
     {
         // Two members: 1.5 goes to 1, -1.5 to -1, -0.5 to 0; 2 and -2 meet at 0; a pair of one member
         // is that member's, spread 0; (F2,F4) is judged by nobody and stays empty.
@@ -150,10 +150,7 @@ private slots:
         // Left with one analysable member, there is no W at all.
         QCOMPARE(Equipe::concordancia(Equipe::combinar(fatores(4), {membro(4, kExemplo), membro(4, {})}).kendall),
                  ResumoEquipe::Concordancia::SemW);
-    }
 
-    void matchingByName()
-    {
         // Any order, blanks around the names ignored; the letters' case counts.
         const Equipe::Correspondencia c = Equipe::corresponder(fatores(4), {u(" F3"), u("F1 "), u("F4"), u("F2")});
         QVERIFY(c.confere() && c.posicao == QVector<int>({2, 0, 3, 1}));

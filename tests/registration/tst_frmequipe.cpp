@@ -16,6 +16,7 @@ const QStringList kFatores{u("Temperatura"), u("Pressão"), u("Vibração"), u("
 using Juizo = std::tuple<int, int, const char*>; // factors of kFatores (0-based) and the value
 // The worked example: (1,2) 5, (1,3) 0.1, (1,4) 0.1, (2,3) 5, (2,4) 1, (3,4) 0.1.
 const QList<Juizo> kExemplo{{0, 1, "5"}, {0, 2, "0.1"}, {0, 3, "0.1"}, {1, 2, "5"}, {1, 3, "1"}, {2, 3, "0.1"}};
+const QList<Juizo> kVirado{{0, 1, "5"}, {0, 2, "0.1"}, {0, 3, "0.1"}, {1, 2, "0.2"}, {1, 3, "1"}, {2, 3, "0.1"}}; // (2,3) 0.2 instead of 5
 
 // A member's file: the factors in the order given (indexes into kFatores, or other names), each
 // judgement in its row and column there; the reader mirrors it.
@@ -35,13 +36,6 @@ QString membro(const QTemporaryDir& d, const QString& nome, const QStringList& o
     const QString caminho = d.filePath(nome + u(".csv"));
     gravarArquivo(caminho, t.toUtf8());
     return caminho;
-}
-
-QList<Juizo> virado() // (2,3) 0.2 instead of 5
-{
-    QList<Juizo> j = kExemplo;
-    j[3] = {1, 2, "0.2"};
-    return j;
 }
 
 void nomear(TestDb& db, int caso)
@@ -85,7 +79,7 @@ private slots:
         nomear(db, 4);
         const QStringList inverso{kFatores[3], kFatores[2], kFatores[1], kFatores[0]};
         resp.arquivos = {membro(d, u("ana"), kFatores, kExemplo), membro(d, u("bruno"), kFatores, kExemplo),
-                         membro(d, u("carla"), inverso, virado())};
+                         membro(d, u("carla"), inverso, kVirado)};
         frmEquipe w(db.estado(), 4);
         w.show();
         clicar(&w, "cmdAdicionar");
@@ -200,7 +194,7 @@ private slots:
         db.setCase(6, u("Novo"), u("Ruído"), 0);
         // The first member's names and order; the second, in another order, is matched to them.
         const QStringList ordem{kFatores[2], kFatores[0], kFatores[3], kFatores[1]};
-        resp.arquivos = {membro(d, u("a"), ordem, kExemplo), membro(d, u("b"), kFatores, virado())};
+        resp.arquivos = {membro(d, u("a"), ordem, kExemplo), membro(d, u("b"), kFatores, kVirado)};
         Modal<frmEquipe> aberta([](frmEquipe& w) {
             w.cmdAdicionar_Click();
             w.cmdGravar_Click();
@@ -219,7 +213,7 @@ private slots:
         // Another team, in case 4, exported and printed.
         nomear(db, 4);
         frmEquipe w(db.estado(), 4);
-        w.adicionar({membro(d, u("=ana"), kFatores, kExemplo), membro(d, u("bruno"), kFatores, virado())});
+        w.adicionar({membro(d, u("=ana"), kFatores, kExemplo), membro(d, u("bruno"), kFatores, kVirado)});
         resp.arquivo = d.filePath(u("equipe.csv"));
         clicar(&w, "cmdExportar");
         QCOMPARE(resp.pedidos.last(), u("Exportar julgamento da equipe|") + QDir::toNativeSeparators(d.filePath(u("Bomba - equipe.csv"))));

@@ -12,7 +12,6 @@
 #include "tests/support/Janela.h"
 #include "tests/support/Respostas.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QProcess>
 #include <csignal>
@@ -94,19 +93,15 @@ private slots:
             g.guardar(d);
         };
         Respostas respostas;
-        const struct { bool sim; const char* depois; bool fica; } respostasDadas[] = {
-            {false, "", false}, // declined: dropped, nothing written
-            {true, "0.1|10|", false}, // restored through the save path
-        };
-        for (const auto& r : respostasDadas) {
+        for (const bool sim : {false, true}) { // declined: dropped, nothing written; then restored through the save path
             guardar();
-            respostas.sim = r.sim;
+            respostas.sim = sim;
             respostas.pedidos.clear();
             Restauracao::aoIniciar(db.estado(), nullptr);
             QCOMPARE(respostas.pedidos.size(), 1);
             QVERIFY2(respostas.pedidos[0].startsWith(u("Julgamentos não gravados|O KV foi encerrado sem gravar os julgamentos do case 2 (Bomba, 3), feitos até "))
                          && respostas.pedidos[0].endsWith(u("\n\nRestaurá-los agora?")), qPrintable(respostas.pedidos[0]));
-            QCOMPARE(db.texto(matriz), r.sim ? u("0|10|0.1|0|") : antes);
+            QCOMPARE(db.texto(matriz), sim ? u("0|10|0.1|0|") : antes);
             QVERIFY(!QFile::exists(arquivo) && respostas.count() == 0);
         }
         // What is stored already just goes, without a question.

@@ -70,17 +70,6 @@ QList<QList<double>> grupos()
     return m;
 }
 
-// The controls added beside the stated ones overlap none of them and stay inside the window.
-void emEspacoLivre(QWidget& janela, const QList<const char*>& nomes)
-{
-    for (const char* nome : nomes) {
-        QWidget* novo = filho(&janela, nome);
-        QVERIFY2(janela.rect().contains(novo->geometry()), nome);
-        for (QWidget* w : janela.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            QVERIFY2(w == novo || w->isHidden() || !w->geometry().intersects(novo->geometry()), qPrintable(w->objectName()));
-    }
-}
-
 } // namespace
 
 class TstResultado : public QObject {

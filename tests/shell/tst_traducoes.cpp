@@ -2,7 +2,6 @@
 // build's compiled files saying the same.
 #include "tests/support/Controles.h"
 
-#include <QDir>
 #include <QMap>
 #include <QTemporaryDir>
 #include <QTranslator>

@@ -84,7 +84,7 @@ class TstStore : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
 
-    void exemploIdaEVoltaNosDoisFormatos()
+    void exemploIdaEVoltaEPlanilha()
     {
         for (const char* local : {"pt_BR", "en_US"}) {
             QLocale::setDefault(QLocale(QString::fromLatin1(local)));
@@ -108,10 +108,7 @@ private slots:
             c.db.exec("UPDATE Eventos SET emach = NULL");
             QCOMPARE(c.db.conteudo(2, 4).mid(2), c.db.conteudo(1, 4).mid(2));
         }
-    }
 
-    void planilhaENomesQueParecemFormulas()
-    {
         // Names a spreadsheet would turn into numbers or dates stay texts; judgements and figures are numbers.
         QLocale::setDefault(QLocale(u("pt_BR")));
         Cena c;

@@ -22,6 +22,17 @@ T* filho(const QObject* janela, const QString& nome)
     return c;
 }
 
+// The controls added beside the stated ones overlap none of them and stay inside the window.
+inline void emEspacoLivre(QWidget& janela, const QList<const char*>& nomes)
+{
+    for (const char* nome : nomes) {
+        QWidget* novo = filho(&janela, nome);
+        QVERIFY2(janela.rect().contains(novo->geometry()), nome);
+        for (QWidget* w : janela.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY2(w == novo || w->isHidden() || !w->geometry().intersects(novo->geometry()), qPrintable(w->objectName()));
+    }
+}
+
 // What a control shows: a frame's title, or the text of a label, a button or a box.
 inline QString texto(const QObject* janela, const QString& nome)
 {
